@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and starts Gravimonte.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build
+if [ -x build/src/app/gravimonte ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec build/src/app/gravimonte "$@"
+fi
+echo "No display (or no window built): running the command-line demo instead."
+mkdir -p build/demo
+build/src/cli/gravimonte-cli --seed 1 --size 257x257 --line 'paintmode(1)' --info \
+  --save build/demo/demo.fla
+echo "Wrote build/demo/demo.fla"

@@ -1,0 +1,194 @@
+#include "core/kombination.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "core/maske.h"
+#include "core/puffer.h"
+#include "core/script_liste.h"
+#include "core/zahlen.h"
+#include "core/zufall.h"
+
+namespace gm {
+
+double ModifikatorWert(const ModRec& mod, double z) {
+    const double x = (mod.Negativ ? 1.0 - z : z) * mod.Iterationen;
+    double t = x + mod.Verschiebung;
+    const double rampe = t / (mod.Iterationen + mod.Verschiebung);
+    if (t == std::trunc(t)) {
+        t = (t != 0.0) ? 1.0 : 0.0;
+    } else {
+        t = t - std::trunc(t);
+    }
+    if (mod.Welle) {
+        t = (t <= 0.5) ? 2.0 * t : 2.0 * (1.0 - t);
+        if (mod.Negativ) t = 1.0 - t;
+    }
+    t = (t - mod.Linearitaet2) / mod.Linearitaet1 + mod.Linearitaet2;
+    t = clamp01(t);
+    if (mod.Gamma != 1.0) t = std::pow(t, mod.Gamma);
+    constexpr double pi = std::numbers::pi;
+    double r = 0.0;
+    switch (mod.Modus) {
+        case 1: r = 1.0; break;
+        case 2: r = (t >= 0.5) ? 1.0 : 0.0; break;
+        case 3: r = t; break;
+        case 4: r = t * t; break;
+        case 5: r = (t > 0.0) ? std::sqrt(t) : 0.0; break;
+        case 6: r = (1.0 - std::cos(pi * t)) / 2.0; break;
+        case 7: r = std::sin(pi * t / 2.0); break;
+        case 8: r = 1.0 - std::cos(pi * t / 2.0); break;
+        default: r = 0.0;
+    }
+    const double a = mod.Anstieg;
+    if (a > 0.0) {
+        r = r * rampe * a + (1.0 - a) * r;
+    } else if (a < 0.0) {
+        r = r * rampe * a + r;
+    }
+    if (mod.Digits >= 1.0) r = roundHalfEven(r * mod.Digits) / mod.Digits;
+    r = clamp01(r);
+    if (mod.Invertieren) r = 1.0 - r;
+    return r;
+}
+
+double Verknuepfen(int modus, double h, double v) {
+    switch (modus) {
+        case 1: return v;
+        case 2: return h < v ? v : h;
+        case 3: return h + v;
+        case 4: return h - v;
+        case 5: return 1.0 - v;
+        case 6: return (1.0 - v < h) ? 1.0 - v : h;
+        case 7: return std::abs(h - v);
+        case 8: return h * v;
+        case 9: return v != 0.0 ? h / v : h;
+        case 10: return h > v ? v : h;
+        case 11: return h == 0.0 ? v : h;
+        case 12: return h > 0.0 ? v : h;
+        case 13: return (h > 0.0 && h < v) ? v : h;
+        default: return h;
+    }
+}
+
+namespace {
+
+struct Abbildung {
+    double oben, unten;  // marker levels o and n
+    Spanne spanne;
+};
+
+// Draws the two marker levels (upper first) and measures Zweitbild.
+Abbildung abbildungVorbereiten(Dokument& dok) {
+    Abbildung a{};
+    a.oben = clamp01(dok.MarkeOben.Wert + (Random(dok) - 0.5) * 2.0 * dok.MarkeOben.Streuung);
+    a.unten = clamp01(dok.MarkeUnten.Wert + (Random(dok) - 0.5) * 2.0 * dok.MarkeUnten.Streuung);
+    a.spanne = ZweitbildSpanne(dok);
+    return a;
+}
+
+// Stretch, modifier and level mapping of one valued cell.
+inline double abbilden(const Dokument& dok, const Abbildung& a, double z) {
+    double v = clamp01((z - a.spanne.minimum) * a.spanne.skala);
+    if (dok.ModEinstellungen.Aktiv) v = ModifikatorWert(dok.ModEinstellungen, v);
+    return a.unten + (a.oben - a.unten) * v;
+}
+
+template <int Modus>
+void verknuepfenSpalte(const Dokument& dok, const Abbildung& a, double* z, const std::uint8_t* m,
+                       double* h, int n) {
+    for (int y = 0; y < n; ++y) {
+        if (z[y] == KeinWert || m[y] != 0) continue;
+        const double v = abbilden(dok, a, z[y]);
+        z[y] = v;
+        h[y] = clamp01(Verknuepfen(Modus, h[y], v));
+    }
+}
+
+using SpaltenFn = void (*)(const Dokument&, const Abbildung&, double*, const std::uint8_t*,
+                           double*, int);
+
+// One column kernel per mode, so the mode switch is resolved once per call.
+constexpr SpaltenFn spaltenKerne[14] = {
+    verknuepfenSpalte<0>,  verknuepfenSpalte<1>,  verknuepfenSpalte<2>,  verknuepfenSpalte<3>,
+    verknuepfenSpalte<4>,  verknuepfenSpalte<5>,  verknuepfenSpalte<6>,  verknuepfenSpalte<7>,
+    verknuepfenSpalte<8>,  verknuepfenSpalte<9>,  verknuepfenSpalte<10>, verknuepfenSpalte<11>,
+    verknuepfenSpalte<12>, verknuepfenSpalte<13>,
+};
+
+}  // namespace
+
+void ZweitbildVerknuepfen(Dokument& dok) { ZweitbildVerknuepfen(dok, dok.Verknuepfungsmodus); }
+
+void ZweitbildVerknuepfen(Dokument& dok, int modus) {
+    UndoSichern(dok);
+    const Abbildung a = abbildungVorbereiten(dok);
+    const SpaltenFn kern = spaltenKerne[(modus >= 1 && modus <= 13) ? modus : 0];
+    for (int x = 0; x <= dok.MaxX; ++x) {
+        kern(dok, a, dok.Zweitbild.spalte(x), dok.Maske.spalte(x), dok.Hoehenfeld.spalte(x),
+             dok.MaxY + 1);
+    }
+}
+
+StrichRegel strichRegelFuer(int werkzeug) {
+    switch (werkzeug) {
+        case 1: case 2:            // mountains
+        case 31: case 32: case 33: // circle, cone, sphere
+        case 41: case 42: case 44: // polygons
+            return StrichRegel::Verknuepfen;
+        case 5: case 6: return StrichRegel::Maske;
+        case 7: case 8: return StrichRegel::Nivellieren;
+        default: return StrichRegel::Nichts;  // none, pipette, soft and hard brushes
+    }
+}
+
+void StrichAnwenden(Dokument& dok) {
+    ZweitbildLeeren(dok);
+    if (dok.Strichbild) {
+        for (int x = 0; x <= dok.MaxX; ++x) {
+            std::copy_n(dok.Strichbild->spalte(x), dok.MaxY + 1, dok.Zweitbild.spalte(x));
+        }
+    }
+    switch (strichRegelFuer(dok.Werkzeug)) {
+        case StrichRegel::Verknuepfen: ZweitbildVerknuepfen(dok); break;
+        case StrichRegel::Maske: MaskeAusZweitbild(dok); break;
+        case StrichRegel::Nivellieren:
+            if (dok.Nivellieren) dok.Nivellieren(dok);
+            break;
+        case StrichRegel::Nichts: break;
+    }
+}
+
+void StrichSammeln(Dokument& dok) {
+    const Abbildung a = abbildungVorbereiten(dok);
+    TFeld& strich = *dok.Strichbild;
+    for (int x = 0; x <= dok.MaxX; ++x) {
+        double* z = dok.Zweitbild.spalte(x);
+        double* s = strich.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            if (z[y] == KeinWert) continue;
+            const double v = abbilden(dok, a, z[y]);
+            z[y] = v;
+            if (s[y] < v) s[y] = v;
+        }
+    }
+}
+
+void ModifizierenAnwenden(Dokument& dok) {
+    for (int x = 0; x <= dok.MaxX; ++x) {
+        double* h = dok.Hoehenfeld.spalte(x);
+        const std::uint8_t* m = dok.Maske.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            if (m[y] == 0) h[y] = ModifikatorWert(dok.ModEinstellungen, h[y]);
+        }
+    }
+}
+
+void Modifizieren(Dokument& dok) {
+    UndoSichern(dok);
+    ModifizierenAnwenden(dok);
+    ScriptAnhaengen(dok, "modify");
+}
+
+}  // namespace gm

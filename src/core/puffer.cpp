@@ -1,0 +1,209 @@
+#include "core/puffer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "core/zahlen.h"
+
+namespace gm {
+
+namespace {
+
+// Applies f to the active part of every column: f(column pointer, x).
+template <class F>
+void jedeSpalte(const Dokument& dok, F&& f) {
+    for (int x = 0; x <= dok.MaxX; ++x) f(x);
+}
+
+void aktivKopieren(const Dokument& dok, const TFeld& von, TFeld& nach) {
+    const std::size_t n = std::size_t(dok.MaxY + 1);
+    jedeSpalte(dok, [&](int x) { std::memcpy(nach.spalte(x), von.spalte(x), n * sizeof(double)); });
+}
+
+void aktivFuellen(const Dokument& dok, TFeld& feld, double wert) {
+    jedeSpalte(dok, [&](int x) { std::fill_n(feld.spalte(x), dok.MaxY + 1, wert); });
+}
+
+struct Bereich {
+    double minimum, maximum;
+};
+
+Bereich bereichVon(const Dokument& dok, const TFeld& feld) {
+    Bereich b{feld(0, 0), feld(0, 0)};
+    jedeSpalte(dok, [&](int x) {
+        const double* s = feld.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            b.minimum = std::min(b.minimum, s[y]);
+            b.maximum = std::max(b.maximum, s[y]);
+        }
+    });
+    return b;
+}
+
+}  // namespace
+
+void AlleFelderLoeschen(Dokument& dok) {
+    dok.Hoehenfeld.fuellen(0.0);
+    dok.Zweitbild.fuellen(0.0);
+    dok.UndoBild.fuellen(0.0);
+    dok.Maske.fuellen(0);
+}
+
+void MaskeLoeschen(Dokument& dok) { dok.Maske.fuellen(0); }
+
+void UndoSichern(Dokument& dok) { aktivKopieren(dok, dok.Hoehenfeld, dok.UndoBild); }
+void UndoZurueck(Dokument& dok) { aktivKopieren(dok, dok.UndoBild, dok.Hoehenfeld); }
+void ZweitbildKopieren(Dokument& dok) { aktivKopieren(dok, dok.Hoehenfeld, dok.Zweitbild); }
+void ZweitbildLeeren(Dokument& dok) { aktivFuellen(dok, dok.Zweitbild, KeinWert); }
+void ZweitbildNullen(Dokument& dok) { dok.Zweitbild.fuellen(0.0); }
+
+void StrichbildLeeren(Dokument& dok) {
+    if (!dok.Strichbild) dok.Strichbild = std::make_unique<TFeld>();
+    aktivFuellen(dok, *dok.Strichbild, KeinWert);
+}
+
+double Normalisieren(Dokument& dok) {
+    Bereich b = bereichVon(dok, dok.Hoehenfeld);
+    double spanne = b.maximum - b.minimum;
+    if (spanne == 0.0) {
+        aktivFuellen(dok, dok.Hoehenfeld, 0.0);
+        return 0.0;
+    }
+    double summe = 0.0;
+    jedeSpalte(dok, [&](int x) {
+        double* s = dok.Hoehenfeld.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            s[y] = clamp01((s[y] - b.minimum) / spanne);
+            summe += s[y];
+        }
+    });
+    return summe / (double(dok.MaxX + 1) * double(dok.MaxY + 1));
+}
+
+void ZweitbildNormalisieren(Dokument& dok, double ziel) {
+    Bereich b = bereichVon(dok, dok.Zweitbild);
+    double minimum = b.minimum;
+    double faktor = ziel;
+    if (b.maximum == b.minimum) {
+        minimum = 0.0;
+    } else {
+        faktor = ziel / (b.maximum - b.minimum);
+    }
+    jedeSpalte(dok, [&](int x) {
+        double* s = dok.Zweitbild.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) s[y] = clamp01((s[y] - minimum) * faktor);
+    });
+}
+
+void ZweitbildUebernehmen(Dokument& dok) {
+    ZweitbildNormalisieren(dok, 1.0);
+    jedeSpalte(dok, [&](int x) {
+        const double* z = dok.Zweitbild.spalte(x);
+        const std::uint8_t* m = dok.Maske.spalte(x);
+        double* h = dok.Hoehenfeld.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            if (m[y] == 0) h[y] = z[y];
+        }
+    });
+}
+
+void ZweitbildEinsetzen(Dokument& dok) {
+    jedeSpalte(dok, [&](int x) {
+        const double* z = dok.Zweitbild.spalte(x);
+        double* h = dok.Hoehenfeld.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            if (z[y] != KeinWert) h[y] = clamp01(z[y]);
+        }
+    });
+}
+
+Spanne ZweitbildSpanne(const Dokument& dok) {
+    double minimum = 1000.0, maximum = -1000.0;
+    jedeSpalte(dok, [&](int x) {
+        const double* z = dok.Zweitbild.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            if (z[y] == KeinWert) continue;
+            minimum = std::min(minimum, z[y]);
+            maximum = std::max(maximum, z[y]);
+        }
+    });
+    if (maximum != minimum) return {minimum, 1.0 / (maximum - minimum)};
+    return {0.0, 1.0};
+}
+
+void BereichSkalieren(Dokument& dok, double a, double b) {
+    a = clamp01(a);
+    b = clamp01(b);
+    Bereich r = bereichVon(dok, dok.Hoehenfeld);
+    if (r.minimum == r.maximum) return;
+    const double spanne = r.maximum - r.minimum;
+    jedeSpalte(dok, [&](int x) {
+        double* h = dok.Hoehenfeld.spalte(x);
+        const std::uint8_t* m = dok.Maske.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            if (m[y] == 0) h[y] = clamp01(a + (b - a) * ((h[y] - r.minimum) / spanne));
+        }
+    });
+}
+
+namespace {
+// Lower lattice index of a resampling coordinate, kept one below the last old
+// index so that index + 1 is always valid; beyond it the weights extrapolate.
+int untererIndex(double f, int altMax) {
+    int i = int(f);
+    if (i >= altMax) i = altMax - 1;
+    return i;
+}
+}  // namespace
+
+void Umrechnen(Dokument& dok, int altMaxX, int altMaxY) {
+    const double rx = double(altMaxX + 1) / double(dok.MaxX + 1);
+    const double ry = double(altMaxY + 1) / double(dok.MaxY + 1);
+    const TFeld& alt = dok.Hoehenfeld;
+    for (int x = 0; x <= dok.MaxX; ++x) {
+        const double fx = x * rx;
+        const int ix = untererIndex(fx, altMaxX);
+        const double wx1 = fx - ix, wx0 = (ix + 1) - fx;
+        const double* s0 = alt.spalte(ix);
+        const double* s1 = alt.spalte(ix + 1);
+        double* z = dok.Zweitbild.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            const double fy = y * ry;
+            const int iy = untererIndex(fy, altMaxY);
+            const double wy1 = fy - iy, wy0 = (iy + 1) - fy;
+            z[y] = (s0[iy] * wx0 + s1[iy] * wx1) * wy0 + (s0[iy + 1] * wx0 + s1[iy + 1] * wx1) * wy1;
+        }
+    }
+    ZweitbildEinsetzen(dok);
+    UndoSichern(dok);
+}
+
+void NeueGroesse(Dokument& dok, int maxX, int maxY, bool zuruecksetzen) {
+    dok.MaxX = maxX;
+    dok.MaxY = maxY;
+    if (zuruecksetzen) AlleFelderLoeschen(dok);
+}
+
+bool punkteGueltig(int punkteX, int punkteY) {
+    return punkteX >= MinPunkte && punkteX <= MaxPunkte && punkteY >= MinPunkte &&
+           punkteY <= MaxPunkte;
+}
+
+int punkteBegrenzen(double punkte) {
+    if (!(punkte >= MinPunkte)) return MinPunkte;
+    if (punkte > MaxPunkte) return MaxPunkte;
+    return int(punkte);
+}
+
+void VorschauAusHoehenfeld(const Dokument& dok, Vorschaufeld& vorschau) {
+    for (int i = 0; i < VorschauKante; ++i) {
+        const int x = int(i / 255.0 * dok.MaxX);
+        for (int j = 0; j < VorschauKante; ++j) {
+            const int y = int(j / 255.0 * dok.MaxY);
+            vorschau.werte[i][j] = clamp01(dok.Hoehenfeld(x, y));
+        }
+    }
+}
+
+}  // namespace gm

@@ -1,0 +1,50 @@
+#include "core/script_argumente.h"
+
+#include <cmath>
+
+#include "core/zahlen.h"
+
+namespace gm {
+
+namespace {
+std::string nimmBisTab(std::string& text) {
+    auto tab = text.find('\t');
+    std::string teil;
+    if (tab == std::string::npos) {
+        teil = std::move(text);
+        text.clear();
+    } else {
+        teil = text.substr(0, tab);
+        text.erase(0, tab + 1);
+    }
+    return teil;
+}
+
+double lesen(ScriptArgumente& args, int slot) {
+    if (slot < 1 || slot > ScriptMaxArgumente) return 0.0;
+    std::string teil = nimmBisTab(args.slot[slot]);
+    if (trimBlanks(teil).empty()) return 0.0;
+    return parseNumber(teil).value_or(0.0);
+}
+}  // namespace
+
+double ArgumentZahl(ScriptArgumente& args, int slot, double vorgabe, double maximum,
+                    double minimum) {
+    const double v = lesen(args, slot);
+    if (v < minimum || v > maximum) return vorgabe;
+    return v;
+}
+
+int ArgumentGanzzahl(ScriptArgumente& args, int slot, int vorgabe, int maximum, int minimum) {
+    const double v = lesen(args, slot);
+    if (v < minimum || v > maximum) return vorgabe;
+    // A fraction in a whole-number argument is rounded, halves to even.
+    return roundToInt(v);
+}
+
+std::string ArgumentText(ScriptArgumente& args, int slot) {
+    if (slot < 1 || slot > ScriptMaxArgumente) return {};
+    return nimmBisTab(args.slot[slot]);
+}
+
+}  // namespace gm

@@ -1,0 +1,31 @@
+#pragma once
+// Rounding and the locale-independent number text of scripts and exports.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gm {
+
+// Nearest whole number, an exact half going to the even neighbour.
+double roundHalfEven(double v);
+// roundHalfEven as an integer; the value must lie within the range of int.
+int roundToInt(double v);
+
+template <class T>
+constexpr T clamp01(T v) {
+    return v < T(0) ? T(0) : (v > T(1) ? T(1) : v);
+}
+
+// Fixed-point text with `decimals` decimals and a point separator.
+std::string formatFixed(double v, int decimals);
+// The script number format: three decimals, no surrounding blanks.
+std::string formatScriptNumber(double v);
+
+// Reads a number with a point separator and an optional exponent, ignoring
+// surrounding blanks. Returns nothing when the text is not entirely a number.
+std::optional<double> parseNumber(std::string_view text);
+
+std::string_view trimBlanks(std::string_view text);
+
+}  // namespace gm
