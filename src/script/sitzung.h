@@ -1,15 +1,18 @@
 #pragma once
 // The whole editing state of one run: the document and every settings record
 // of the layers above it. The window and the command line each own one.
+//
+// Layers add their settings records here as members, one line per record.
 
 #include "core/dokument.h"
+#include "core/script_argumente.h"
 
 namespace gm {
 
 struct Sitzung {
     Dokument dok;
-    // Settings records of the display, formats and other layers are added here
-    // as members, one per record.
+    // The argument slots of the script line being replayed.
+    ScriptArgumente Argumente;
 };
 
 }  // namespace gm
