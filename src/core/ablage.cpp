@@ -9,7 +9,9 @@
 
 namespace gm {
 
-void Undo(Dokument& dok) { UndoZurueck(dok); }
+void Undo(Dokument& dok) {
+    UndoZurueck(dok);
+}
 
 namespace {
 TFeld& ablageBereitstellen(Dokument& dok) {
@@ -41,14 +43,17 @@ void Ausschneiden(Dokument& dok) {
     maskierteInAblage(dok, true);
 }
 
-void Kopieren(Dokument& dok) { maskierteInAblage(dok, false); }
+void Kopieren(Dokument& dok) {
+    maskierteInAblage(dok, false);
+}
 
 void Einfuegen(Dokument& dok) {
     if (!dok.Ablagebild) return;
     for (int x = 0; x <= dok.MaxX; ++x) {
         const double* a = dok.Ablagebild->spalte(x);
         double* z = dok.Zweitbild.spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y) z[y] = clamp01(a[y]);
+        for (int y = 0; y <= dok.MaxY; ++y)
+            z[y] = clamp01(a[y]);
     }
     ZweitbildVerknuepfen(dok);
 }
@@ -66,9 +71,13 @@ void Tauschen(Dokument& dok) {
     }
 }
 
-void Freigeben(Dokument& dok) { dok.Ablagebild.reset(); }
+void Freigeben(Dokument& dok) {
+    dok.Ablagebild.reset();
+}
 
-void HoehenfeldNullen(Dokument& dok) { dok.Hoehenfeld.fuellen(0.0); }
+void HoehenfeldNullen(Dokument& dok) {
+    dok.Hoehenfeld.fuellen(0.0);
+}
 
 void Loeschen(Dokument& dok) {
     UndoSichern(dok);

@@ -1,15 +1,17 @@
 #include "core/atomare_datei.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace gm {
 
 namespace {
-std::string grund() { return std::strerror(errno); }
+std::string grund() {
+    return std::strerror(errno);
+}
 }  // namespace
 
 AtomareDatei::AtomareDatei(std::string ziel) : ziel_(std::move(ziel)) {
@@ -37,7 +39,8 @@ AtomareDatei::~AtomareDatei() {
 }
 
 void AtomareDatei::fehlschlag(const char* wobei) {
-    if (fehler_.empty()) fehler_ = std::string("error while ") + wobei + " " + ziel_ + ": " + grund();
+    if (fehler_.empty())
+        fehler_ = std::string("error while ") + wobei + " " + ziel_ + ": " + grund();
 }
 
 void AtomareDatei::schreiben(const void* daten, std::size_t laenge) {
@@ -71,9 +74,14 @@ Status dateiLesen(const std::string& pfad, std::string& inhalt) {
     std::FILE* f = std::fopen(pfad.c_str(), "rb");
     if (!f) return Status::fehler("cannot open " + pfad + ": " + grund());
     std::string daten;
+    struct stat info {};
+    if (::fstat(::fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        daten.reserve(std::size_t(info.st_size));
+    }
     char puffer[1 << 16];
     std::size_t n;
-    while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0) daten.append(puffer, n);
+    while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0)
+        daten.append(puffer, n);
     bool fehler = std::ferror(f) != 0;
     std::fclose(f);
     if (fehler) return Status::fehler("cannot read " + pfad + ": " + grund());

@@ -13,7 +13,7 @@
 namespace gm {
 
 class AtomareDatei {
-public:
+  public:
     explicit AtomareDatei(std::string ziel);
     ~AtomareDatei();  // removes the temporary file unless committed
     AtomareDatei(const AtomareDatei&) = delete;
@@ -24,7 +24,7 @@ public:
     // Flushes, closes and renames over the target; reports the first failure.
     Status abschliessen();
 
-private:
+  private:
     void fehlschlag(const char* wobei);
 
     std::string ziel_;

@@ -17,7 +17,9 @@ T* allocateZeroed(std::size_t count) {
 
 TFeld::TFeld() : daten_(allocateZeroed<double>(FeldZellen)) {}
 
-void TFeld::fuellen(double wert) { std::fill_n(daten_.get(), FeldZellen, wert); }
+void TFeld::fuellen(double wert) {
+    std::fill_n(daten_.get(), FeldZellen, wert);
+}
 
 TMaske::TMaske() : daten_(allocateZeroed<std::uint8_t>(std::size_t(MaskeKante) * MaskeKante)) {}
 

@@ -31,7 +31,7 @@ struct FreeDeleter {
 // lies at (x + 1) * 2051 + (y + 1), so a column of constant x is contiguous.
 // Allocated zeroed with calloc so untouched pages cost nothing.
 class TFeld {
-public:
+  public:
     TFeld();
     double& operator()(int x, int y) { return daten_[index(x, y)]; }
     double operator()(int x, int y) const { return daten_[index(x, y)]; }
@@ -47,13 +47,13 @@ public:
         return std::size_t(x + 1) * FeldKante + std::size_t(y + 1);
     }
 
-private:
+  private:
     std::unique_ptr<double[], FreeDeleter> daten_;
 };
 
 // 2050 x 2050 bytes, indices 0..2049, x outer. 1 = masked, 0 = free.
 class TMaske {
-public:
+  public:
     TMaske();
     std::uint8_t& operator()(int x, int y) { return daten_[index(x, y)]; }
     std::uint8_t operator()(int x, int y) const { return daten_[index(x, y)]; }
@@ -65,7 +65,7 @@ public:
         return std::size_t(x) * MaskeKante + std::size_t(y);
     }
 
-private:
+  private:
     std::unique_ptr<std::uint8_t[], FreeDeleter> daten_;
 };
 

@@ -31,15 +31,32 @@ double ModifikatorWert(const ModRec& mod, double z) {
     constexpr double pi = std::numbers::pi;
     double r = 0.0;
     switch (mod.Modus) {
-        case 1: r = 1.0; break;
-        case 2: r = (t >= 0.5) ? 1.0 : 0.0; break;
-        case 3: r = t; break;
-        case 4: r = t * t; break;
-        case 5: r = (t > 0.0) ? std::sqrt(t) : 0.0; break;
-        case 6: r = (1.0 - std::cos(pi * t)) / 2.0; break;
-        case 7: r = std::sin(pi * t / 2.0); break;
-        case 8: r = 1.0 - std::cos(pi * t / 2.0); break;
-        default: r = 0.0;
+        case 1:
+            r = 1.0;
+            break;
+        case 2:
+            r = (t >= 0.5) ? 1.0 : 0.0;
+            break;
+        case 3:
+            r = t;
+            break;
+        case 4:
+            r = t * t;
+            break;
+        case 5:
+            r = (t > 0.0) ? std::sqrt(t) : 0.0;
+            break;
+        case 6:
+            r = (1.0 - std::cos(pi * t)) / 2.0;
+            break;
+        case 7:
+            r = std::sin(pi * t / 2.0);
+            break;
+        case 8:
+            r = 1.0 - std::cos(pi * t / 2.0);
+            break;
+        default:
+            r = 0.0;
     }
     const double a = mod.Anstieg;
     if (a > 0.0) {
@@ -55,20 +72,34 @@ double ModifikatorWert(const ModRec& mod, double z) {
 
 double Verknuepfen(int modus, double h, double v) {
     switch (modus) {
-        case 1: return v;
-        case 2: return h < v ? v : h;
-        case 3: return h + v;
-        case 4: return h - v;
-        case 5: return 1.0 - v;
-        case 6: return (1.0 - v < h) ? 1.0 - v : h;
-        case 7: return std::abs(h - v);
-        case 8: return h * v;
-        case 9: return v != 0.0 ? h / v : h;
-        case 10: return h > v ? v : h;
-        case 11: return h == 0.0 ? v : h;
-        case 12: return h > 0.0 ? v : h;
-        case 13: return (h > 0.0 && h < v) ? v : h;
-        default: return h;
+        case 1:
+            return v;
+        case 2:
+            return h < v ? v : h;
+        case 3:
+            return h + v;
+        case 4:
+            return h - v;
+        case 5:
+            return 1.0 - v;
+        case 6:
+            return (1.0 - v < h) ? 1.0 - v : h;
+        case 7:
+            return std::abs(h - v);
+        case 8:
+            return h * v;
+        case 9:
+            return v != 0.0 ? h / v : h;
+        case 10:
+            return h > v ? v : h;
+        case 11:
+            return h == 0.0 ? v : h;
+        case 12:
+            return h > 0.0 ? v : h;
+        case 13:
+            return (h > 0.0 && h < v) ? v : h;
+        default:
+            return h;
     }
 }
 
@@ -106,8 +137,8 @@ void verknuepfenSpalte(const Dokument& dok, const Abbildung& a, double* z, const
     }
 }
 
-using SpaltenFn = void (*)(const Dokument&, const Abbildung&, double*, const std::uint8_t*,
-                           double*, int);
+using SpaltenFn = void (*)(const Dokument&, const Abbildung&, double*, const std::uint8_t*, double*,
+                           int);
 
 // One column kernel per mode, so the mode switch is resolved once per call.
 constexpr SpaltenFn spaltenKerne[14] = {
@@ -119,7 +150,9 @@ constexpr SpaltenFn spaltenKerne[14] = {
 
 }  // namespace
 
-void ZweitbildVerknuepfen(Dokument& dok) { ZweitbildVerknuepfen(dok, dok.Verknuepfungsmodus); }
+void ZweitbildVerknuepfen(Dokument& dok) {
+    ZweitbildVerknuepfen(dok, dok.Verknuepfungsmodus);
+}
 
 void ZweitbildVerknuepfen(Dokument& dok, int modus) {
     UndoSichern(dok);
@@ -133,13 +166,23 @@ void ZweitbildVerknuepfen(Dokument& dok, int modus) {
 
 StrichRegel strichRegelFuer(int werkzeug) {
     switch (werkzeug) {
-        case 1: case 2:            // mountains
-        case 31: case 32: case 33: // circle, cone, sphere
-        case 41: case 42: case 44: // polygons
+        case 1:
+        case 2:  // mountains
+        case 31:
+        case 32:
+        case 33:  // circle, cone, sphere
+        case 41:
+        case 42:
+        case 44:  // polygons
             return StrichRegel::Verknuepfen;
-        case 5: case 6: return StrichRegel::Maske;
-        case 7: case 8: return StrichRegel::Nivellieren;
-        default: return StrichRegel::Nichts;  // none, pipette, soft and hard brushes
+        case 5:
+        case 6:
+            return StrichRegel::Maske;
+        case 7:
+        case 8:
+            return StrichRegel::Nivellieren;
+        default:
+            return StrichRegel::Nichts;  // none, pipette, soft and hard brushes
     }
 }
 
@@ -151,12 +194,17 @@ void StrichAnwenden(Dokument& dok) {
         }
     }
     switch (strichRegelFuer(dok.Werkzeug)) {
-        case StrichRegel::Verknuepfen: ZweitbildVerknuepfen(dok); break;
-        case StrichRegel::Maske: MaskeAusZweitbild(dok); break;
+        case StrichRegel::Verknuepfen:
+            ZweitbildVerknuepfen(dok);
+            break;
+        case StrichRegel::Maske:
+            MaskeAusZweitbild(dok);
+            break;
         case StrichRegel::Nivellieren:
             if (dok.Nivellieren) dok.Nivellieren(dok);
             break;
-        case StrichRegel::Nichts: break;
+        case StrichRegel::Nichts:
+            break;
     }
 }
 

@@ -4,12 +4,15 @@
 
 namespace gm {
 
-void MaskeAlles(Dokument& dok) { dok.Maske.fuellen(1); }
+void MaskeAlles(Dokument& dok) {
+    dok.Maske.fuellen(1);
+}
 
 void MaskeInvertieren(Dokument& dok) {
     for (int x = 0; x <= dok.MaxX; ++x) {
         std::uint8_t* m = dok.Maske.spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y) m[y] ^= 1;
+        for (int y = 0; y <= dok.MaxY; ++y)
+            m[y] ^= 1;
     }
 }
 
@@ -39,9 +42,17 @@ void MaskeAusZweitbild(Dokument& dok) {
     auswaehlen(dok, [&](int x, int y) { return dok.Zweitbild(x, y) != KeinWert; });
 }
 
-void MaskeUeberHoehe(Dokument& dok) { MaskeNachHoehe(dok, dok.MarkeOben.Wert, 1.0); }
-void MaskeHoehe(Dokument& dok) { MaskeNachHoehe(dok, dok.MarkeUnten.Wert, dok.MarkeOben.Wert); }
-void MaskeUnterHoehe(Dokument& dok) { MaskeNachHoehe(dok, 0.0, dok.MarkeUnten.Wert); }
-void MaskeNull(Dokument& dok) { MaskeNachHoehe(dok, 0.0, 0.0); }
+void MaskeUeberHoehe(Dokument& dok) {
+    MaskeNachHoehe(dok, dok.MarkeOben.Wert, 1.0);
+}
+void MaskeHoehe(Dokument& dok) {
+    MaskeNachHoehe(dok, dok.MarkeUnten.Wert, dok.MarkeOben.Wert);
+}
+void MaskeUnterHoehe(Dokument& dok) {
+    MaskeNachHoehe(dok, 0.0, dok.MarkeUnten.Wert);
+}
+void MaskeNull(Dokument& dok) {
+    MaskeNachHoehe(dok, 0.0, 0.0);
+}
 
 }  // namespace gm

@@ -18,7 +18,8 @@ bool gleichOhneGross(std::string_view a, std::string_view b) {
 
 Werte vorgaben(std::span<const Parameter> parameter) {
     Werte w;
-    for (const auto& p : parameter) w.push_back(p.vorgabe);
+    for (const auto& p : parameter)
+        w.push_back(p.vorgabe);
     return w;
 }
 
@@ -51,8 +52,8 @@ Status wertSetzen(std::span<const Parameter> parameter, Werte& werte, std::strin
     if (!i) return Status::fehler("unknown key " + std::string(name));
     auto wert = parseNumber(text);
     if (!wert) {
-        return Status::fehler("value of " + std::string(name) + " is not a number: " +
-                              std::string(text));
+        return Status::fehler("value of " + std::string(name) +
+                              " is not a number: " + std::string(text));
     }
     if (Status s = wertPruefen(parameter[*i], *wert); !s) return s;
     werte[*i] = *wert;
@@ -72,7 +73,9 @@ std::string parameterHilfe(const Parameter& p) {
 void feldSetzen(void* record, const Parameter& p, double wert) {
     char* ort = static_cast<char*>(record) + p.offset;
     switch (p.typ) {
-        case ParamTyp::Real: std::memcpy(ort, &wert, sizeof wert); break;
+        case ParamTyp::Real:
+            std::memcpy(ort, &wert, sizeof wert);
+            break;
         case ParamTyp::Ganz: {
             int i = int(wert);
             std::memcpy(ort, &i, sizeof i);

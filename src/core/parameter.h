@@ -61,7 +61,8 @@ Rec recordAus(std::span<const Parameter> parameter, const Werte& werte) {
 template <class Rec>
 Werte werteAus(std::span<const Parameter> parameter, const Rec& r) {
     Werte w;
-    for (const auto& p : parameter) w.push_back(feldLesen(&r, p));
+    for (const auto& p : parameter)
+        w.push_back(feldLesen(&r, p));
     return w;
 }
 

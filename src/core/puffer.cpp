@@ -13,7 +13,8 @@ namespace {
 // Applies f to the active part of every column: f(column pointer, x).
 template <class F>
 void jedeSpalte(const Dokument& dok, F&& f) {
-    for (int x = 0; x <= dok.MaxX; ++x) f(x);
+    for (int x = 0; x <= dok.MaxX; ++x)
+        f(x);
 }
 
 void aktivKopieren(const Dokument& dok, const TFeld& von, TFeld& nach) {
@@ -50,13 +51,25 @@ void AlleFelderLoeschen(Dokument& dok) {
     dok.Maske.fuellen(0);
 }
 
-void MaskeLoeschen(Dokument& dok) { dok.Maske.fuellen(0); }
+void MaskeLoeschen(Dokument& dok) {
+    dok.Maske.fuellen(0);
+}
 
-void UndoSichern(Dokument& dok) { aktivKopieren(dok, dok.Hoehenfeld, dok.UndoBild); }
-void UndoZurueck(Dokument& dok) { aktivKopieren(dok, dok.UndoBild, dok.Hoehenfeld); }
-void ZweitbildKopieren(Dokument& dok) { aktivKopieren(dok, dok.Hoehenfeld, dok.Zweitbild); }
-void ZweitbildLeeren(Dokument& dok) { aktivFuellen(dok, dok.Zweitbild, KeinWert); }
-void ZweitbildNullen(Dokument& dok) { dok.Zweitbild.fuellen(0.0); }
+void UndoSichern(Dokument& dok) {
+    aktivKopieren(dok, dok.Hoehenfeld, dok.UndoBild);
+}
+void UndoZurueck(Dokument& dok) {
+    aktivKopieren(dok, dok.UndoBild, dok.Hoehenfeld);
+}
+void ZweitbildKopieren(Dokument& dok) {
+    aktivKopieren(dok, dok.Hoehenfeld, dok.Zweitbild);
+}
+void ZweitbildLeeren(Dokument& dok) {
+    aktivFuellen(dok, dok.Zweitbild, KeinWert);
+}
+void ZweitbildNullen(Dokument& dok) {
+    dok.Zweitbild.fuellen(0.0);
+}
 
 void StrichbildLeeren(Dokument& dok) {
     if (!dok.Strichbild) dok.Strichbild = std::make_unique<TFeld>();
@@ -92,7 +105,8 @@ void ZweitbildNormalisieren(Dokument& dok, double ziel) {
     }
     jedeSpalte(dok, [&](int x) {
         double* s = dok.Zweitbild.spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y) s[y] = clamp01((s[y] - minimum) * faktor);
+        for (int y = 0; y <= dok.MaxY; ++y)
+            s[y] = clamp01((s[y] - minimum) * faktor);
     });
 }
 
@@ -172,7 +186,8 @@ void Umrechnen(Dokument& dok, int altMaxX, int altMaxY) {
             const double fy = y * ry;
             const int iy = untererIndex(fy, altMaxY);
             const double wy1 = fy - iy, wy0 = (iy + 1) - fy;
-            z[y] = (s0[iy] * wx0 + s1[iy] * wx1) * wy0 + (s0[iy + 1] * wx0 + s1[iy + 1] * wx1) * wy1;
+            z[y] =
+                (s0[iy] * wx0 + s1[iy] * wx1) * wy0 + (s0[iy + 1] * wx0 + s1[iy + 1] * wx1) * wy1;
         }
     }
     ZweitbildEinsetzen(dok);

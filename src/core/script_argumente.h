@@ -13,7 +13,8 @@ struct ScriptArgumente {
     // Slots 1..30; slot 0 is unused.
     std::array<std::string, ScriptMaxArgumente + 1> slot;
     void leeren() {
-        for (auto& s : slot) s.clear();
+        for (auto& s : slot)
+            s.clear();
     }
 };
 

@@ -10,7 +10,8 @@ void ScriptAnhaengen(Dokument& dok, std::string_view zeile) {
 }
 
 void ScriptNeu(Dokument& dok) {
-    for (auto& z : dok.ScriptListe) z.clear();
+    for (auto& z : dok.ScriptListe)
+        z.clear();
     dok.ScriptAnzahl = 0;
     dok.ScriptAufnahme = false;
 }

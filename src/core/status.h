@@ -8,14 +8,14 @@
 namespace gm {
 
 class [[nodiscard]] Status {
-public:
+  public:
     Status() = default;
     static Status fehler(std::string meldung) { return Status(std::move(meldung)); }
     bool ok() const { return meldung_.empty(); }
     explicit operator bool() const { return ok(); }
     const std::string& meldung() const { return meldung_; }
 
-private:
+  private:
     explicit Status(std::string meldung) : meldung_(std::move(meldung)) {
         if (meldung_.empty()) meldung_ = "unknown error";
     }

@@ -15,7 +15,9 @@ double roundHalfEven(double v) {
     return r;
 }
 
-int roundToInt(double v) { return static_cast<int>(roundHalfEven(v)); }
+int roundToInt(double v) {
+    return static_cast<int>(roundHalfEven(v));
+}
 
 std::string formatFixed(double v, int decimals) {
     char buf[400];
@@ -28,7 +30,9 @@ std::string formatFixed(double v, int decimals) {
     return s;
 }
 
-std::string formatScriptNumber(double v) { return formatFixed(v, 3); }
+std::string formatScriptNumber(double v) {
+    return formatFixed(v, 3);
+}
 
 std::string_view trimBlanks(std::string_view text) {
     const char* blanks = " \t\r\n";

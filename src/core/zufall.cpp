@@ -14,7 +14,9 @@ std::uint32_t weiter(Dokument& dok) {
 }
 }  // namespace
 
-double Random(Dokument& dok) { return double(weiter(dok)) * 0x1p-32; }
+double Random(Dokument& dok) {
+    return double(weiter(dok)) * 0x1p-32;
+}
 
 std::uint32_t Random(Dokument& dok, std::uint32_t n) {
     return std::uint32_t((std::uint64_t(n) * weiter(dok)) >> 32);
@@ -27,10 +29,12 @@ void Randomize(Dokument& dok) {
     std::tm lokal{};
     localtime_r(&t, &lokal);
     auto ms = duration_cast<milliseconds>(jetzt.time_since_epoch()).count() % 1000;
-    dok.RandSeed = std::uint32_t(
-        ((lokal.tm_hour * 60 + lokal.tm_min) * 60 + lokal.tm_sec) * 1000 + int(ms));
+    dok.RandSeed =
+        std::uint32_t(((lokal.tm_hour * 60 + lokal.tm_min) * 60 + lokal.tm_sec) * 1000 + int(ms));
 }
 
-void setzeSeed(Dokument& dok, std::uint32_t seed) { dok.RandSeed = seed; }
+void setzeSeed(Dokument& dok, std::uint32_t seed) {
+    dok.RandSeed = seed;
+}
 
 }  // namespace gm

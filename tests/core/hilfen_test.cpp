@@ -16,13 +16,15 @@ TEST(Random, FirstTenDrawsFromSeedsZeroAnd12345) {
     // RandSeed := RandSeed * 134775813 + 1 mod 2^32, computed by hand.
     const std::uint32_t ab0[] = {1,          134775814,  3698175007, 870078620,  1172187917,
                                  2884733762, 1368768587, 694906232,  1598751577, 1828254910};
-    const std::uint32_t ab12345[] = {1655067934, 1242767767, 342459380,  2377737157, 2721613530,
-                                     1467157059, 1889648464, 340655249,  138982102,  3964786223};
+    const std::uint32_t ab12345[] = {1655067934, 1242767767, 342459380, 2377737157, 2721613530,
+                                     1467157059, 1889648464, 340655249, 138982102,  3964786223};
     Dokument dok;
     setzeSeed(dok, 0);
-    for (auto s : ab0) EXPECT_EQ(Random(dok), s * 0x1p-32);
+    for (auto s : ab0)
+        EXPECT_EQ(Random(dok), s * 0x1p-32);
     setzeSeed(dok, 12345);
-    for (auto s : ab12345) EXPECT_EQ(Random(dok), s * 0x1p-32);
+    for (auto s : ab12345)
+        EXPECT_EQ(Random(dok), s * 0x1p-32);
     EXPECT_DOUBLE_EQ(0.3853505323641002, 1655067934 * 0x1p-32);
 }
 
@@ -95,7 +97,8 @@ TEST(ScriptListe, AppendsOnlyWhileRecordingAndBelowTheLimit) {
     ScriptAnhaengen(dok, "invert");
     EXPECT_EQ(dok.ScriptAnzahl, 0);
     dok.ScriptAufnahme = true;
-    for (int i = 1; i <= 205; ++i) ScriptAnhaengen(dok, ScriptZeile("paintmode", {i}));
+    for (int i = 1; i <= 205; ++i)
+        ScriptAnhaengen(dok, ScriptZeile("paintmode", {i}));
     EXPECT_EQ(dok.ScriptAnzahl, 200);
     EXPECT_EQ(dok.ScriptListe[200], "paintmode(200)");
     EXPECT_TRUE(dok.ScriptListe[0].empty());
@@ -103,7 +106,8 @@ TEST(ScriptListe, AppendsOnlyWhileRecordingAndBelowTheLimit) {
     EXPECT_EQ(dok.ScriptAnzahl, 0);
     EXPECT_FALSE(dok.ScriptAufnahme);
     EXPECT_TRUE(dok.ScriptListe[1].empty());
-    EXPECT_EQ(ScriptZeile("gamma", {1.0, 0.5, 0.5, 0.5, 3}), "gamma(1.000, 0.500, 0.500, 0.500, 3)");
+    EXPECT_EQ(ScriptZeile("gamma", {1.0, 0.5, 0.5, 0.5, 3}),
+              "gamma(1.000, 0.500, 0.500, 0.500, 3)");
     EXPECT_EQ(ScriptZeile("save_terragen", {-2.5, "a.ter"}), "save_terragen(-2.500, a.ter)");
 }
 
@@ -127,7 +131,8 @@ TEST(Parameter, RecordsFollowTheirDescription) {
     Werte w = vorgaben(probeParameter);
     EXPECT_TRUE(wertSetzen(probeParameter, w, "anzahl", "7").ok());
     EXPECT_TRUE(wertSetzen(probeParameter, w, "WERT", "0.25").ok());
-    EXPECT_EQ(wertSetzen(probeParameter, w, "Anzahl", "2.5").meldung(), "Anzahl must be a whole number");
+    EXPECT_EQ(wertSetzen(probeParameter, w, "Anzahl", "2.5").meldung(),
+              "Anzahl must be a whole number");
     EXPECT_FALSE(wertSetzen(probeParameter, w, "Anzahl", "11").ok());
     EXPECT_FALSE(wertSetzen(probeParameter, w, "An", "2").ok());
     EXPECT_FALSE(wertSetzen(probeParameter, w, "Wert", "x").ok());

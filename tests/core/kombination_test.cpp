@@ -17,7 +17,8 @@ using test::setzeFeld;
 
 TEST(ModifikatorWert, DefaultsAreTheIdentity) {
     ModRec mod;
-    for (double z : {0.0, 0.1, 0.25, 0.5, 0.999, 1.0}) EXPECT_DOUBLE_EQ(ModifikatorWert(mod, z), z);
+    for (double z : {0.0, 0.1, 0.25, 0.5, 0.999, 1.0})
+        EXPECT_DOUBLE_EQ(ModifikatorWert(mod, z), z);
 }
 
 TEST(ModifikatorWert, IterationsWrapAndWholeNumbersMapToOne) {
@@ -45,9 +46,9 @@ TEST(ModifikatorWert, DigitsRoundHalfToEven) {
     ModRec mod;
     mod.Digits = 4;
     EXPECT_EQ(ModifikatorWert(mod, 0.3), 0.25);
-    EXPECT_EQ(ModifikatorWert(mod, 0.375), 0.5);    // 1.5 -> 2
-    EXPECT_EQ(ModifikatorWert(mod, 0.625), 0.5);    // 2.5 -> 2
-    EXPECT_EQ(ModifikatorWert(mod, 0.125), 0.0);    // 0.5 -> 0
+    EXPECT_EQ(ModifikatorWert(mod, 0.375), 0.5);  // 1.5 -> 2
+    EXPECT_EQ(ModifikatorWert(mod, 0.625), 0.5);  // 2.5 -> 2
+    EXPECT_EQ(ModifikatorWert(mod, 0.125), 0.0);  // 0.5 -> 0
 }
 
 TEST(ModifikatorWert, RampSquaresTheIdentityAndShapesByMode) {
@@ -60,8 +61,14 @@ TEST(ModifikatorWert, RampSquaresTheIdentityAndShapesByMode) {
     mod.Anstieg = 0;
 
     const double z = 0.3;
-    const double erwartet[] = {1.0, 0.0, 0.3, 0.09, std::sqrt(0.3), (1 - std::cos(std::numbers::pi * 0.3)) / 2,
-                               std::sin(std::numbers::pi * 0.3 / 2), 1 - std::cos(std::numbers::pi * 0.3 / 2)};
+    const double erwartet[] = {1.0,
+                               0.0,
+                               0.3,
+                               0.09,
+                               std::sqrt(0.3),
+                               (1 - std::cos(std::numbers::pi * 0.3)) / 2,
+                               std::sin(std::numbers::pi * 0.3 / 2),
+                               1 - std::cos(std::numbers::pi * 0.3 / 2)};
     for (int modus = 1; modus <= 8; ++modus) {
         mod.Modus = modus;
         EXPECT_NEAR(ModifikatorWert(mod, z), erwartet[modus - 1], 1e-15) << modus;
@@ -87,7 +94,7 @@ TEST(Verknuepfen, EveryModeOnce) {
     EXPECT_DOUBLE_EQ(Verknuepfen(3, h, v), 0.9);
     EXPECT_DOUBLE_EQ(Verknuepfen(4, h, v), 0.3);
     EXPECT_DOUBLE_EQ(Verknuepfen(5, h, v), 0.7);
-    EXPECT_EQ(Verknuepfen(6, h, v), 0.6);           // 0.7 is not below 0.6
+    EXPECT_EQ(Verknuepfen(6, h, v), 0.6);  // 0.7 is not below 0.6
     EXPECT_DOUBLE_EQ(Verknuepfen(6, 0.8, v), 0.7);
     EXPECT_DOUBLE_EQ(Verknuepfen(7, 0.2, 0.5), 0.3);
     EXPECT_DOUBLE_EQ(Verknuepfen(8, h, v), 0.18);
@@ -216,9 +223,12 @@ TEST(Strich, CollectKeepsTheHigherAndApplyDispatchesByTool) {
     StrichAnwenden(dok);
     EXPECT_TRUE(feldGleich(dok, dok.Hoehenfeld, {{0.0, 0.5, 0.5}}));
 
-    for (int w : {1, 2, 31, 32, 33, 41, 42, 44}) EXPECT_EQ(strichRegelFuer(w), StrichRegel::Verknuepfen);
-    for (int w : {7, 8}) EXPECT_EQ(strichRegelFuer(w), StrichRegel::Nivellieren);
-    for (int w : {0, 9, 10, 11, 12, 13}) EXPECT_EQ(strichRegelFuer(w), StrichRegel::Nichts);
+    for (int w : {1, 2, 31, 32, 33, 41, 42, 44})
+        EXPECT_EQ(strichRegelFuer(w), StrichRegel::Verknuepfen);
+    for (int w : {7, 8})
+        EXPECT_EQ(strichRegelFuer(w), StrichRegel::Nivellieren);
+    for (int w : {0, 9, 10, 11, 12, 13})
+        EXPECT_EQ(strichRegelFuer(w), StrichRegel::Nichts);
 }
 
 TEST(Modifizieren, PassesFreeCellsThroughTheCurveAndRecords) {

@@ -16,7 +16,8 @@ using Bytes = std::vector<std::vector<int>>;
 Bytes leseMaske(const Dokument& dok) {
     Bytes b(dok.MaxY + 1, std::vector<int>(dok.MaxX + 1));
     for (int y = 0; y <= dok.MaxY; ++y)
-        for (int x = 0; x <= dok.MaxX; ++x) b[y][x] = dok.Maske(x, y);
+        for (int x = 0; x <= dok.MaxX; ++x)
+            b[y][x] = dok.Maske(x, y);
     return b;
 }
 

@@ -22,7 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class NativDatei : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ordner_ = fs::temp_directory_path() /
                   ("gm_nativ_" + std::to_string(::getpid()) + "_" +
@@ -43,7 +43,8 @@ TEST_F(NativDatei, SaveAndReopenIsBitExactIncludingValuesOutsideTheRange) {
     Dokument dok;
     NeueGroesse(dok, 256, 128, true);
     for (int x = 0; x <= dok.MaxX; ++x)
-        for (int y = 0; y <= dok.MaxY; ++y) dok.Hoehenfeld(x, y) = (x - y) * 0.0123456789;
+        for (int y = 0; y <= dok.MaxY; ++y)
+            dok.Hoehenfeld(x, y) = (x - y) * 0.0123456789;
     dok.Hoehenfeld(0, 0) = -5.5;
     dok.Hoehenfeld(256, 128) = std::numeric_limits<double>::denorm_min();
     ASSERT_TRUE(NativSchreiben(dok, pfad("a.fla")).ok());
@@ -104,7 +105,8 @@ TEST_F(NativDatei, TruncatedFileLeavesDocumentUndoAndMaskAsTheyWere) {
     test::setzeFeld(dok, dok.UndoBild, {{0.5, 0.6}, {0.7, 0.8}});
     dok.Maske(1, 1) = 1;
     for (std::size_t laenge = 0; laenge < voll.size(); laenge += 7) {
-        std::ofstream(pfad("kurz.fla"), std::ios::binary).write(voll.data(), std::streamsize(laenge));
+        std::ofstream(pfad("kurz.fla"), std::ios::binary)
+            .write(voll.data(), std::streamsize(laenge));
         Status s = NativLesen(dok, pfad("kurz.fla"));
         ASSERT_FALSE(s.ok()) << laenge;
         ASSERT_EQ(dok.MaxX, 1);
@@ -162,7 +164,8 @@ TEST_F(NativDatei, FailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
     std::string inhalt((std::istreambuf_iterator<char>(f)), {});
     EXPECT_EQ(inhalt, "old contents");
     int dateien = 0;
-    for ([[maybe_unused]] auto& e : fs::directory_iterator(ordner_)) ++dateien;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(ordner_))
+        ++dateien;
     EXPECT_EQ(dateien, 1);
 }
 

@@ -84,12 +84,14 @@ TEST(Umrechnen, SameSizeReproducesEverySampleExactly) {
     Dokument dok;
     NeueGroesse(dok, 256, 128, false);
     for (int x = 0; x <= dok.MaxX; ++x)
-        for (int y = 0; y <= dok.MaxY; ++y) dok.Hoehenfeld(x, y) = ((x * 37 + y * 11) % 101) / 100.0;
+        for (int y = 0; y <= dok.MaxY; ++y)
+            dok.Hoehenfeld(x, y) = ((x * 37 + y * 11) % 101) / 100.0;
     TFeld vorher;
     std::copy_n(dok.Hoehenfeld.daten(), FeldZellen, vorher.daten());
     Umrechnen(dok, 256, 128);
     for (int x = 0; x <= dok.MaxX; ++x)
-        for (int y = 0; y <= dok.MaxY; ++y) ASSERT_EQ(dok.Hoehenfeld(x, y), vorher(x, y));
+        for (int y = 0; y <= dok.MaxY; ++y)
+            ASSERT_EQ(dok.Hoehenfeld(x, y), vorher(x, y));
     // The undo copy is taken after the change.
     EXPECT_EQ(dok.UndoBild(17, 5), dok.Hoehenfeld(17, 5));
 }
@@ -100,7 +102,8 @@ TEST(Umrechnen, UpscalingBlendsAndExtrapolatesTheLastRowAndColumn) {
     // continues the ramp past the last old sample.
     NeueGroesse(dok, 4, 4, false);
     for (int x = 0; x <= 4; ++x)
-        for (int y = 0; y <= 4; ++y) dok.Hoehenfeld(x, y) = 0.2 * x + (y == 4 ? 0.1 : 0.0);
+        for (int y = 0; y <= 4; ++y)
+            dok.Hoehenfeld(x, y) = 0.2 * x + (y == 4 ? 0.1 : 0.0);
     NeueGroesse(dok, 9, 9, false);  // 5 -> 10 points: rx = 0.5
     Umrechnen(dok, 4, 4);
     EXPECT_DOUBLE_EQ(dok.Hoehenfeld(1, 0), 0.1);   // fx = 0.5
@@ -113,7 +116,8 @@ TEST(Umrechnen, UpscalingBlendsAndExtrapolatesTheLastRowAndColumn) {
 TEST(Umrechnen, From513To1025ClampsTheExtrapolatedEdge) {
     Dokument dok;
     for (int x = 0; x <= 512; ++x)
-        for (int y = 0; y <= 512; ++y) dok.Hoehenfeld(x, y) = (x == 512) ? 1.0 : (x == 511 ? 0.5 : 0.2);
+        for (int y = 0; y <= 512; ++y)
+            dok.Hoehenfeld(x, y) = (x == 512) ? 1.0 : (x == 511 ? 0.5 : 0.2);
     NeueGroesse(dok, 1024, 1024, false);
     Umrechnen(dok, 512, 512);
     // fx = 1024 * 513 / 1025 = 512.5: 0.5 * -0.5 + 1.0 * 1.5 = 1.25, clamped.

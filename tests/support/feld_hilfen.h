@@ -21,18 +21,21 @@ inline void setzeFeld(Dokument& dok, TFeld& feld, const Zeilen& zeilen) {
     dok.MaxY = int(zeilen.size()) - 1;
     dok.MaxX = int(zeilen.at(0).size()) - 1;
     for (int y = 0; y <= dok.MaxY; ++y)
-        for (int x = 0; x <= dok.MaxX; ++x) feld(x, y) = zeilen[y][x];
+        for (int x = 0; x <= dok.MaxX; ++x)
+            feld(x, y) = zeilen[y][x];
 }
 
 inline void setzeMaske(Dokument& dok, const std::vector<std::vector<int>>& zeilen) {
     for (int y = 0; y <= dok.MaxY; ++y)
-        for (int x = 0; x <= dok.MaxX; ++x) dok.Maske(x, y) = std::uint8_t(zeilen.at(y).at(x));
+        for (int x = 0; x <= dok.MaxX; ++x)
+            dok.Maske(x, y) = std::uint8_t(zeilen.at(y).at(x));
 }
 
 inline Zeilen leseFeld(const Dokument& dok, const TFeld& feld) {
     Zeilen z(dok.MaxY + 1, std::vector<double>(dok.MaxX + 1));
     for (int y = 0; y <= dok.MaxY; ++y)
-        for (int x = 0; x <= dok.MaxX; ++x) z[y][x] = feld(x, y);
+        for (int x = 0; x <= dok.MaxX; ++x)
+            z[y][x] = feld(x, y);
     return z;
 }
 
@@ -40,7 +43,8 @@ inline std::string zeigen(const Zeilen& z) {
     std::ostringstream s;
     s.precision(17);
     for (const auto& zeile : z) {
-        for (double v : zeile) s << ' ' << v;
+        for (double v : zeile)
+            s << ' ' << v;
         s << '\n';
     }
     return s.str();
@@ -58,7 +62,9 @@ inline ::testing::AssertionResult feldGleich(const Dokument& dok, const TFeld& f
             gleich = std::abs(ist[y][x] - erwartet[y][x]) <= toleranz;
     }
     if (gleich) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "expected\n" << zeigen(erwartet) << "got\n" << zeigen(ist);
+    return ::testing::AssertionFailure() << "expected\n"
+                                         << zeigen(erwartet) << "got\n"
+                                         << zeigen(ist);
 }
 
 }  // namespace gm::test
