@@ -1,0 +1,66 @@
+#include "filters/hell_kontr.h"
+
+#include <cstddef>
+
+#include "core/puffer.h"
+#include "core/script_liste.h"
+#include "core/zahlen.h"
+#include "filters/zellen.h"
+
+namespace gm {
+
+const Parameter HellKontrParameter[2] = {
+    {"Helligkeit", ParamTyp::Real, offsetof(HellKontrRec, Helligkeit), 0.0, -1.0, 1.0,
+     Skala::Linear, 0.01, "Helligkeit"},
+    {"Kontrast", ParamTyp::Real, offsetof(HellKontrRec, Kontrast), 1.0, 0.01, 2.0, Skala::Linear,
+     0.01, "Kontrast"},
+};
+
+double HellKontrKurve(const HellKontrRec& rec, double x) {
+    double t = x - rec.Helligkeit;
+    if (rec.Kontrast > 0.0) t = t / rec.Kontrast;
+    return clamp01(t);
+}
+
+bool HellKontrUebersprungen(const HellKontrRec& rec) {
+    return rec.Kontrast == 0.0 || (rec.Helligkeit == 0.0 && rec.Kontrast == 1.0);
+}
+
+void HelligkeitKontrastAnwenden(Dokument& dok, const HellKontrRec& rec) {
+    if (HellKontrUebersprungen(rec)) return;
+    freieZellenAbbilden(dok, [&](double v) { return HellKontrKurve(rec, v); });
+}
+
+void HelligkeitKontrast(Dokument& dok, const HellKontrRec& rec) {
+    if (!HellKontrUebersprungen(rec)) {
+        UndoSichern(dok);
+        HelligkeitKontrastAnwenden(dok, rec);
+    }
+    ScriptAnhaengen(dok, ScriptZeile("lumcontr", {rec.Helligkeit, rec.Kontrast}));
+}
+
+void HelligkeitKontrastNachspielen(Dokument& dok, ScriptArgumente& args) {
+    HellKontrRec rec;
+    rec.Helligkeit = ArgumentZahl(args, 1, 0.0, 1.0, -1.0);
+    rec.Kontrast = ArgumentZahl(args, 2, 1.0, 2.0, 0.01);
+    HelligkeitKontrastAnwenden(dok, rec);
+}
+
+Histogramm HistogrammFuellen(const Dokument& dok) {
+    Histogramm h;
+    for (int x = 0; x <= dok.MaxX; ++x) {
+        const double* s = dok.Hoehenfeld.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            const double b = roundHalfEven(32.0 * s[y]);
+            // Written so that a NaN falls into bin 0 instead of an undefined cast.
+            const int bin =
+                !(b > 0.0) ? 0 : (b >= HistogrammBins - 1 ? HistogrammBins - 1 : int(b));
+            ++h.anzahl[std::size_t(bin)];
+        }
+    }
+    for (int n : h.anzahl)
+        h.groesste = n > h.groesste ? n : h.groesste;
+    return h;
+}
+
+}  // namespace gm

@@ -1,0 +1,51 @@
+#include "filters/invertieren.h"
+
+#include "core/kombination.h"
+#include "core/puffer.h"
+#include "core/script_liste.h"
+#include "filters/zellen.h"
+
+namespace gm {
+
+void InvertierenAnwenden(Dokument& dok) {
+    freieZellenAbbilden(dok, [](double v) {
+        const double r = 1.0 - v;
+        return r < 0.0 ? 0.0 : r;
+    });
+}
+
+void Invertieren(Dokument& dok) {
+    UndoSichern(dok);
+    InvertierenAnwenden(dok);
+    ScriptAnhaengen(dok, "invert");
+}
+
+void InvertierenNachspielen(Dokument& dok, ScriptArgumente&) {
+    InvertierenAnwenden(dok);
+}
+
+void Strecken(Dokument& dok, double a, double b) {
+    UndoSichern(dok);
+    BereichSkalieren(dok, a, b);
+    ScriptAnhaengen(dok, ScriptZeile("scale", {a, b}));
+}
+
+void StreckenNullEins(Dokument& dok) {
+    Strecken(dok, 0.0, 1.0);
+}
+
+void StreckenMarken(Dokument& dok) {
+    Strecken(dok, dok.MarkeUnten.Wert, dok.MarkeOben.Wert);
+}
+
+void SkalierenNachspielen(Dokument& dok, ScriptArgumente& args) {
+    const double a = ArgumentZahl(args, 1, 0.0, 1.0, 0.0);
+    const double b = ArgumentZahl(args, 2, 1.0, 1.0, 0.0);
+    BereichSkalieren(dok, a, b);
+}
+
+void ModifizierenNachspielen(Dokument& dok, ScriptArgumente&) {
+    ModifizierenAnwenden(dok);
+}
+
+}  // namespace gm

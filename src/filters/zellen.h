@@ -1,0 +1,22 @@
+#pragma once
+// Walks the free cells of Hoehenfeld, x outer and y inner, replacing each value
+// v by f(v). Masked cells are skipped.
+
+#include <cstdint>
+
+#include "core/dokument.h"
+
+namespace gm {
+
+template <class F>
+void freieZellenAbbilden(Dokument& dok, F&& f) {
+    for (int x = 0; x <= dok.MaxX; ++x) {
+        double* h = dok.Hoehenfeld.spalte(x);
+        const std::uint8_t* m = dok.Maske.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            if (m[y] == 0) h[y] = f(h[y]);
+        }
+    }
+}
+
+}  // namespace gm
