@@ -1,0 +1,169 @@
+#include "script/operationen.h"
+
+#include <vector>
+
+#include "core/nativdatei.h"
+#include "core/zahlen.h"
+#include "script/einstellungen_parameter.h"
+
+namespace gm {
+
+namespace {
+
+Status nativOeffnen(Sitzung& s, const std::string& pfad) { return NativLesen(s.dok, pfad); }
+
+// The lists below keep one registration per line.
+// clang-format off
+// Generators and filters, one line each.
+const std::vector<Operation>& operationsListe() {
+    static const std::vector<Operation> liste = {
+    };
+    return liste;
+}
+
+// Exports by format name, one line each.
+const std::vector<Export>& exportListe() {
+    static const std::vector<Export> liste = {
+    };
+    return liste;
+}
+
+// Imports by file extension, one line each.
+const std::vector<Import>& importListe() {
+    static const std::vector<Import> liste = {
+        {".fla", &nativOeffnen},
+    };
+    return liste;
+}
+
+// Settings records, one line each.
+const std::vector<Einstellungssatz>& satzListe() {
+    static const std::vector<Einstellungssatz> liste = {
+        {"MarkeOben", MarkeParameter(), [](Sitzung& s) -> void* { return &s.dok.MarkeOben; }},
+        {"MarkeUnten", MarkeParameter(), [](Sitzung& s) -> void* { return &s.dok.MarkeUnten; }},
+        {"ModEinstellungen", ModParameter(), [](Sitzung& s) -> void* { return &s.dok.ModEinstellungen; }},
+    };
+    return liste;
+}
+
+// Single settings, one line each.
+const std::vector<Einstellungswert>& wertListe() {
+    using enum ParamTyp;
+    static const std::vector<Einstellungswert> liste = {
+        {{"Verknuepfungsmodus", Ganz, 0, 2, 1, 13, Skala::Linear, 1, "Modus"}, [](Sitzung& s) -> void* { return &s.dok.Verknuepfungsmodus; }},
+        {{"VerknuepfungsmodusRechts", Ganz, 0, 6, 1, 13, Skala::Linear, 1, "Modus rechts"}, [](Sitzung& s) -> void* { return &s.dok.VerknuepfungsmodusRechts; }},
+        {{"Maskenmodus", Ganz, 0, 1, 1, 3, Skala::Linear, 1, "Maskenmodus"}, [](Sitzung& s) -> void* { return &s.dok.Maskenmodus; }},
+    };
+    return liste;
+}
+
+// clang-format on
+
+template <class T, class Name>
+const T* suchen(const std::vector<T>& liste, std::string_view name, Name feld) {
+    for (const T& e : liste) {
+        if (gleichOhneGross(feld(e), name)) return &e;
+    }
+    return nullptr;
+}
+
+// Splits "KEY=VALUE" at the first "=".
+Status zuweisungTeilen(std::string_view zuweisung, std::string_view& schluessel,
+                       std::string_view& wert) {
+    const auto gleich = zuweisung.find('=');
+    if (gleich == std::string_view::npos || gleich == 0) {
+        return Status::fehler("expected KEY=VALUE, got \"" + std::string(zuweisung) + "\"");
+    }
+    schluessel = zuweisung.substr(0, gleich);
+    wert = zuweisung.substr(gleich + 1);
+    return {};
+}
+
+Status zahlLesen(const Parameter& p, std::string_view text, double& wert) {
+    auto zahl = parseNumber(text);
+    if (!zahl) {
+        return Status::fehler("value of " + std::string(p.name) + " is not a number: \"" +
+                              std::string(text) + "\"");
+    }
+    if (Status s = wertPruefen(p, *zahl); !s) return s;
+    wert = *zahl;
+    return {};
+}
+
+}  // namespace
+
+std::span<const Operation> Operationen() {
+    return operationsListe();
+}
+std::span<const Export> Exporte() {
+    return exportListe();
+}
+std::span<const Import> Importe() {
+    return importListe();
+}
+std::span<const Einstellungssatz> Einstellungssaetze() {
+    return satzListe();
+}
+std::span<const Einstellungswert> Einstellungswerte() {
+    return wertListe();
+}
+
+const Operation* OperationSuchen(OperationsArt art, std::string_view name) {
+    for (const Operation& o : operationsListe()) {
+        if (o.art == art && gleichOhneGross(o.name, name)) return &o;
+    }
+    return nullptr;
+}
+
+const Export* ExportSuchen(std::string_view format) {
+    return suchen(exportListe(), format, [](const Export& e) { return e.format; });
+}
+
+const Import* ImportFuerPfad(std::string_view pfad) {
+    for (const Import& i : importListe()) {
+        if (pfad.size() > i.endung.size() &&
+            gleichOhneGross(pfad.substr(pfad.size() - i.endung.size()), i.endung)) {
+            return &i;
+        }
+    }
+    return nullptr;
+}
+
+Status WerteLesen(std::span<const Parameter> parameter, std::span<const std::string> zuweisungen,
+                  Werte& werte) {
+    werte = vorgaben(parameter);
+    for (const std::string& z : zuweisungen) {
+        std::string_view schluessel, text;
+        if (Status s = zuweisungTeilen(z, schluessel, text); !s) return s;
+        if (Status s = wertSetzen(parameter, werte, schluessel, text); !s) return s;
+    }
+    return {};
+}
+
+Status EinstellungLesen(std::string_view zuweisung, EinstellungsZuweisung& aus) {
+    std::string_view schluessel, text;
+    if (Status s = zuweisungTeilen(zuweisung, schluessel, text); !s) return s;
+    const auto punkt = schluessel.find('.');
+    if (punkt == std::string_view::npos) {
+        auto* e = suchen(wertListe(), schluessel,
+                         [](const Einstellungswert& w) { return w.parameter.name; });
+        if (!e) return Status::fehler("unknown setting " + std::string(schluessel));
+        aus = {e->ort, &e->parameter, 0.0};
+    } else {
+        const std::string_view satzName = schluessel.substr(0, punkt);
+        const std::string_view feld = schluessel.substr(punkt + 1);
+        auto* satz =
+            suchen(satzListe(), satzName, [](const Einstellungssatz& e) { return e.name; });
+        if (!satz) return Status::fehler("unknown settings record " + std::string(satzName));
+        auto i = parameterSuchen(satz->parameter, feld);
+        if (!i) return Status::fehler("unknown setting " + std::string(schluessel));
+        aus = {satz->record, &satz->parameter[*i], 0.0};
+    }
+    return zahlLesen(*aus.parameter, text, aus.wert);
+}
+
+void EinstellungAnwenden(Sitzung& s, const EinstellungsZuweisung& z) {
+    feldSetzen(z.ort(s), *z.parameter, z.wert);
+}
+
+}  // namespace gm

@@ -1,0 +1,131 @@
+#include "script/operationen.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <memory>
+
+#include "script/einstellungen_parameter.h"
+
+namespace gm {
+namespace {
+
+Status setzen(Sitzung& s, std::string_view zuweisung) {
+    EinstellungsZuweisung z;
+    Status st = EinstellungLesen(zuweisung, z);
+    if (st) EinstellungAnwenden(s, z);
+    return st;
+}
+
+TEST(Einstellungen, KeysAreCaseInsensitiveWithADotForRecordFields) {
+    auto s = std::make_unique<Sitzung>();
+    Dokument& d = s->dok;
+    EXPECT_TRUE(setzen(*s, "Verknuepfungsmodus=13"));
+    EXPECT_TRUE(setzen(*s, "verknuepfungsmodusrechts=1"));
+    EXPECT_TRUE(setzen(*s, "MASKENMODUS=3"));
+    EXPECT_TRUE(setzen(*s, "MarkeOben.Wert=0.75"));
+    EXPECT_TRUE(setzen(*s, "markeoben.streuung=0.125"));
+    EXPECT_TRUE(setzen(*s, "MarkeUnten.Wert=1e-1"));
+    EXPECT_TRUE(setzen(*s, "ModEinstellungen.Aktiv=1"));
+    EXPECT_TRUE(setzen(*s, "ModEinstellungen.Modus=8"));
+    EXPECT_TRUE(setzen(*s, "modeinstellungen.gamma=2.5"));
+    EXPECT_TRUE(setzen(*s, "ModEinstellungen.Anstieg=-1"));
+    EXPECT_TRUE(setzen(*s, "ModEinstellungen.Negativ=1"));
+    EXPECT_EQ(d.Verknuepfungsmodus, 13);
+    EXPECT_EQ(d.VerknuepfungsmodusRechts, 1);
+    EXPECT_EQ(d.Maskenmodus, 3);
+    EXPECT_EQ(d.MarkeOben.Wert, 0.75);
+    EXPECT_EQ(d.MarkeOben.Streuung, 0.125);
+    EXPECT_EQ(d.MarkeUnten.Wert, 0.1);
+    EXPECT_EQ(d.MarkeUnten.Streuung, 0.0);
+    EXPECT_TRUE(d.ModEinstellungen.Aktiv);
+    EXPECT_EQ(d.ModEinstellungen.Modus, 8);
+    EXPECT_EQ(d.ModEinstellungen.Gamma, 2.5);
+    EXPECT_EQ(d.ModEinstellungen.Anstieg, -1.0);
+    EXPECT_TRUE(d.ModEinstellungen.Negativ);
+    EXPECT_FALSE(d.ModEinstellungen.Welle);  // neighbours untouched
+    EXPECT_FALSE(d.ModEinstellungen.Invertieren);
+    EXPECT_EQ(d.ModEinstellungen.Iterationen, 1.0);
+}
+
+TEST(Einstellungen, BadKeysValuesAndRangesAreRefusedWithoutChange) {
+    auto s = std::make_unique<Sitzung>();
+    for (const char* z :
+         {"Verknuepfungsmodus=14", "Verknuepfungsmodus=0", "Verknuepfungsmodus=2.5",
+          "Verknuepfungsmodus=", "Verknuepfungsmodus", "=3", "Unbekannt=1", "MarkeOben=1",
+          "MarkeOben.Hoehe=1", "Marke.Wert=1", "MarkeOben.Wert=1.5", "MarkeOben.Wert=0,5",
+          "ModEinstellungen.Aktiv=2", "ModEinstellungen.Iterationen=0.05",
+          "ModEinstellungen.Modus=9", "Maskenmodus=nan", "Maskenmodus=inf", ".Wert=1"}) {
+        EinstellungsZuweisung zw;
+        Status st = EinstellungLesen(z, zw);
+        EXPECT_FALSE(st) << z;
+        EXPECT_FALSE(st.meldung().empty()) << z;
+    }
+}
+
+TEST(Einstellungen, ModParameterDefaultsMatchThePanelStartValues) {
+    const ModRec vorgabe = recordVorgaben<ModRec>(ModParameter());
+    const ModRec start{};
+    EXPECT_EQ(vorgabe.Aktiv, start.Aktiv);
+    EXPECT_EQ(vorgabe.Modus, start.Modus);
+    EXPECT_EQ(vorgabe.Welle, start.Welle);
+    EXPECT_EQ(vorgabe.Invertieren, start.Invertieren);
+    EXPECT_EQ(vorgabe.Negativ, start.Negativ);
+    EXPECT_EQ(vorgabe.Iterationen, start.Iterationen);
+    EXPECT_EQ(vorgabe.Digits, start.Digits);
+    EXPECT_EQ(vorgabe.Gamma, start.Gamma);
+    EXPECT_EQ(vorgabe.Verschiebung, start.Verschiebung);
+    EXPECT_EQ(vorgabe.Linearitaet1, start.Linearitaet1);
+    EXPECT_EQ(vorgabe.Linearitaet2, start.Linearitaet2);
+    EXPECT_EQ(vorgabe.Anstieg, start.Anstieg);
+    EXPECT_EQ(ModParameter().size(), 12u);
+    // Ranges of the panel's sliders: (minimum, maximum) per field.
+    const std::pair<const char*, std::pair<double, double>> bereiche[] = {
+        {"Iterationen", {0.1, 100}},   {"Anstieg", {-1, 1}},     {"Verschiebung", {0, 2}},
+        {"Linearitaet1", {0.01, 100}}, {"Linearitaet2", {0, 1}}, {"Digits", {0, 32}},
+        {"Gamma", {0.01, 100}},        {"Modus", {1, 8}}};
+    for (auto [name, bereich] : bereiche) {
+        auto i = parameterSuchen(ModParameter(), name);
+        ASSERT_TRUE(i) << name;
+        EXPECT_EQ(ModParameter()[*i].minimum, bereich.first) << name;
+        EXPECT_EQ(ModParameter()[*i].maximum, bereich.second) << name;
+    }
+}
+
+struct ProbeRec {
+    double Staerke;
+    int Anzahl;
+    bool An;
+};
+const Parameter probeParameter[] = {
+    {"Staerke", ParamTyp::Real, offsetof(ProbeRec, Staerke), 0.5, 0, 1},
+    {"Anzahl", ParamTyp::Ganz, offsetof(ProbeRec, Anzahl), 3, 1, 10},
+    {"An", ParamTyp::Bool, offsetof(ProbeRec, An), 1, 0, 1},
+};
+
+TEST(WerteLesen, StartsFromDefaultsAndChecksEveryAssignment) {
+    Werte w;
+    ASSERT_TRUE(WerteLesen(probeParameter, {}, w));
+    EXPECT_EQ(w, (Werte{0.5, 3, 1}));
+    const std::string gut[] = {"anzahl=7", "STAERKE=0.25", "An=0"};
+    ASSERT_TRUE(WerteLesen(probeParameter, gut, w));
+    EXPECT_EQ(w, (Werte{0.25, 7, 0}));
+    for (const char* schlecht : {"Anzahl=11", "Anzahl=2.5", "Staerke=x", "Fehlt=1", "Anzahl",
+                                 "An=0.5", "Staerke=-0.001"}) {
+        const std::string z[] = {schlecht};
+        EXPECT_FALSE(WerteLesen(probeParameter, z, w)) << schlecht;
+    }
+}
+
+TEST(Katalog, NativeImportIsFoundByExtensionWithoutCase) {
+    EXPECT_NE(ImportFuerPfad("a/b/feld.fla"), nullptr);
+    EXPECT_NE(ImportFuerPfad("FELD.FLA"), nullptr);
+    EXPECT_EQ(ImportFuerPfad(".fla"), nullptr);  // no name before the extension
+    EXPECT_EQ(ImportFuerPfad("feld.flax"), nullptr);
+    EXPECT_EQ(ImportFuerPfad("fla"), nullptr);
+    EXPECT_EQ(ExportSuchen("nichtda"), nullptr);
+    EXPECT_EQ(OperationSuchen(OperationsArt::Generator, "nichtda"), nullptr);
+}
+
+}  // namespace
+}  // namespace gm
