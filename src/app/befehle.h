@@ -1,0 +1,74 @@
+#pragma once
+// The command handlers of the main menu, one group per menu. Each takes the
+// main window and ends by redrawing unless its command says otherwise.
+
+namespace gm {
+
+class TLandGenerator;
+using Befehl = void (*)(TLandGenerator&);
+
+// "&Datei"
+void FileNew1Execute(TLandGenerator& f);
+void FileOpen1Execute(TLandGenerator& f);
+void Hinzuffnen1Click(TLandGenerator& f);
+void FileSave1Execute(TLandGenerator& f);
+void FileSaveAs1Execute(TLandGenerator& f);
+void FileExit1Execute(TLandGenerator& f);
+
+// "B&earbeiten"
+void Undo1Click(TLandGenerator& f);
+void Bitmapkopieren1Click(TLandGenerator& f);
+void CutItemClick(TLandGenerator& f);
+void CopyItemClick(TLandGenerator& f);
+void PasteItemClick(TLandGenerator& f);
+void Tauschen1Click(TLandGenerator& f);
+void Freigeben1Click(TLandGenerator& f);
+void Neumalen1Click(TLandGenerator& f);
+void Lschen1Click(TLandGenerator& f);
+
+// "&Ansicht"
+void Zoom1Click(TLandGenerator& f);
+void Zoom2Click(TLandGenerator& f);
+void N1001Click(TLandGenerator& f);
+void N501Click(TLandGenerator& f);
+void N331Click(TLandGenerator& f);
+void N502Click(TLandGenerator& f);
+void N2001Click(TLandGenerator& f);
+void N3001Click(TLandGenerator& f);
+void N4001Click(TLandGenerator& f);
+
+// "Maske"
+void Abwhlen1Click(TLandGenerator& f);
+void MaskeInvertieren1Click(TLandGenerator& f);
+void Alles1Click(TLandGenerator& f);
+void MaskeNeu1Click(TLandGenerator& f);
+void MaskePlus1Click(TLandGenerator& f);
+void MaskeMinus1Click(TLandGenerator& f);
+void berHhe1Click(TLandGenerator& f);
+void Hhe1Click(TLandGenerator& f);
+void UnterHhe1Click(TLandGenerator& f);
+void Null1Click(TLandGenerator& f);
+
+// "&Bild"
+void Modifizieren1Click(TLandGenerator& f);
+void Bildgre1Click(TLandGenerator& f);
+
+// "&Fuellen"
+void Konstant1Click(TLandGenerator& f);
+void Rauschen1Click(TLandGenerator& f);
+
+// "Script"
+void ScriptNeuClick(TLandGenerator& f);
+void ScriptAufnehmenClick(TLandGenerator& f);
+void ScriptStoppenClick(TLandGenerator& f);
+void ScriptLadenClick(TLandGenerator& f);
+void ScriptSpeichernClick(TLandGenerator& f);
+void ScriptAbspielenClick(TLandGenerator& f);
+
+// "&Hilfe"
+void HelpAbout1Execute(TLandGenerator& f);
+
+// Builds the whole menu bar and connects every built command.
+void MenueAufbauen(TLandGenerator& f);
+
+}  // namespace gm

@@ -1,0 +1,28 @@
+// "&Bild": the commands whose operations are built (modifier pass, size).
+
+#include "app/befehle.h"
+#include "app/hauptfenster.h"
+#include "core/kombination.h"
+#include "core/puffer.h"
+#include "script/sitzung.h"
+
+namespace gm {
+
+void Modifizieren1Click(TLandGenerator& f) {
+    Modifizieren(f.dok());
+    f.neuZeichnen();
+}
+
+void Bildgre1Click(TLandGenerator& f) {
+    Dokument& d = f.dok();
+    const int altX = d.MaxX;
+    const int altY = d.MaxY;
+    const auto g = f.dienste().groesse({d.punkteX(), d.punkteY()});
+    if (!g || !punkteGueltig(g->punkteX, g->punkteY)) return;
+    NeueGroesse(d, g->punkteX - 1, g->punkteY - 1, false);
+    Umrechnen(d, altX, altY);
+    f.neueGroesse(false);
+    Freigeben1Click(f);
+}
+
+}  // namespace gm

@@ -1,0 +1,48 @@
+#pragma once
+// The modal questions the command handlers ask: file dialogs, the overwrite
+// question, error messages, the size dialog, the colour dialog and the
+// playback dialog. The window installs the Qt versions; tests replace them.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace gm {
+
+struct Sitzung;
+
+struct DateiDialog {
+    std::string titel;
+    std::string filter;     // Qt filter text, entries separated by ";;"
+    std::string endung;     // default extension without the dot
+    std::string vorschlag;  // preset file name or folder
+};
+
+enum class Antwort { Ja, Nein, Abbrechen };
+
+struct Groesse {
+    int punkteX;
+    int punkteY;
+};
+
+struct Dialogdienste {
+    std::function<std::optional<std::string>(const DateiDialog&)> oeffnen;
+    std::function<std::optional<std::string>(const DateiDialog&)> speichern;
+    // Yes / No / Cancel question.
+    std::function<Antwort(const std::string& frage)> frage;
+    // A modal error message.
+    std::function<void(const std::string& meldung)> fehler;
+    // The size dialog, preset with the current size.
+    std::function<std::optional<Groesse>(Groesse aktuell)> groesse;
+    // The colour dialog, preset with 0xRRGGBB.
+    std::function<std::optional<unsigned>(unsigned rgb)> farbe;
+    // The playback dialog; true when it was accepted (and the script ran).
+    std::function<bool()> abspielen;
+};
+
+// The Qt dialogs, parented to `eltern`.
+Dialogdienste qtDialogdienste(QWidget* eltern, Sitzung& s);
+
+}  // namespace gm

@@ -1,0 +1,30 @@
+#pragma once
+// Window-level state of the main window: zoom, placement mode and the current
+// file name and folder of every file kind. Qt-free.
+
+#include <string>
+
+namespace gm {
+
+// A file dialog's preset: the current name ("*.fla" until one is chosen) and
+// the folder of the last file of that kind.
+struct DateiWahl {
+    std::string name;
+    std::string ordner;
+    bool gewaehlt() const { return !name.empty() && name[0] != '*'; }
+};
+
+struct Fensterzustand {
+    std::string Programmordner;
+    std::string Datenordner;
+    double ZoomFaktor = 1.0;
+    int Platzierung = 1;
+    DateiWahl nativ{"*.fla", {}};
+    DateiWahl script{"*.txt", {}};
+    DateiWahl palette{"*.fpl", {}};
+};
+
+// Takes over a chosen file: its full name and its folder.
+void dateiUebernehmen(DateiWahl& wahl, const std::string& pfad);
+
+}  // namespace gm

@@ -1,0 +1,321 @@
+#include "app/hauptfenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolButton>
+
+#include "app/befehle.h"
+#include "app/bild_widget.h"
+#include "app/hauptbild.h"
+#include "app/knoepfe.h"
+#include "app/mod_panel.h"
+#include "app/regler_widget.h"
+#include "app/zoom.h"
+#include "core/ablage.h"
+#include "core/puffer.h"
+#include "core/script_liste.h"
+#include "core/zufall.h"
+#include "script/sitzung.h"
+
+namespace gm {
+
+namespace {
+
+struct Werkzeugknopf {
+    const char* name;
+    const char* hinweis;
+    const char* text;
+    int werkzeug;
+};
+const Werkzeugknopf kWerkzeuge[] = {
+    {"SpeedButton1", "Mountain 1", "B1", 1},
+    {"SpeedButton2", "Mountain 2", "B2", 2},
+    {"VMalen1SB", "Polygon", "P1", 41},
+    {"KMalen1SB", "Circle", "K1", 31},
+    {"VMalen2SB", "Polygon sharp", "P2", 42},
+    {"KMalen2SB", "Cone", "K2", 32},
+    {"VMalen3SB", "Polygon round", "P3", 44},
+    {"KMalen3SB", "Sphere", "K3", 33},
+    {"VGleichSB", "Same", "P=", 8},
+    {"KGleichSB", "Same", "K=", 7},
+    {"VWeichSB", "Soft", "Pw", 11},
+    {"KWeichSB", "Soft", "Kw", 10},
+    {"VHartSB", "Hard", "Ph", 13},
+    {"KHartSB", "Hard", "Kh", 12},
+    {"VMaskeSB", "Mask", "PM", 6},
+    {"KMaskeSB", "Mask", "KM", 5},
+    {"PipetteSB", "Pipette", "Pi", 9},
+};
+
+const char* const kModusNamen[13] = {
+    "Normal",           "Wenn höher",   "Addition",       "Subtraktion", "1-x",
+    "1-x wenn kleiner", "Differenz",    "Multiplikation", "Division",    "Wenn kleiner",
+    "Wenn 0",           "Wenn nicht 0", "Höher & <> 0"};
+
+struct FormRegler {
+    const char* titel;
+    double minimum, maximum, schritt, wert;
+};
+const FormRegler kFormRegler[5] = {
+    {"Ecken", 3, 24, 1, 7},       {"Zufall", 0, 1, 0.01, 1},          {"Drehung", 0, 360, 5, 0},
+    {"Verdrehung", 0, 360, 5, 0}, {"Verschiebung", 0, 0.99, 0.01, 0},
+};
+
+QLabel* weisseSchrift(QLabel* l) {
+    l->setStyleSheet("color: white;");
+    return l;
+}
+
+}  // namespace
+
+TLandGenerator::TLandGenerator(Sitzung& s, QWidget* parent)
+    : QMainWindow(parent), s_(s), dienste_(qtDialogdienste(this, s)) {
+    zustand_.Programmordner = QCoreApplication::applicationDirPath().toStdString();
+    zustand_.Datenordner = zustand_.Programmordner + "/Daten/";
+    for (DateiWahl* w : {&zustand_.nativ, &zustand_.script, &zustand_.palette}) {
+        w->ordner = zustand_.Programmordner;
+    }
+    Randomize(s_.dok);
+
+    setWindowTitle(QStringLiteral("Gravimonte"));
+    grauFaerben(this);
+    QFont schrift("Arial");
+    setFont(schrift);
+
+    auto* mitte = new QWidget(this);
+    auto* zeile = new QHBoxLayout(mitte);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    zeile->setSpacing(0);
+    auto* skala = new QWidget(mitte);
+    skala->setObjectName("Skala");
+    skala->setFixedWidth(90);
+    skala->setStyleSheet("background-color: rgb(96, 112, 112);");
+    zeile->addWidget(skala);
+    zeile->addWidget(baueParameterSpalte());
+    zeile->addWidget(baueWerkzeugleiste());
+
+    auto* rechts = new QWidget(mitte);
+    auto* rechtsSpalte = new QVBoxLayout(rechts);
+    rechtsSpalte->setContentsMargins(0, 0, 0, 0);
+    rechtsSpalte->addWidget(baueKopfleiste());
+    scroll_ = new QScrollArea(rechts);
+    scroll_->setAlignment(Qt::AlignCenter);
+    bild_ = new BildWidget;
+    scroll_->setWidget(bild_);
+    rechtsSpalte->addWidget(scroll_, 1);
+    zeile->addWidget(rechts, 1);
+    setCentralWidget(mitte);
+
+    for (int i = 0; i < 2; ++i) {
+        status_[i] = weisseSchrift(new QLabel(this));
+        statusBar()->addWidget(status_[i], i);
+    }
+    status_[0]->setFixedWidth(200);
+    grauFaerben(statusBar());
+    connect(bild_, &BildWidget::zeigerBewegt, this, &TLandGenerator::zeigerUeberBild);
+    connect(bild_, &BildWidget::zeigerVerlassen, this, [this] { statusSetzen(1, {}); });
+
+    MenueAufbauen(*this);
+    aktion("MaskeNeu1Click")->setChecked(true);
+
+    neueGroesse(true);
+    Freigeben1Click(*this);
+    resize(980, 733);
+    if (const QScreen* sc = QGuiApplication::primaryScreen()) {
+        move(sc->availableGeometry().center() - rect().center());
+    }
+}
+
+Dokument& TLandGenerator::dok() {
+    return s_.dok;
+}
+
+QWidget* TLandGenerator::baueParameterSpalte() {
+    auto* teiler = new QSplitter(Qt::Vertical, this);
+    teiler->setFixedWidth(225);
+    auto* oben = new QWidget(teiler);
+    grauFaerben(oben);
+    auto* spalte = new QVBoxLayout(oben);
+    spalte->addWidget(weisseSchrift(new QLabel(QStringLiteral("Parameter"), oben)));
+    auto* vorschau = new QLabel(oben);
+    vorschau->setObjectName("ImageAusgabePar");
+    vorschau->setFixedSize(80, 80);
+    vorschau->setStyleSheet("background-color: rgb(112, 112, 112); border: 1px solid silver;");
+    spalte->addWidget(vorschau);
+    auto* scroll = new QScrollArea(oben);
+    auto* innen = new QWidget;
+    grauFaerben(innen);
+    auto* reglerSpalte = new QVBoxLayout(innen);
+    reglerSpalte->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 5; ++i) {
+        formRegler_[i] = new ReglerWidget(innen, 196, 46);
+        formRegler_[i]->setObjectName(QString("IEinstellungen_0%1").arg(i));
+        const FormRegler& r = kFormRegler[i];
+        formRegler_[i]->anlegen({r.titel, r.minimum, r.maximum, r.schritt, r.wert});
+        reglerSpalte->addWidget(formRegler_[i]);
+    }
+    scroll->setWidget(innen);
+    spalte->addWidget(scroll, 1);
+    modPanel_ = new ModPanel(s_.dok.ModEinstellungen, teiler);
+    teiler->addWidget(oben);
+    teiler->addWidget(modPanel_);
+    return teiler;
+}
+
+QWidget* TLandGenerator::baueWerkzeugleiste() {
+    auto* leiste = new QWidget(this);
+    leiste->setObjectName("PanelIcon");
+    leiste->setFixedWidth(78);
+    grauFaerben(leiste);
+    auto* raster = new QGridLayout(leiste);
+    raster->setContentsMargins(2, 2, 2, 2);
+    werkzeuge_ = new QButtonGroup(this);
+    werkzeuge_->setExclusive(false);  // the pressed button can be released (tool 0)
+    for (int i = 0; i < int(std::size(kWerkzeuge)); ++i) {
+        const Werkzeugknopf& w = kWerkzeuge[i];
+        auto* k = new QToolButton(leiste);
+        k->setObjectName(w.name);
+        k->setText(w.text);
+        k->setToolTip(w.hinweis);
+        k->setStatusTip(w.hinweis);
+        k->setCheckable(true);
+        k->setFixedSize(34, 30);
+        k->setChecked(w.werkzeug == s_.dok.Werkzeug);
+        werkzeuge_->addButton(k, w.werkzeug);
+        raster->addWidget(k, i / 2, i % 2);
+    }
+    raster->setRowStretch(int(std::size(kWerkzeuge)) / 2 + 1, 1);
+    connect(werkzeuge_, &QButtonGroup::idClicked, this, [this](int id) {
+        QAbstractButton* gedrueckt = werkzeuge_->button(id);
+        for (QAbstractButton* b : werkzeuge_->buttons()) {
+            if (b != gedrueckt) b->setChecked(false);
+        }
+        s_.dok.Werkzeug = gedrueckt->isChecked() ? id : 0;
+    });
+    return leiste;
+}
+
+QWidget* TLandGenerator::baueKopfleiste() {
+    auto* kopf = new QWidget(this);
+    kopf->setFixedHeight(84);
+    grauFaerben(kopf);
+    auto* zeile = new QHBoxLayout(kopf);
+    auto* platz = new QVBoxLayout;
+    auto* gruppe = new QButtonGroup(kopf);
+    const char* const texte[4] = {"Eckpunkt", "Mittelpunkt", "Mausclick K", "Mausclick"};
+    for (int i = 0; i < 4; ++i) {
+        auto* r = new QRadioButton(QString::fromUtf8(texte[i]), kopf);
+        r->setStyleSheet("color: white;");
+        r->setChecked(i + 1 == zustand_.Platzierung);
+        gruppe->addButton(r, i + 1);
+        platz->addWidget(r);
+    }
+    connect(gruppe, &QButtonGroup::idClicked, this, [this](int id) { zustand_.Platzierung = id; });
+    zeile->addLayout(platz);
+    const char* const groessen[2] = {"In X", "In Y"};
+    for (int i = 0; i < 2; ++i) {
+        groesseRegler_[i] = new ReglerWidget(kopf, 160, 46);
+        groesseRegler_[i]->setObjectName(i == 0 ? "ImageReglerInX" : "ImageReglerInY");
+        groesseRegler_[i]->anlegen({groessen[i], 3, 512, 1, 32, true, true, 0});
+        zeile->addWidget(groesseRegler_[i]);
+    }
+    combo1_ = new QComboBox(kopf);
+    combo2_ = new QComboBox(kopf);
+    combo1_->setObjectName("ComboBox1");
+    combo2_->setObjectName("ComboBox2");
+    for (QComboBox* c : {combo1_, combo2_}) {
+        for (const char* n : kModusNamen)
+            c->addItem(QString::fromUtf8(n));
+    }
+    combo1_->setCurrentIndex(s_.dok.Verknuepfungsmodus - 1);
+    combo2_->setCurrentIndex(s_.dok.VerknuepfungsmodusRechts - 1);
+    combo1_->setToolTip(QStringLiteral("Linke Maustaste"));
+    combo2_->setToolTip(QStringLiteral("Rechte Maustaste"));
+    connect(combo1_, &QComboBox::currentIndexChanged, this, [this](int i) { modusGewaehlt(0, i); });
+    connect(combo2_, &QComboBox::currentIndexChanged, this, [this](int i) { modusGewaehlt(1, i); });
+    auto* listen = new QVBoxLayout;
+    listen->addWidget(combo1_);
+    listen->addWidget(combo2_);
+    zeile->addLayout(listen);
+    zeile->addStretch(1);
+    return kopf;
+}
+
+void TLandGenerator::aktionRegistrieren(QAction* a) {
+    aktionen_.insert(a->objectName(), a);
+    addAction(a);  // shortcuts work while the menu is closed
+}
+
+void TLandGenerator::neuZeichnen() {
+    QImage bild = bild_->bild();
+    HauptbildMalen(s_, zustand_.ZoomFaktor, bild);
+    bild_->bildSetzen(std::move(bild));
+}
+
+void TLandGenerator::neueGroesse(bool zuruecksetzen) {
+    if (zuruecksetzen) AlleFelderLoeschen(s_.dok);
+    zustand_.ZoomFaktor = zoomEinpassen(s_.dok.MaxX, s_.dok.MaxY, zustand_.ZoomFaktor);
+    neuZeichnen();
+}
+
+void TLandGenerator::zoomSetzen(double z) {
+    if (!zoomErlaubt(s_.dok.MaxX, s_.dok.MaxY, z)) return;
+    zustand_.ZoomFaktor = z;
+    neueGroesse(false);
+}
+
+void TLandGenerator::ablageMenueAktualisieren() {
+    const bool belegt = s_.dok.AblageBelegt();
+    for (const char* n : {"PasteItemClick", "Tauschen1Click", "Freigeben1Click"}) {
+        aktion(n)->setEnabled(belegt);
+    }
+}
+
+void TLandGenerator::statusSetzen(int panel, const QString& text) {
+    status_[panel]->setText(text);
+}
+
+QString TLandGenerator::statusText(int panel) const {
+    return status_[panel]->text();
+}
+
+void TLandGenerator::zeigerUeberBild(int x, int y) {
+    const int px = pixelZuProbe(x, zustand_.ZoomFaktor);
+    const int py = pixelZuProbe(y, zustand_.ZoomFaktor);
+    const Dokument& d = s_.dok;
+    if (px < 0 || py < 0 || px > d.MaxX || py > d.MaxY) {
+        statusSetzen(1, {});
+        return;
+    }
+    statusSetzen(1, QString::asprintf("Current: (%d, %d, %.2f)", px, py, d.Hoehenfeld(px, py)));
+}
+
+void TLandGenerator::modusGewaehlt(int liste, int index) {
+    if (liste == 1) {
+        s_.dok.VerknuepfungsmodusRechts = index + 1;
+        return;
+    }
+    s_.dok.Verknuepfungsmodus = index + 1;
+    ScriptAnhaengen(s_.dok, ScriptZeile("paintmode", {index + 1}));
+}
+
+bool TLandGenerator::event(QEvent* e) {
+    if (e->type() == QEvent::StatusTip) {
+        statusSetzen(0, static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+}  // namespace gm
