@@ -1,0 +1,169 @@
+#include "formats/terragen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+#include "core/atomare_datei.h"
+#include "core/script_liste.h"
+#include "core/zahlen.h"
+#include "formats/bytes.h"
+
+namespace gm {
+
+const Parameter TerragenParameter[7] = {
+    {"SkalierungX", ParamTyp::Real, offsetof(TerragenRec, SkalierungX), 30, 1, 99999, Skala::Linear,
+     1, "Skalierung :"},
+    {"SkalierungY", ParamTyp::Real, offsetof(TerragenRec, SkalierungY), 30, 1, 99999, Skala::Linear,
+     1, ""},
+    {"SkalierungZ", ParamTyp::Real, offsetof(TerragenRec, SkalierungZ), 30, 1, 99999, Skala::Linear,
+     1, ""},
+    {"Radius", ParamTyp::Real, offsetof(TerragenRec, Radius), 6400, 1, 99999, Skala::Linear, 1,
+     "Radius :"},
+    {"Kugel", ParamTyp::Bool, offsetof(TerragenRec, Kugel), 0, 0, 1, Skala::Linear, 1,
+     "Rendermodus (flach/sphärisch)"},
+    {"HoeheMin", ParamTyp::Real, offsetof(TerragenRec, HoeheMin), 0, -16000, 16000, Skala::Linear,
+     1, "Höhe min :"},
+    {"HoeheMax", ParamTyp::Real, offsetof(TerragenRec, HoeheMax), 1000, -16000, 16000,
+     Skala::Linear, 1, "Höhe max :"},
+};
+
+namespace {
+
+// A whole number within the int16 range of the file; NaN becomes 0.
+int int16Begrenzt(double v) {
+    if (std::isnan(v)) return 0;
+    return int(std::clamp(v, -32768.0, 32767.0));
+}
+
+void chunk16(std::string& s, const char* name, int a, int b) {
+    s += name;
+    anhaengenI16(s, a);
+    anhaengenI16(s, b);
+}
+
+void hoehenSchreiben(std::string& s, const Dokument& dok, const TerragenRec& rec) {
+    const double spanne = rec.HoeheMax - rec.HoeheMin;
+    for (int y = rec.PunkteY - 1; y >= 0; --y) {
+        for (int x = 0; x < rec.PunkteX; ++x) {
+            const double z = spanne * dok.Hoehenfeld(x, y) + rec.HoeheMin;
+            const double e = ((z / rec.SkalierungX) - rec.BasisHoehe) / rec.HoehenSkala * 65536.0;
+            anhaengenI16(s, int16Begrenzt(roundHalfEven(e)));
+        }
+    }
+}
+
+}  // namespace
+
+TerragenHoehen terragenHoehen(const TerragenRec& rec) {
+    const double s = rec.SkalierungX;
+    const double basis = std::trunc((rec.HoeheMax - (rec.HoeheMax - rec.HoeheMin) / 2) / s);
+    double skala = std::trunc((rec.HoeheMax - rec.HoeheMin) / s) + 1;
+    if (std::fmod(skala, 2.0) != 0.0) skala += 1;
+    if (basis != 0.0) skala += 2;
+    // A span beyond the int16 field keeps the largest even scale; a reversed
+    // range one step wide would give 0, a division by zero for every elevation.
+    int hs = int16Begrenzt(skala);
+    if (hs == 32767) hs = 32766;
+    if (hs == 0) hs = -2;
+    return {int16Begrenzt(basis), hs};
+}
+
+std::string terragenKodieren(const Dokument& dok, TerragenRec& rec, bool kurz) {
+    rec.PunkteX = dok.punkteX();
+    rec.PunkteY = dok.punkteY();
+    rec.Groesse = std::min(rec.PunkteX, rec.PunkteY) - 1;
+    const TerragenHoehen h = terragenHoehen(rec);
+    rec.BasisHoehe = h.BasisHoehe;
+    rec.HoehenSkala = h.HoehenSkala;
+
+    std::string s = "TERRAGENTERRAIN ";
+    s.reserve(s.size() + 80 + std::size_t(rec.PunkteX) * std::size_t(rec.PunkteY) * 2);
+    chunk16(s, "SIZE", rec.Groesse, 0);
+    if (!kurz) {
+        chunk16(s, "XPTS", rec.PunkteX, rec.PunkteX);
+        chunk16(s, "YPTS", rec.PunkteY, rec.PunkteY);
+    }
+    s += "SCAL";
+    anhaengenF32(s, rec.SkalierungX);
+    anhaengenF32(s, rec.SkalierungY);
+    anhaengenF32(s, rec.SkalierungZ);
+    if (!kurz) {
+        s += "CRAD";
+        anhaengenF32(s, rec.Radius);
+        s += "CRVM";
+        anhaengenF32(s, rec.Kugel ? 1.0 : 0.0);
+    }
+    chunk16(s, "ALTW", rec.HoehenSkala, rec.BasisHoehe);
+    hoehenSchreiben(s, dok, rec);
+    s += "EOF ";
+    return s;
+}
+
+std::string scriptNameProblem(std::string_view name) {
+    struct Regel {
+        std::string_view teil;
+        const char* grund;
+    };
+    static constexpr Regel regeln[] = {
+        {",", "a comma, which separates script arguments"},
+        {")", "\")\", which ends a script argument list"},
+        {"//", "\"//\", which starts a script comment"},
+        {"\t", "a tab, which splits a script argument"},
+        {"\r", "a line break"},
+        {"\n", "a line break"},
+    };
+    if (trimBlanks(name).empty()) return "the file name is empty";
+    for (const auto& r : regeln) {
+        if (name.find(r.teil) != std::string_view::npos) {
+            return std::string("the file name contains ") + r.grund;
+        }
+    }
+    if (trimBlanks(name).size() != name.size()) {
+        return "the file name begins or ends with a blank, which a script line loses";
+    }
+    return {};
+}
+
+std::string terragenScriptZeile(const TerragenRec& rec, bool kurz, std::string_view pfad) {
+    return ScriptZeile("save_terragen",
+                       {rec.SkalierungX, rec.SkalierungY, rec.SkalierungZ, rec.Radius,
+                        rec.Kugel ? 1 : 0, rec.HoeheMin, rec.HoeheMax, kurz ? 1 : 0, pfad});
+}
+
+Status SchreibeTerragen(Dokument& dok, TerragenRec& rec, const std::string& pfad, bool kurz) {
+    const bool aufnehmen = dok.ScriptAufnahme && dok.ScriptAnzahl < ScriptMaxZeilen;
+    if (aufnehmen) {
+        if (std::string problem = scriptNameProblem(pfad); !problem.empty()) {
+            return Status::fehler(pfad + ": not written, since the script being recorded could " +
+                                  "not replay it: " + problem + ". Choose another name.");
+        }
+    }
+    if (Status s = dateiAtomarSchreiben(pfad, terragenKodieren(dok, rec, kurz)); !s) return s;
+    ScriptAnhaengen(dok, terragenScriptZeile(rec, kurz, pfad));
+    return {};
+}
+
+Status terragenNachspielen(Dokument& dok, TerragenRec& rec, ScriptArgumente& args) {
+    rec.SkalierungX = ArgumentZahl(args, 1, 30, 99999, 1);
+    rec.SkalierungY = ArgumentZahl(args, 2, 30, 99999, 1);
+    rec.SkalierungZ = ArgumentZahl(args, 3, 30, 99999, 1);
+    rec.Radius = ArgumentZahl(args, 4, 6400, 99999, 1);
+    rec.Kugel = ArgumentGanzzahl(args, 5, 0, 1, 0) == 1;
+    rec.HoeheMin = ArgumentZahl(args, 6, 0, 32000, -32000);
+    rec.HoeheMax = ArgumentZahl(args, 7, 1000, 32000, -32000);
+    const bool kurz = ArgumentGanzzahl(args, 8, 0, 1, 0) == 1;
+    const std::string pfad = std::string(trimBlanks(ArgumentText(args, 9)));
+    if (pfad.empty()) return Status::fehler("save_terragen: no file name");
+    const bool aufnahme = dok.ScriptAufnahme;
+    dok.ScriptAufnahme = false;
+    Status s = SchreibeTerragen(dok, rec, pfad, kurz);
+    dok.ScriptAufnahme = aufnahme;
+    return s;
+}
+
+void save_terragenNachspielen(Dokument& dok, TerragenRec& rec, ScriptArgumente& args) {
+    (void)terragenNachspielen(dok, rec, args);
+}
+
+}  // namespace gm

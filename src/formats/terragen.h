@@ -1,0 +1,65 @@
+#pragma once
+// Terragen terrain files (.ter): the settings record, the writer in its full
+// and short ("WM") variant, the reader, and the script line "save_terragen".
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/dokument.h"
+#include "core/parameter.h"
+#include "core/script_argumente.h"
+#include "core/status.h"
+
+namespace gm {
+
+struct TerragenRec {
+    int Groesse = 0;
+    int PunkteX = 0;
+    int PunkteY = 0;
+    double SkalierungX = 30.0;
+    double SkalierungY = 30.0;
+    double SkalierungZ = 30.0;
+    double Radius = 6400.0;
+    bool Kugel = false;
+    int HoehenSkala = 68;
+    int BasisHoehe = 0;
+    double HoeheMin = 0.0;
+    double HoeheMax = 1000.0;
+};
+
+// The settings a user chooses (the others are computed by the writer).
+extern const Parameter TerragenParameter[7];
+
+// BasisHoehe and HoehenSkala of the ALTW chunk for the record's height range,
+// in steps of SkalierungX metres, limited to the int16 range of the file.
+struct TerragenHoehen {
+    int BasisHoehe;
+    int HoehenSkala;
+};
+TerragenHoehen terragenHoehen(const TerragenRec& rec);
+
+// The file bytes; fills Groesse, PunkteX, PunkteY, BasisHoehe, HoehenSkala.
+std::string terragenKodieren(const Dokument& dok, TerragenRec& rec, bool kurz);
+
+// Writes the file and, while recording, appends the "save_terragen" line. While
+// recording, a name the script line cannot carry is refused before writing.
+Status SchreibeTerragen(Dokument& dok, TerragenRec& rec, const std::string& pfad, bool kurz);
+
+// Reads a file: on success the grid holds the normalised elevations, the undo
+// copy is taken, the clipboard released and the record carries the file's
+// settings. On failure nothing changes, the record included.
+Status terragenDekodieren(Dokument& dok, TerragenRec& rec, std::string_view daten);
+Status LiesTerragen(Dokument& dok, TerragenRec& rec, const std::string& pfad);
+
+// Why a file name cannot stand as the last argument of a script line; empty when it can.
+std::string scriptNameProblem(std::string_view name);
+std::string terragenScriptZeile(const TerragenRec& rec, bool kurz, std::string_view pfad);
+
+// Replays "save_terragen" from the argument slots, with recording off meanwhile.
+// A failure is dropped, as a replayed line never stops playback.
+void save_terragenNachspielen(Dokument& dok, TerragenRec& rec, ScriptArgumente& args);
+// The same, reporting the outcome of the write.
+Status terragenNachspielen(Dokument& dok, TerragenRec& rec, ScriptArgumente& args);
+
+}  // namespace gm
