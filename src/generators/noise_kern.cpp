@@ -56,22 +56,52 @@ __attribute__((target("avx512f"))) inline __m512d sammeln(__m256i index, const d
     return _mm512_mask_i32gather_pd(_mm512_setzero_pd(), 0xFF, index, basis, 8);
 }
 
+__attribute__((target("avx512f"))) inline __m512d fenster(const double* tabelle, int e0,
+                                                          __m512i index) {
+    return _mm512_permutex2var_pd(_mm512_loadu_pd(tabelle + e0), index,
+                                  _mm512_loadu_pd(tabelle + e0 + 8));
+}
+
 __attribute__((target("avx512f"))) void kernAvx512(const SpaltenTabelle& s, const ZeilenDaten& z,
                                                    double* n, int anzahl) {
     const __m512d sx = _mm512_set1_pd(s.sx);
     const __m256i eins = _mm256_set1_epi32(1);
+    const __m512i eins64 = _mm512_set1_epi64(1);
     int y = 0;
-    for (; y + 8 <= anzahl; y += 8) {
-        const __m256i b0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(z.by + y));
-        const __m256i b1 = _mm256_add_epi32(b0, eins);
+    for (int block = 0; y + Block <= anzahl; y += Block, ++block) {
         const __m512d ry0 = _mm512_loadu_pd(z.ry0 + y);
         const __m512d ry1 = _mm512_loadu_pd(z.ry1 + y);
         const __m512d sy = _mm512_loadu_pd(z.sy + y);
-        __m512d u = _mm512_add_pd(sammeln(b0, s.ux), _mm512_mul_pd(ry0, sammeln(b0, s.gyi)));
-        __m512d v = _mm512_add_pd(sammeln(b0, s.vx), _mm512_mul_pd(ry0, sammeln(b0, s.gyj)));
+        __m512d ux0, gyi0, vx0, gyj0, ux1, gyi1, vx1, gyj1;
+        if (z.fenster[block]) {
+            const int e0 = z.by[y];
+            const __m512i d0 = _mm512_loadu_si512(z.abstand + y);
+            const __m512i d1 = _mm512_add_epi64(d0, eins64);
+            ux0 = fenster(s.ux, e0, d0);
+            gyi0 = fenster(s.gyi, e0, d0);
+            vx0 = fenster(s.vx, e0, d0);
+            gyj0 = fenster(s.gyj, e0, d0);
+            ux1 = fenster(s.ux, e0, d1);
+            gyi1 = fenster(s.gyi, e0, d1);
+            vx1 = fenster(s.vx, e0, d1);
+            gyj1 = fenster(s.gyj, e0, d1);
+        } else {
+            const __m256i b0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(z.by + y));
+            const __m256i b1 = _mm256_add_epi32(b0, eins);
+            ux0 = sammeln(b0, s.ux);
+            gyi0 = sammeln(b0, s.gyi);
+            vx0 = sammeln(b0, s.vx);
+            gyj0 = sammeln(b0, s.gyj);
+            ux1 = sammeln(b1, s.ux);
+            gyi1 = sammeln(b1, s.gyi);
+            vx1 = sammeln(b1, s.vx);
+            gyj1 = sammeln(b1, s.gyj);
+        }
+        __m512d u = _mm512_add_pd(ux0, _mm512_mul_pd(ry0, gyi0));
+        __m512d v = _mm512_add_pd(vx0, _mm512_mul_pd(ry0, gyj0));
         const __m512d a = _mm512_add_pd(u, _mm512_mul_pd(sx, _mm512_sub_pd(v, u)));
-        u = _mm512_add_pd(sammeln(b1, s.ux), _mm512_mul_pd(ry1, sammeln(b1, s.gyi)));
-        v = _mm512_add_pd(sammeln(b1, s.vx), _mm512_mul_pd(ry1, sammeln(b1, s.gyj)));
+        u = _mm512_add_pd(ux1, _mm512_mul_pd(ry1, gyi1));
+        v = _mm512_add_pd(vx1, _mm512_mul_pd(ry1, gyj1));
         const __m512d b = _mm512_add_pd(u, _mm512_mul_pd(sx, _mm512_sub_pd(v, u)));
         _mm512_storeu_pd(n + y, _mm512_add_pd(a, _mm512_mul_pd(sy, _mm512_sub_pd(b, a))));
     }

@@ -11,13 +11,20 @@ namespace gm::noise_intern {
 // For one column and one call: for each lattice row e (0..256, entry 256 is
 // row 0 again) the terms of the two gradients of the column's cell pair that
 // do not depend on the row offset.
+// The arrays are padded so a window of 16 entries starting at any row fits.
+constexpr int TabellenLaenge = 257 + 15;
 struct SpaltenTabelle {
-    alignas(64) double ux[257];   // r0 * G[P[i + e]].gx
-    alignas(64) double gyi[257];  // G[P[i + e]].gy
-    alignas(64) double vx[257];   // r1 * G[P[j + e]].gx
-    alignas(64) double gyj[257];  // G[P[j + e]].gy
+    alignas(64) double ux[TabellenLaenge];   // r0 * G[P[i + e]].gx
+    alignas(64) double gyi[TabellenLaenge];  // G[P[i + e]].gy
+    alignas(64) double vx[TabellenLaenge];   // r1 * G[P[j + e]].gx
+    alignas(64) double gyj[TabellenLaenge];  // G[P[j + e]].gy
     double sx;
 };
+
+// Rows are taken in blocks of 8 from row 0. A block whose lattice rows all lie
+// within 14 of its first row's is served from a 16-entry window of the column
+// table by register permutes instead of gathers.
+constexpr int Block = 8;
 
 // The lattice data of the rows of one call, one entry per row.
 struct ZeilenDaten {
@@ -25,6 +32,8 @@ struct ZeilenDaten {
     const double* ry0;
     const double* ry1;
     const double* sy;
+    const std::int64_t* abstand;  // by[y] - by[first row of its block]
+    const std::uint8_t* fenster;  // per block: served from a window
 };
 
 using KernFn = void (*)(const SpaltenTabelle& s, const ZeilenDaten& z, double* n, int anzahl);

@@ -29,10 +29,32 @@ struct Plan {
     // Lattice data of the rows, call c at [c * ny + y].
     std::vector<std::int32_t> by;
     std::vector<double> ry0, ry1, sy;
+    std::vector<std::int64_t> abstand;
+    std::vector<std::uint8_t> fenster;  // call c, block b at [c * bloecke + b]
+    int bloecke = 0;
     // Per call, the lattice rows (0..256) some row of the column needs.
     std::vector<std::vector<std::int16_t>> benutzt;
     KernFn kern;
 };
+
+void fensterVorbereiten(Plan& plan) {
+    const int C = plan.a.anzahl, ny = plan.ny;
+    plan.bloecke = ny / Block;
+    plan.abstand.resize(plan.by.size());
+    plan.fenster.assign(std::size_t(C) * plan.bloecke, 0);
+    for (int c = 0; c < C; ++c) {
+        const std::int32_t* by = plan.by.data() + std::size_t(c) * ny;
+        for (int b = 0; b < plan.bloecke; ++b) {
+            bool passt = true;
+            for (int y = b * Block; y < (b + 1) * Block; ++y) {
+                const std::int64_t d = by[y] - by[b * Block];
+                plan.abstand[std::size_t(c) * ny + y] = d;
+                passt = passt && d >= 0 && d <= 14;
+            }
+            plan.fenster[std::size_t(c) * plan.bloecke + b] = passt;
+        }
+    }
+}
 
 void zeilenVorbereiten(Plan& plan, std::span<const double> ys) {
     const int C = plan.a.anzahl, ny = plan.ny;
@@ -57,6 +79,7 @@ void zeilenVorbereiten(Plan& plan, std::span<const double> ys) {
             markiert[c][g.b0 + 1] = true;
         }
     }
+    fensterVorbereiten(plan);
     plan.benutzt.assign(C, {});
     for (int c = 0; c < C; ++c) {
         for (int e = 0; e <= 256; ++e) {
@@ -187,8 +210,10 @@ void spalte(const Plan& plan, double x, Arbeit& ar, double* ziel) {
     for (int c = 0; c < plan.a.anzahl; ++c) {
         tabelleFuellen(plan, c, px[c], *ar.tabelle);
         const std::size_t o = std::size_t(c) * ny;
-        const ZeilenDaten z{plan.by.data() + o, plan.ry0.data() + o, plan.ry1.data() + o,
-                            plan.sy.data() + o};
+        const ZeilenDaten z{
+            plan.by.data() + o,      plan.ry0.data() + o,
+            plan.ry1.data() + o,     plan.sy.data() + o,
+            plan.abstand.data() + o, plan.fenster.data() + std::size_t(c) * plan.bloecke};
         plan.kern(*ar.tabelle, z, ar.n.data(), ny);
         falten(plan, c, ar);
     }
@@ -223,19 +248,22 @@ void NoiseRaster(const NoiseParamRec& p, const NoiseTabellen& t, std::span<const
               .ry0 = {},
               .ry1 = {},
               .sy = {},
+              .abstand = {},
+              .fenster = {},
+              .bloecke = 0,
               .benutzt = {},
               .kern = kernFuer(kern)};
     zeilenVorbereiten(plan, ys);
 
     const int nx = int(xs.size());
-    constexpr int Block = 4;
+    constexpr int Spalten = 4;
     std::atomic<int> naechste{0};
     auto arbeiten = [&] {
         Arbeit ar(plan.ny);
         for (;;) {
-            const int von = naechste.fetch_add(Block);
+            const int von = naechste.fetch_add(Spalten);
             if (von >= nx) break;
-            for (int i = von; i < std::min(nx, von + Block); ++i) {
+            for (int i = von; i < std::min(nx, von + Spalten); ++i) {
                 spalte(plan, xs[i], ar, ziel + std::size_t(i) * spaltenAbstand);
             }
         }
