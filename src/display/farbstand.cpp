@@ -1,6 +1,5 @@
 #include "display/farbstand.h"
 
-#include <cstddef>
 #include <utility>
 
 namespace gm {

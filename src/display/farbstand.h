@@ -3,9 +3,7 @@
 // state of the colour bar. One object lives in the session.
 
 #include <array>
-#include <span>
 
-#include "core/parameter.h"
 #include "display/palette.h"
 #include "display/render_rec.h"
 
@@ -39,9 +37,6 @@ struct ColourState {
     Palette& palette(int nummer) { return Paletten[nummer == 2 ? 1 : 0]; }
     const Palette& palette(int nummer) const { return Paletten[nummer == 2 ? 1 : 0]; }
 };
-
-// The one --set key of ColourState itself: "Farbmodus" (0..3).
-std::span<const Parameter> FarbmodusParameter();
 
 // The palette commands of the "&Palette" menu.
 void PalettenAnordnen(ColourState& farben);  // "&Anordnen"

@@ -42,6 +42,7 @@ const std::vector<Einstellungssatz>& satzListe() {
         {"MarkeOben", MarkeParameter(), [](Sitzung& s) -> void* { return &s.dok.MarkeOben; }},
         {"MarkeUnten", MarkeParameter(), [](Sitzung& s) -> void* { return &s.dok.MarkeUnten; }},
         {"ModEinstellungen", ModParameter(), [](Sitzung& s) -> void* { return &s.dok.ModEinstellungen; }},
+        {"RenderRec", RenderParameter(), [](Sitzung& s) -> void* { return &s.farben.Render; }},
     };
     return liste;
 }
@@ -53,6 +54,7 @@ const std::vector<Einstellungswert>& wertListe() {
         {{"Verknuepfungsmodus", Ganz, 0, 2, 1, 13, Skala::Linear, 1, "Modus"}, [](Sitzung& s) -> void* { return &s.dok.Verknuepfungsmodus; }},
         {{"VerknuepfungsmodusRechts", Ganz, 0, 6, 1, 13, Skala::Linear, 1, "Modus rechts"}, [](Sitzung& s) -> void* { return &s.dok.VerknuepfungsmodusRechts; }},
         {{"Maskenmodus", Ganz, 0, 1, 1, 3, Skala::Linear, 1, "Maskenmodus"}, [](Sitzung& s) -> void* { return &s.dok.Maskenmodus; }},
+        {{"Farbmodus", Ganz, 0, 1, 0, 3, Skala::Linear, 1, "Modus"}, [](Sitzung& s) -> void* { return &s.farben.Farbmodus; }},
     };
     return liste;
 }

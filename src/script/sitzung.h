@@ -6,6 +6,7 @@
 
 #include "core/dokument.h"
 #include "core/script_argumente.h"
+#include "display/farbstand.h"
 
 namespace gm {
 
@@ -13,6 +14,8 @@ struct Sitzung {
     Dokument dok;
     // The argument slots of the script line being replayed.
     ScriptArgumente Argumente;
+    // Palettes, colour mode, render settings and the colour bar's editing state.
+    ColourState farben;
 };
 
 }  // namespace gm
