@@ -47,7 +47,7 @@ constexpr std::array<Befehl, BefehlAnzahl> tabelle{{
     {"paintmode", Form::Argumente, &aufDokument<paintmodeNachspielen>},
     {"build_noise", Form::Argumente, nullptr},
     {"build_rotate", Form::Argumente, nullptr},
-    {"save_terragen", Form::Argumente, nullptr},
+    {"save_terragen", Form::Argumente, [](Sitzung& s, ScriptArgumente& a) { save_terragenNachspielen(s.dok, s.terragen, a); }},
 }};
 
 }  // namespace

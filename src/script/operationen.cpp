@@ -4,6 +4,16 @@
 
 #include "core/nativdatei.h"
 #include "core/zahlen.h"
+#include "formats/bild_import.h"
+#include "formats/bmp.h"
+#include "formats/farbbild.h"
+#include "formats/png16.h"
+#include "formats/raw16.h"
+#include "formats/stm.h"
+#include "formats/targa.h"
+#include "formats/terragen.h"
+#include "generators/midpoint.h"
+#include "generators/noise.h"
 #include "script/einstellungen_parameter.h"
 
 namespace gm {
@@ -17,6 +27,8 @@ Status nativOeffnen(Sitzung& s, const std::string& pfad) { return NativLesen(s.d
 // Generators and filters, one line each.
 const std::vector<Operation>& operationsListe() {
     static const std::vector<Operation> liste = {
+        {"noise", OperationsArt::Generator, NoiseParameter(), [](Sitzung& s, const Werte& w) { return NoiseAusfuehren(s.dok, w); }},
+        {"midpoint", OperationsArt::Generator, MittelpunktParameter(), [](Sitzung& s, const Werte& w) { return MittelpunktAusfuehren(s.dok, w); }},
     };
     return liste;
 }
@@ -24,6 +36,14 @@ const std::vector<Operation>& operationsListe() {
 // Exports by format name, one line each.
 const std::vector<Export>& exportListe() {
     static const std::vector<Export> liste = {
+        {"bmp", [](Sitzung& s, const std::string& p) { return farbBmpSchreiben(s.dok, s.farben, p); }},
+        {"tga", [](Sitzung& s, const std::string& p) { return farbTargaSchreiben(s.dok, s.farben, p); }},
+        {"tga16", [](Sitzung& s, const std::string& p) { return targa16Schreiben(s.dok, p); }},
+        {"maskbmp", [](Sitzung& s, const std::string& p) { return maskeBmpSchreiben(s.dok, p); }},
+        {"ter", [](Sitzung& s, const std::string& p) { return SchreibeTerragen(s.dok, s.terragen, p, false); }},
+        {"ter-wm", [](Sitzung& s, const std::string& p) { return SchreibeTerragen(s.dok, s.terragen, p, true); }},
+        {"png16", [](Sitzung& s, const std::string& p) { return png16Schreiben(s.dok, p); }},
+        {"r16", [](Sitzung& s, const std::string& p) { return raw16Schreiben(s.dok, p); }},
     };
     return liste;
 }
@@ -32,6 +52,12 @@ const std::vector<Export>& exportListe() {
 const std::vector<Import>& importListe() {
     static const std::vector<Import> liste = {
         {".fla", &nativOeffnen},
+        {".ter", [](Sitzung& s, const std::string& p) { return LiesTerragen(s.dok, s.terragen, p); }},
+        {".stm", [](Sitzung& s, const std::string& p) { return LiesStm(s.dok, p); }},
+        {".bmp", [](Sitzung& s, const std::string& p) { return BildImportieren(s.dok, p); }},
+        {".jpg", [](Sitzung& s, const std::string& p) { return BildImportieren(s.dok, p); }},
+        {".jpeg", [](Sitzung& s, const std::string& p) { return BildImportieren(s.dok, p); }},
+        {".png", [](Sitzung& s, const std::string& p) { return png16Lesen(s.dok, p); }},
     };
     return liste;
 }
@@ -43,6 +69,7 @@ const std::vector<Einstellungssatz>& satzListe() {
         {"MarkeUnten", MarkeParameter(), [](Sitzung& s) -> void* { return &s.dok.MarkeUnten; }},
         {"ModEinstellungen", ModParameter(), [](Sitzung& s) -> void* { return &s.dok.ModEinstellungen; }},
         {"RenderRec", RenderParameter(), [](Sitzung& s) -> void* { return &s.farben.Render; }},
+        {"TerragenRec", TerragenParameter, [](Sitzung& s) -> void* { return &s.terragen; }},
     };
     return liste;
 }

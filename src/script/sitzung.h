@@ -7,6 +7,7 @@
 #include "core/dokument.h"
 #include "core/script_argumente.h"
 #include "display/farbstand.h"
+#include "formats/terragen.h"
 
 namespace gm {
 
@@ -16,6 +17,8 @@ struct Sitzung {
     ScriptArgumente Argumente;
     // Palettes, colour mode, render settings and the colour bar's editing state.
     ColourState farben;
+    // Terragen export settings, also taken over from every Terragen import.
+    TerragenRec terragen;
 };
 
 }  // namespace gm

@@ -1,0 +1,94 @@
+#include "formats/netz_auswahl.h"
+
+#include <cmath>
+
+#include "core/zahlen.h"
+#include "core/zufall.h"
+
+namespace gm {
+
+namespace {
+
+bool istEcke(int i, int j, int nx, int ny) {
+    return (i == 0 || i == nx - 1) && (j == 0 || j == ny - 1);
+}
+
+// h lies strictly within t of the mean of each of the four neighbour pairs.
+bool vorhersagbar(const Stichproben& s, int i, int j, double t) {
+    const double h = s(i, j);
+    const double paare[4][2] = {{s(i - 1, j), s(i + 1, j)},
+                                {s(i, j - 1), s(i, j + 1)},
+                                {s(i - 1, j - 1), s(i + 1, j + 1)},
+                                {s(i - 1, j + 1), s(i + 1, j - 1)}};
+    for (const auto& p : paare) {
+        const double m = (p[0] + p[1]) / 2.0;
+        if (!(h > m - t && h < m + t)) return false;
+    }
+    return true;
+}
+
+// Visits the samples in selection order and calls behalten(i, j, fest) for
+// each kept one; fest tells a corner or unpredictable sample.
+template <class F>
+void auswahlLauf(Dokument& dok, const Stichproben& s, const NetzRec& rec, const Abweichung& a,
+                 F&& behalten) {
+    const int nx = s.nx(), ny = s.ny();
+    const bool optimiert = a.nutzbar();
+    const double zufall2 = rec.NetzZufall * rec.NetzZufall;
+    const double logVerhaeltnis = optimiert ? std::log10(a.Dmin / a.Dmax) : 0.0;
+    for (int i = 0; i < nx; ++i) {
+        for (int j = 0; j < ny; ++j) {
+            if (istEcke(i, j, nx, ny)) {
+                behalten(i, j, true);
+            } else if (!optimiert) {
+                if (Random(dok) < zufall2) behalten(i, j, false);
+            } else {
+                const double r = Random(dok);
+                const double t =
+                    a.Dmax *
+                    std::pow(10.0, (r * rec.NetzStreuung + rec.NetzAbweichung) * logVerhaeltnis);
+                if (!vorhersagbar(s, i, j, t)) {
+                    behalten(i, j, true);
+                } else if (Random(dok) < zufall2) {
+                    behalten(i, j, false);
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
+NetzAuswahl PunkteAuswaehlen(Dokument& dok, const Stichproben& s, const NetzRec& rec,
+                             const Abweichung& a, const NetzMarkierung& markierung) {
+    NetzAuswahl aus;
+    const double dx = rec.Laenge / (s.nx() - 1);
+    const double dy = rec.Breite / (s.ny() - 1);
+    auswahlLauf(dok, s, rec, a, [&](int i, int j, bool) {
+        const double h = s(i, j);
+        aus.punkte.push_back({(i * dx - rec.Laenge / 2) * 0.1, (j * dy - rec.Breite / 2) * 0.1,
+                              h * 0.1 * rec.Hoehe, -s(i + 1, j), -s(i, j + 1), -1.0});
+        aus.gitter.push_back({i, j});
+        if (markierung) markierung(i, j);
+    });
+    return aus;
+}
+
+NetzZaehlung PunkteZaehlen(Dokument& dok, const NetzRec& rec) {
+    NetzZaehlung z;
+    const Stichproben s = StichprobenBilden(dok, rec);
+    z.abweichung = AbweichungBerechnen(s);
+    z.maximal = long(rec.NetzPunkteX) * rec.NetzPunkteY;
+    auswahlLauf(dok, s, rec, z.abweichung, [&](int, int, bool fest) {
+        if (fest) ++z.fest;
+        ++z.zufall;
+    });
+    return z;
+}
+
+Pixel markierPixel(int i, int j, const Dokument& dok, const NetzRec& rec, double zoom) {
+    return {roundToInt(i * (double(dok.punkteX()) / rec.NetzPunkteX) * zoom),
+            roundToInt(j * (double(dok.punkteY()) / rec.NetzPunkteY) * zoom)};
+}
+
+}  // namespace gm
