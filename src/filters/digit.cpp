@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "core/puffer.h"
@@ -61,6 +62,15 @@ void DigitalisierenNachspielen(Dokument& dok, ScriptArgumente& args) {
     if (anzahl < DigitMinWerte) return;
     const double stufen = ArgumentZahl(args, 1, anzahl, anzahl, 1.0);
     DigitalisierenAnwenden(dok, stufen);
+}
+
+Status DigitalisierenAusfuehren(Dokument& dok, const Werte& werte) {
+    if (!Digitalisieren(dok, recordAus<DigitRec>(DigitParameter, werte))) {
+        return Status::fehler("quantising needs at least " + std::to_string(DigitMinWerte) +
+                              " distinct heights; the field has " +
+                              std::to_string(AnzahlWerte(dok)));
+    }
+    return {};
 }
 
 }  // namespace gm

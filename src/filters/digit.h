@@ -4,6 +4,7 @@
 #include "core/dokument.h"
 #include "core/parameter.h"
 #include "core/script_argumente.h"
+#include "core/status.h"
 
 namespace gm {
 
@@ -32,5 +33,9 @@ bool Digitalisieren(Dokument& dok, const DigitRec& rec);
 // Replay of "digit(L)": does nothing on fewer than 4 distinct values; the level
 // count is used as read, without rounding.
 void DigitalisierenNachspielen(Dokument& dok, ScriptArgumente& args);
+
+// The command line's run; fails with a message where the dialog would refuse
+// to open.
+Status DigitalisierenAusfuehren(Dokument& dok, const Werte& werte);
 
 }  // namespace gm

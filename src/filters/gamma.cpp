@@ -63,4 +63,9 @@ void GammaKorrekturNachspielen(Dokument& dok, ScriptArgumente& args) {
     GammaKorrekturAnwenden(dok, rec);
 }
 
+Status GammaAusfuehren(Dokument& dok, const Werte& werte) {
+    GammaKorrektur(dok, recordAus<GammaRec>(GammaParameter, werte));
+    return {};
+}
+
 }  // namespace gm

@@ -4,6 +4,7 @@
 #include "core/dokument.h"
 #include "core/parameter.h"
 #include "core/script_argumente.h"
+#include "core/status.h"
 
 namespace gm {
 
@@ -30,5 +31,9 @@ void GammaKorrekturAnwenden(Dokument& dok, const GammaRec& rec);
 void GammaKorrektur(Dokument& dok, const GammaRec& rec);
 // Replay of "gamma(Gamma, Bias, Gain, GainMitte, GammaModus)".
 void GammaKorrekturNachspielen(Dokument& dok, ScriptArgumente& args);
+
+// The command line's run: the record from values in table order, then as
+// the dialog's "Übernehmen".
+Status GammaAusfuehren(Dokument& dok, const Werte& werte);
 
 }  // namespace gm

@@ -63,4 +63,9 @@ Histogramm HistogrammFuellen(const Dokument& dok) {
     return h;
 }
 
+Status HelligkeitKontrastAusfuehren(Dokument& dok, const Werte& werte) {
+    HelligkeitKontrast(dok, recordAus<HellKontrRec>(HellKontrParameter, werte));
+    return {};
+}
+
 }  // namespace gm

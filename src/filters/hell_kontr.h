@@ -7,6 +7,7 @@
 #include "core/dokument.h"
 #include "core/parameter.h"
 #include "core/script_argumente.h"
+#include "core/status.h"
 
 namespace gm {
 
@@ -38,5 +39,8 @@ struct Histogramm {
     int groesste = 0;
 };
 Histogramm HistogrammFuellen(const Dokument& dok);
+
+// The command line's run, as the dialog's "Übernehmen".
+Status HelligkeitKontrastAusfuehren(Dokument& dok, const Werte& werte);
 
 }  // namespace gm

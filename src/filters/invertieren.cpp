@@ -1,11 +1,18 @@
 #include "filters/invertieren.h"
 
+#include <cstddef>
+
 #include "core/kombination.h"
 #include "core/puffer.h"
 #include "core/script_liste.h"
 #include "filters/zellen.h"
 
 namespace gm {
+
+const Parameter SkalierenParameter[2] = {
+    {"Minimum", ParamTyp::Real, offsetof(SkalierenRec, Minimum), 0.0, 0.0, 1.0},
+    {"Maximum", ParamTyp::Real, offsetof(SkalierenRec, Maximum), 1.0, 0.0, 1.0},
+};
 
 void InvertierenAnwenden(Dokument& dok) {
     freieZellenAbbilden(dok, [](double v) {
@@ -46,6 +53,22 @@ void SkalierenNachspielen(Dokument& dok, ScriptArgumente& args) {
 
 void ModifizierenNachspielen(Dokument& dok, ScriptArgumente&) {
     ModifizierenAnwenden(dok);
+}
+
+Status InvertierenAusfuehren(Dokument& dok, const Werte&) {
+    Invertieren(dok);
+    return {};
+}
+
+Status SkalierenAusfuehren(Dokument& dok, const Werte& werte) {
+    const SkalierenRec rec = recordAus<SkalierenRec>(SkalierenParameter, werte);
+    Strecken(dok, rec.Minimum, rec.Maximum);
+    return {};
+}
+
+Status ModifizierenAusfuehren(Dokument& dok, const Werte&) {
+    Modifizieren(dok);
+    return {};
 }
 
 }  // namespace gm

@@ -3,7 +3,9 @@
 // modifier ("Modifizieren" itself and BereichSkalieren live in core).
 
 #include "core/dokument.h"
+#include "core/parameter.h"
 #include "core/script_argumente.h"
+#include "core/status.h"
 
 namespace gm {
 
@@ -12,6 +14,13 @@ void InvertierenAnwenden(Dokument& dok);
 // "&Invertieren": undo copy, invert, record "invert".
 void Invertieren(Dokument& dok);
 void InvertierenNachspielen(Dokument& dok, ScriptArgumente& args);
+
+// The new minimum and maximum of a stretch, for the command line.
+struct SkalierenRec {
+    double Minimum = 0.0;
+    double Maximum = 1.0;
+};
+extern const Parameter SkalierenParameter[2];
 
 // Undo copy, BereichSkalieren(a, b), record "scale(a, b)".
 void Strecken(Dokument& dok, double a, double b);
@@ -24,5 +33,10 @@ void SkalierenNachspielen(Dokument& dok, ScriptArgumente& args);
 
 // Replay of "modify": the modifier with the current panel settings, no undo.
 void ModifizierenNachspielen(Dokument& dok, ScriptArgumente& args);
+
+// The command line's runs, as the menu commands.
+Status InvertierenAusfuehren(Dokument& dok, const Werte& werte);
+Status SkalierenAusfuehren(Dokument& dok, const Werte& werte);
+Status ModifizierenAusfuehren(Dokument& dok, const Werte& werte);
 
 }  // namespace gm

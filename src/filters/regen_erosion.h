@@ -9,6 +9,7 @@
 #include "core/dokument.h"
 #include "core/parameter.h"
 #include "core/script_argumente.h"
+#include "core/status.h"
 
 namespace gm {
 
@@ -50,5 +51,8 @@ void RegenErosionNachspielen(Dokument& dok, ScriptArgumente& args);
 // so tests can compare thread counts and sizes directly.
 void RegenSimulieren(double* hoehen, int nx, int ny, const RegenRec& rec, int kerne,
                      const RegenFortschritt& fortschritt = {});
+
+// The command line's run, as the dialog's "Übernehmen" without progress.
+Status RegenErosionAusfuehren(Dokument& dok, const Werte& werte);
 
 }  // namespace gm
