@@ -25,6 +25,7 @@
 #include "core/ablage.h"
 #include "core/puffer.h"
 #include "core/script_liste.h"
+#include "core/zahlen.h"
 #include "core/zufall.h"
 #include "script/sitzung.h"
 
@@ -298,7 +299,8 @@ void TLandGenerator::zeigerUeberBild(int x, int y) {
         statusSetzen(1, {});
         return;
     }
-    statusSetzen(1, QString::asprintf("Current: (%d, %d, %.2f)", px, py, d.Hoehenfeld(px, py)));
+    statusSetzen(1, QString::asprintf("Current: (%d, %d, %s)", px, py,
+                                      formatFixed(d.Hoehenfeld(px, py), 2).c_str()));
 }
 
 void TLandGenerator::modusGewaehlt(int liste, int index) {
