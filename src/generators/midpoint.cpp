@@ -6,6 +6,7 @@
 #include <numbers>
 #include <vector>
 
+#include "core/kombination.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
 
@@ -154,6 +155,12 @@ void MittelpunktAbschluss(Dokument& dok, const MittelpunktParamRec& p) {
 void MittelpunktErzeugen(Dokument& dok, const MittelpunktParamRec& p) {
     MittelpunktBerechnen(dok, p);
     MittelpunktAbschluss(dok, p);
+}
+
+Status MittelpunktAusfuehren(Dokument& dok, const Werte& werte) {
+    MittelpunktErzeugen(dok, recordAus<MittelpunktParamRec>(MittelpunktParameter(), werte));
+    ZweitbildVerknuepfen(dok);
+    return {};
 }
 
 VorschauSpanne MittelpunktVorschau(const Dokument& dok, Vorschaufeld& v) {

@@ -52,6 +52,8 @@ void MittelpunktBerechnen(Dokument& dok, const MittelpunktParamRec& p);
 void MittelpunktAbschluss(Dokument& dok, const MittelpunktParamRec& p);
 // Command line: MittelpunktBerechnen, then MittelpunktAbschluss.
 void MittelpunktErzeugen(Dokument& dok, const MittelpunktParamRec& p);
+// The catalogue's "midpoint" operation: MittelpunktErzeugen, then the combination.
+Status MittelpunktAusfuehren(Dokument& dok, const Werte& werte);
 
 // Preview sampled from Zweitbild, and its range.
 VorschauSpanne MittelpunktVorschau(const Dokument& dok, Vorschaufeld& v);

@@ -252,3 +252,18 @@ void build_noiseNachspielen(Dokument& dok, ScriptArgumente& args) {
 }
 
 }  // namespace gm
+
+namespace gm {
+
+Status NoiseAusfuehren(Dokument& dok, const Werte& werte) {
+    const NoiseParamRec p = recordAus<NoiseParamRec>(NoiseParameter(), werte);
+    if (p.Startwert != std::trunc(p.Startwert)) {
+        return Status::fehler("Startwert must be a whole number");
+    }
+    NoiseErzeugen(dok, p);
+    ZweitbildVerknuepfen(dok);
+    NoiseScriptSchreiben(dok, p);
+    return {};
+}
+
+}  // namespace gm

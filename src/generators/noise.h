@@ -141,5 +141,8 @@ void build_noiseNachspielen(Dokument& dok, ScriptArgumente& args);
 // Command line: tables from p.Startwert, then NoiseBerechnen. The caller runs
 // ZweitbildVerknuepfen.
 void NoiseErzeugen(Dokument& dok, const NoiseParamRec& p);
+// The catalogue's "noise" operation, values in NoiseParameter() order: what
+// "Übernehmen" does (field, combination, script line while recording).
+Status NoiseAusfuehren(Dokument& dok, const Werte& werte);
 
 }  // namespace gm

@@ -4,6 +4,12 @@
 
 #include "core/ablage.h"
 #include "core/kombination.h"
+#include "filters/digit.h"
+#include "filters/gamma.h"
+#include "filters/hell_kontr.h"
+#include "filters/invertieren.h"
+#include "filters/regen_erosion.h"
+#include "generators/noise.h"
 
 namespace gm {
 
@@ -27,15 +33,15 @@ constexpr std::array<Befehl, BefehlAnzahl> tabelle{{
     {"erosion", Form::Bar, nullptr},
     {"dilation", Form::Bar, nullptr},
     {"noise", Form::Argumente, nullptr},
-    {"gamma", Form::Argumente, nullptr},
+    {"gamma", Form::Argumente, &aufDokument<GammaKorrekturNachspielen>},
     {"crater", Form::Argumente, nullptr},
-    {"lumcontr", Form::Argumente, nullptr},
-    {"scale", Form::Argumente, nullptr},
-    {"invert", Form::Bar, nullptr},
+    {"lumcontr", Form::Argumente, &aufDokument<HelligkeitKontrastNachspielen>},
+    {"scale", Form::Argumente, &aufDokument<SkalierenNachspielen>},
+    {"invert", Form::Bar, &aufDokument<InvertierenNachspielen>},
     {"modify", Form::Bar, &aufDokument<modifyNachspielen>},
-    {"digit", Form::Argumente, nullptr},
+    {"digit", Form::Argumente, &aufDokument<DigitalisierenNachspielen>},
     {"terrace", Form::Argumente, nullptr},
-    {"raining", Form::Argumente, nullptr},
+    {"raining", Form::Argumente, &aufDokument<RegenErosionNachspielen>},
     {"trace", Form::Argumente, nullptr},
     {"blur", Form::Argumente, nullptr},
     {"pass", Form::Argumente, nullptr},
@@ -45,7 +51,7 @@ constexpr std::array<Befehl, BefehlAnzahl> tabelle{{
     {"tile_mirror", Form::Bar, nullptr},
     {"clear", Form::Bar, &aufDokument<clearNachspielen>},
     {"paintmode", Form::Argumente, &aufDokument<paintmodeNachspielen>},
-    {"build_noise", Form::Argumente, nullptr},
+    {"build_noise", Form::Argumente, &aufDokument<build_noiseNachspielen>},
     {"build_rotate", Form::Argumente, nullptr},
     {"save_terragen", Form::Argumente, [](Sitzung& s, ScriptArgumente& a) { save_terragenNachspielen(s.dok, s.terragen, a); }},
 }};

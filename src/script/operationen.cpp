@@ -14,6 +14,11 @@
 #include "formats/terragen.h"
 #include "generators/midpoint.h"
 #include "generators/noise.h"
+#include "filters/digit.h"
+#include "filters/gamma.h"
+#include "filters/hell_kontr.h"
+#include "filters/invertieren.h"
+#include "filters/regen_erosion.h"
 #include "script/einstellungen_parameter.h"
 
 namespace gm {
@@ -29,6 +34,13 @@ const std::vector<Operation>& operationsListe() {
     static const std::vector<Operation> liste = {
         {"noise", OperationsArt::Generator, NoiseParameter(), [](Sitzung& s, const Werte& w) { return NoiseAusfuehren(s.dok, w); }},
         {"midpoint", OperationsArt::Generator, MittelpunktParameter(), [](Sitzung& s, const Werte& w) { return MittelpunktAusfuehren(s.dok, w); }},
+        {"gamma", OperationsArt::Filter, GammaParameter, [](Sitzung& s, const Werte& w) { return GammaAusfuehren(s.dok, w); }},
+        {"lumcontr", OperationsArt::Filter, HellKontrParameter, [](Sitzung& s, const Werte& w) { return HelligkeitKontrastAusfuehren(s.dok, w); }},
+        {"digit", OperationsArt::Filter, DigitParameter, [](Sitzung& s, const Werte& w) { return DigitalisierenAusfuehren(s.dok, w); }},
+        {"invert", OperationsArt::Filter, {}, [](Sitzung& s, const Werte& w) { return InvertierenAusfuehren(s.dok, w); }},
+        {"scale", OperationsArt::Filter, SkalierenParameter, [](Sitzung& s, const Werte& w) { return SkalierenAusfuehren(s.dok, w); }},
+        {"modify", OperationsArt::Filter, {}, [](Sitzung& s, const Werte& w) { return ModifizierenAusfuehren(s.dok, w); }},
+        {"raining", OperationsArt::Filter, RegenParameter, [](Sitzung& s, const Werte& w) { return RegenErosionAusfuehren(s.dok, w); }},
     };
     return liste;
 }
