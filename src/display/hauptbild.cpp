@@ -1,6 +1,7 @@
 #include "display/hauptbild.h"
 
 #include <algorithm>
+#include <thread>
 #include <vector>
 
 #include "core/zahlen.h"
@@ -28,24 +29,63 @@ int HauptbildProbe(int pixel, double zoom, int maxIndex) {
     return std::clamp(roundToInt(pixel / zoom), 0, maxIndex);
 }
 
+namespace {
+
+constexpr int Streifen = 16;
+
+struct Ansicht {
+    const Farbtabelle& tabelle;
+    const std::vector<int>& sx;
+    const std::vector<int>& sy;
+    int breite;
+    int hoehe;
+};
+
+// Draws the columns x0..x1-1 of the view, strip by strip: colours go column by
+// column (the order of the random draws in mode 3) into a strip held row by
+// row, which is then copied into the picture, so neither the grid nor the
+// picture is walked across its lines.
+void streifenZeichnen(const Ansicht& a, Dokument& dok, int x0, int x1, PixelImage& bild) {
+    std::vector<Pixel> streifen(std::size_t(Streifen) * std::size_t(a.hoehe));
+    for (int s0 = x0; s0 < x1; s0 += Streifen) {
+        const int s1 = std::min(s0 + Streifen, x1);
+        for (int x = s0; x < s1; ++x) {
+            const int px = a.sx[std::size_t(x)];
+            Pixel* ziel = streifen.data() + (x - s0);
+            a.tabelle.spalte(dok, 0.5, dok.Hoehenfeld.spalte(px), a.sy.data(), a.hoehe, ziel,
+                             Streifen);
+            if (x % 2 != 0) continue;
+            const std::uint8_t* maske = dok.Maske.spalte(px);
+            for (int y = 0; y < a.hoehe; y += 2) {
+                if (maske[a.sy[std::size_t(y)]] != 0) ziel[std::size_t(y) * Streifen] = Maskenblau;
+            }
+        }
+        for (int y = 0; y < a.hoehe; ++y) {
+            std::copy_n(streifen.data() + std::size_t(y) * Streifen, s1 - s0, bild.row(y) + s0);
+        }
+    }
+}
+
+}  // namespace
+
 void ZeichneHauptbild(const ColourState& farben, Dokument& dok, double zoom, PixelImage& bild) {
     const Bildgroesse g = HauptbildGroesse(dok.MaxX, dok.MaxY, zoom);
     bild.resize(g.breite, g.hoehe);
     const std::vector<int> sx = probenIndizes(g.breite, zoom, dok.MaxX);
     const std::vector<int> sy = probenIndizes(g.hoehe, zoom, dok.MaxY);
     const Farbtabelle tabelle(farben);
-    for (int x = 0; x < g.breite; ++x) {
-        const double* spalte = dok.Hoehenfeld.spalte(sx[std::size_t(x)]);
-        const std::uint8_t* maske = dok.Maske.spalte(sx[std::size_t(x)]);
-        std::uint32_t* ziel = bild.pixels.data() + x;
-        const bool geradeSpalte = (x % 2) == 0;
-        for (int y = 0; y < g.hoehe; ++y) {
-            const int p = sy[std::size_t(y)];
-            Pixel c = tabelle.farbe(dok, 0.5, spalte[p]);
-            if (geradeSpalte && (y % 2) == 0 && maske[p] != 0) c = Maskenblau;
-            ziel[std::size_t(y) * std::size_t(bild.stride)] = c;
-        }
+    const Ansicht ansicht{tabelle, sx, sy, g.breite, g.hoehe};
+    // Without random draws the pixels do not depend on their order: large
+    // views are split between two threads at a strip boundary.
+    constexpr long GrosseAnsicht = 256L * 256L;
+    if (tabelle.ohneZufall() && long(g.breite) * g.hoehe >= GrosseAnsicht) {
+        const int mitte = (g.breite / 2 + Streifen - 1) / Streifen * Streifen;
+        std::thread zweiter([&] { streifenZeichnen(ansicht, dok, mitte, g.breite, bild); });
+        streifenZeichnen(ansicht, dok, 0, mitte, bild);
+        zweiter.join();
+        return;
     }
+    streifenZeichnen(ansicht, dok, 0, g.breite, bild);
 }
 
 void ZeichneVorschau(const ColourState& farben, Dokument& dok, const Vorschaufeld& vorschau,

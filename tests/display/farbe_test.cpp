@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "core/zufall.h"
 #include "display/farbtabelle.h"
@@ -218,6 +219,43 @@ TEST(Farbtabelle, FastPathEqualsHoeheZuFarbe) {
             ASSERT_EQ(tabelle.farbe(a, 0.5, v), HoeheZuFarbe(f, b, 0.5, v)) << modus << ' ' << v;
         }
         EXPECT_EQ(a.RandSeed, b.RandSeed);
+    }
+}
+
+TEST(Farbtabelle, RoundingHalvesBucketEdgesAndUnusualPalettes) {
+    std::vector<double> werte;
+    for (int k = 0; k <= 255; ++k) {
+        const double v = (k + 0.5) / 255.0;
+        werte.insert(werte.end(), {v, std::nextafter(v, 0.0), std::nextafter(v, 1.0), k / 255.0});
+    }
+    for (int e = 0; e <= 1024; ++e) {
+        const double v = e / 1024.0;
+        werte.insert(werte.end(), {v, std::nextafter(v, -1.0), std::nextafter(v, 2.0)});
+    }
+    werte.insert(werte.end(), {-0.0, -1e-300, 1.0 + 1e-16, std::nan(""), 1e300, -1e300});
+
+    std::vector<Palette> paletten(4);
+    // A point exactly on a bucket edge and one just above it.
+    PunktEinfuegen(paletten[1], 1, {0.5, 0.3, 0.9, 0.1});
+    PunktEinfuegen(paletten[1], 2, {std::nextafter(0.5, 1.0), 0.7, 0.2, 0.6});
+    // Colours outside 0..1, as a file may hold them.
+    paletten[2].Punkte[1] = {1.0, 2.0, -1.0, 0.5};
+    // A segment narrower than the slope form trusts.
+    PunktEinfuegen(paletten[3], 1, {0.3, 1.0, 0.0, 0.0});
+    PunktEinfuegen(paletten[3], 2, {0.300001, 0.0, 1.0, 0.0});
+    for (const Palette& p : paletten) {
+        ColourState f;
+        f.Paletten[1] = p;
+        f.Farbmodus = FarbmodusPalette2;
+        const Farbtabelle tabelle(f);
+        Dokument dok;
+        for (double v : werte) {
+            ASSERT_EQ(tabelle.farbe(dok, 0.5, v), HoeheZuFarbe(f, dok, 0.5, v)) << v;
+        }
+        for (int n = 0; n < 20000; ++n) {
+            const double v = 0.2999 + n * 1e-8;
+            ASSERT_EQ(tabelle.farbe(dok, 0.5, v), HoeheZuFarbe(f, dok, 0.5, v)) << v;
+        }
     }
 }
 

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
+#include "core/zahlen.h"
 #include "core/zufall.h"
 #include "display/farbe.h"
 #include "display_hilfen.h"
@@ -92,6 +94,60 @@ TEST(ZeichneHauptbild, RenderModeColoursColumnByColumn) {
         }
     }
     EXPECT_EQ(dok->RandSeed, ref->RandSeed);
+}
+
+// The straightforward drawing: every pixel through HoeheZuFarbe, x outer, y inner.
+PixelImage referenzbild(const ColourState& f, Dokument& dok, double zoom) {
+    PixelImage bild;
+    bild.resize(int(roundHalfEven((dok.MaxX + 1) * zoom)),
+                int(roundHalfEven((dok.MaxY + 1) * zoom)));
+    for (int x = 0; x < bild.width; ++x) {
+        for (int y = 0; y < bild.height; ++y) {
+            const int px = std::min(int(roundHalfEven(x / zoom)), dok.MaxX);
+            const int py = std::min(int(roundHalfEven(y / zoom)), dok.MaxY);
+            std::uint32_t c = HoeheZuFarbe(f, dok, 0.5, dok.Hoehenfeld(px, py));
+            if (x % 2 == 0 && y % 2 == 0 && dok.Maske(px, py)) c = Blau;
+            bild.row(y)[x] = c;
+        }
+    }
+    return bild;
+}
+
+TEST(ZeichneHauptbild, LargeSeededFieldsMatchTheStraightforwardDrawing) {
+    auto dok = std::make_unique<Dokument>();
+    dok->MaxX = 300;  // wide enough for two threads at every zoom below
+    dok->MaxY = 260;
+    test::Folge folge{2024};
+    for (int x = 0; x <= dok->MaxX; ++x) {
+        for (int y = 0; y <= dok->MaxY; ++y) {
+            dok->Hoehenfeld(x, y) = folge.naechste() * 1.2 - 0.1;
+            dok->Maske(x, y) = folge.naechste() < 0.3 ? 1 : 0;
+        }
+    }
+    ColourState f;
+    f.Paletten[0].MaxIndex = 4;
+    f.Paletten[0].Punkte[1] = {0.2, 0.1, 0.8, 0.3};
+    f.Paletten[0].Punkte[2] = {0.45, 0.9, 0.9, 0.0};
+    f.Paletten[0].Punkte[3] = {0.7, 0.5, 0.25, 0.1};
+    f.Paletten[0].Punkte[4] = {1.0, 1.0, 1.0, 1.0};
+    f.Paletten[1] = f.Paletten[0];
+    PaletteUmkehren(f.Paletten[1]);
+    f.Render.Schnee = f.Render.Fels = true;
+    for (int modus = 0; modus <= 3; ++modus) {
+        f.Farbmodus = modus;
+        for (double zoom : {1.0, 2.0, 0.5, 1.0 / 3.0, 3.0}) {
+            setzeSeed(*dok, 11);
+            PixelImage bild;
+            ZeichneHauptbild(f, *dok, zoom, bild);
+            const std::uint32_t nachher = dok->RandSeed;
+            setzeSeed(*dok, 11);
+            const PixelImage ref = referenzbild(f, *dok, zoom);
+            ASSERT_EQ(bild.width, ref.width);
+            ASSERT_EQ(bild.height, ref.height);
+            ASSERT_TRUE(bild.pixels == ref.pixels) << "mode " << modus << " zoom " << zoom;
+            EXPECT_EQ(nachher, dok->RandSeed);
+        }
+    }
 }
 
 TEST(ZeichneVorschau, ScalesInvertsAndClamps) {
