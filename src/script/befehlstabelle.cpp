@@ -9,11 +9,6 @@
 #include "filters/hell_kontr.h"
 #include "filters/invertieren.h"
 #include "filters/regen_erosion.h"
-#include "filters/digit.h"
-#include "filters/gamma.h"
-#include "filters/hell_kontr.h"
-#include "filters/invertieren.h"
-#include "filters/regen_erosion.h"
 #include "generators/noise.h"
 
 namespace gm {
