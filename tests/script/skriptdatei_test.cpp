@@ -142,7 +142,9 @@ TEST(ScriptTextLesenFuzz, RandomBytesAndEveryPrefixOfAValidFile) {
     for (std::size_t n = 0; n <= gueltig.size(); ++n) {
         auto zeilen = ScriptTextLesen(gueltig.substr(0, n));
         EXPECT_EQ(zeilen.has_value(), n >= 17) << n;
-        if (zeilen) EXPECT_LE(zeilen->size(), 3u);
+        if (zeilen) {
+            EXPECT_LE(zeilen->size(), 3u);
+        }
     }
     std::mt19937 rng(77);
     for (int i = 0; i < 3000; ++i) {
@@ -151,8 +153,12 @@ TEST(ScriptTextLesenFuzz, RandomBytesAndEveryPrefixOfAValidFile) {
         for (std::size_t k = 0; k < laenge; ++k)
             text += (rng() % 4 == 0) ? "\r\n"[rng() % 2] : char(rng() % 256);
         auto zeilen = ScriptTextLesen(text);
-        if (i % 2) ASSERT_TRUE(zeilen);
-        if (zeilen) ASSERT_LE(zeilen->size(), 200u);
+        if (i % 2) {
+            ASSERT_TRUE(zeilen);
+        }
+        if (zeilen) {
+            ASSERT_LE(zeilen->size(), 200u);
+        }
     }
 }
 
