@@ -2,16 +2,16 @@
 
 #include "app/befehle.h"
 #include "app/hauptfenster.h"
-#include "app/zoom.h"
+#include "display/hauptbild.h"
 
 namespace gm {
 
 void Zoom1Click(TLandGenerator& f) {
-    if (const auto z = zoomPlusZiel(f.zustand().ZoomFaktor)) f.zoomSetzen(*z);
+    if (const auto z = ZoomGroesser(f.zustand().ZoomFaktor)) f.zoomSetzen(*z);
 }
 
 void Zoom2Click(TLandGenerator& f) {
-    if (const auto z = zoomMinusZiel(f.zustand().ZoomFaktor)) f.zoomSetzen(*z);
+    if (const auto z = ZoomKleiner(f.zustand().ZoomFaktor)) f.zoomSetzen(*z);
 }
 
 void N1001Click(TLandGenerator& f) {

@@ -49,6 +49,23 @@ void Hhe1Click(TLandGenerator& f);
 void UnterHhe1Click(TLandGenerator& f);
 void Null1Click(TLandGenerator& f);
 
+// "&Palette"
+void Kopieren2Click(TLandGenerator& f);
+void PaletteInvertierenClick(TLandGenerator& f);
+void GrP11Click(TLandGenerator& f);
+void GrP21Click(TLandGenerator& f);
+void P1P21Click(TLandGenerator& f);
+void P2P11Click(TLandGenerator& f);
+void P1P22Click(TLandGenerator& f);
+void Graustufen1Click(TLandGenerator& f);
+void Palette11Click(TLandGenerator& f);
+void Palette22Click(TLandGenerator& f);
+void Palette12Click(TLandGenerator& f);
+void Laden1Click(TLandGenerator& f);
+void Speichern1Click(TLandGenerator& f);
+void Speichernals1Click(TLandGenerator& f);
+void Einstellungen1Click(TLandGenerator& f);
+
 // "&Bild"
 void Modifizieren1Click(TLandGenerator& f);
 void Bildgre1Click(TLandGenerator& f);

@@ -40,6 +40,8 @@ struct Dialogdienste {
     std::function<std::optional<unsigned>(unsigned rgb)> farbe;
     // The playback dialog; true when it was accepted (and the script ran).
     std::function<bool()> abspielen;
+    // The render settings dialog; true when it was accepted.
+    std::function<bool()> renderEinstellungen;
 };
 
 // The Qt dialogs, parented to `eltern`.

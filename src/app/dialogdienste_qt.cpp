@@ -5,6 +5,7 @@
 #include "app/abspielen_dialog.h"
 #include "app/dialogdienste.h"
 #include "app/eingabe_bild.h"
+#include "app/render_dialog.h"
 
 namespace gm {
 
@@ -53,6 +54,11 @@ Dialogdienste qtDialogdienste(QWidget* eltern, Sitzung& s) {
     d.abspielen = [abspielen] {
         abspielen->vorbereiten();
         return abspielen->exec() == QDialog::Accepted;
+    };
+    auto* render = new TEingabeRenderEinstellungen(s, d.farbe, eltern);
+    d.renderEinstellungen = [render] {
+        render->vorbereiten();
+        return render->exec() == QDialog::Accepted;
     };
     return d;
 }

@@ -1,13 +1,18 @@
 #pragma once
-// Draws the field into the main view image at the current zoom.
+// Bridges the display layer's pixel pictures to Qt images.
 
-class QImage;
+#include <QImage>
+
+#include "display/pixelbild.h"
 
 namespace gm {
 
 struct Sitzung;
 
-// Recreates `bild` at the view size for `zoom` and draws every pixel.
-void HauptbildMalen(Sitzung& s, double zoom, QImage& bild);
+// A deep copy of a 32-bit pixel picture (0x00RRGGBB, as QImage::Format_RGB32).
+QImage AlsQImage(const PixelImage& bild);
+
+// Draws the field at `zoom` through ZeichneHauptbild into `puffer` and returns it as an image.
+QImage HauptbildMalen(Sitzung& s, double zoom, PixelImage& puffer);
 
 }  // namespace gm

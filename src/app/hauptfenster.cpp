@@ -21,12 +21,13 @@
 #include "app/knoepfe.h"
 #include "app/mod_panel.h"
 #include "app/regler_widget.h"
-#include "app/zoom.h"
+#include "app/skala_widget.h"
 #include "core/ablage.h"
 #include "core/puffer.h"
 #include "core/script_liste.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
+#include "display/hauptbild.h"
 #include "script/sitzung.h"
 
 namespace gm {
@@ -98,11 +99,10 @@ TLandGenerator::TLandGenerator(Sitzung& s, QWidget* parent)
     auto* zeile = new QHBoxLayout(mitte);
     zeile->setContentsMargins(0, 0, 0, 0);
     zeile->setSpacing(0);
-    auto* skala = new QWidget(mitte);
-    skala->setObjectName("Skala");
-    skala->setFixedWidth(90);
-    skala->setStyleSheet("background-color: rgb(96, 112, 112);");
-    zeile->addWidget(skala);
+    skala_ = new SkalaWidget(s_, mitte);
+    skala_->setFixedWidth(90);
+    skala_->beantworten = [this](const SkalaAntwort& a) { skalaAntwort(a); };
+    zeile->addWidget(skala_);
     zeile->addWidget(baueParameterSpalte());
     zeile->addWidget(baueWerkzeugleiste());
 
@@ -129,6 +129,7 @@ TLandGenerator::TLandGenerator(Sitzung& s, QWidget* parent)
 
     MenueAufbauen(*this);
     aktion("MaskeNeu1Click")->setChecked(true);
+    aktion("Palette11Click")->setChecked(true);
 
     neueGroesse(true);
     Freigeben1Click(*this);
@@ -259,19 +260,38 @@ void TLandGenerator::aktionRegistrieren(QAction* a) {
 }
 
 void TLandGenerator::neuZeichnen() {
-    QImage bild = bild_->bild();
-    HauptbildMalen(s_, zustand_.ZoomFaktor, bild);
-    bild_->bildSetzen(std::move(bild));
+    bild_->bildSetzen(HauptbildMalen(s_, zustand_.ZoomFaktor, hauptbildPuffer_));
+}
+
+void TLandGenerator::farbenNeuZeichnen() {
+    skala_->zeichnen();
+    neuZeichnen();
+}
+
+void TLandGenerator::skalaAntwort(const SkalaAntwort& a) {
+    if (a.status) statusSetzen(1, QString::fromStdString(*a.status));
+    if (a.farbDialog) {
+        // The editing logic hands red in bits 0..7; the dialog takes 0xRRGGBB.
+        const unsigned c = *a.farbDialog;
+        const unsigned rgb = ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+        if (const auto neu = dienste_.farbe(rgb)) {
+            PunktFarbeSetzen(s_.farben, int(*neu >> 16) & 0xFF, int(*neu >> 8) & 0xFF,
+                             int(*neu) & 0xFF);
+            farbenNeuZeichnen();
+            return;
+        }
+    }
+    if (a.hauptbildNeu) neuZeichnen();
 }
 
 void TLandGenerator::neueGroesse(bool zuruecksetzen) {
     if (zuruecksetzen) AlleFelderLoeschen(s_.dok);
-    zustand_.ZoomFaktor = zoomEinpassen(s_.dok.MaxX, s_.dok.MaxY, zustand_.ZoomFaktor);
+    zustand_.ZoomFaktor = ZoomEinpassen(s_.dok.MaxX, s_.dok.MaxY, zustand_.ZoomFaktor);
     neuZeichnen();
 }
 
 void TLandGenerator::zoomSetzen(double z) {
-    if (!zoomErlaubt(s_.dok.MaxX, s_.dok.MaxY, z)) return;
+    if (!ZoomErlaubt(s_.dok.MaxX, s_.dok.MaxY, z)) return;
     zustand_.ZoomFaktor = z;
     neueGroesse(false);
 }
@@ -292,8 +312,9 @@ QString TLandGenerator::statusText(int panel) const {
 }
 
 void TLandGenerator::zeigerUeberBild(int x, int y) {
-    const int px = pixelZuProbe(x, zustand_.ZoomFaktor);
-    const int py = pixelZuProbe(y, zustand_.ZoomFaktor);
+    // Not clamped like the drawing: a pointer past the last sample empties the panel.
+    const int px = roundToInt(x / zustand_.ZoomFaktor);
+    const int py = roundToInt(y / zustand_.ZoomFaktor);
     const Dokument& d = s_.dok;
     if (px < 0 || py < 0 || px > d.MaxX || py > d.MaxY) {
         statusSetzen(1, {});

@@ -8,6 +8,7 @@
 
 #include "app/dialogdienste.h"
 #include "app/fensterzustand.h"
+#include "display/pixelbild.h"
 
 class QAction;
 class QButtonGroup;
@@ -22,6 +23,8 @@ struct Sitzung;
 class BildWidget;
 class ModPanel;
 class ReglerWidget;
+class SkalaWidget;
+struct SkalaAntwort;
 
 class TLandGenerator : public QMainWindow {
     Q_OBJECT
@@ -40,6 +43,10 @@ class TLandGenerator : public QMainWindow {
 
     // Redraws the main view at the current zoom.
     void neuZeichnen();
+    // Redraws the colour bar and the main view (after palette changes).
+    void farbenNeuZeichnen();
+    // Carries out what the colour bar's editing logic asks for.
+    void skalaAntwort(const SkalaAntwort& a);
     // NeueGroesse: fits the zoom to the current size, recreates the view image
     // and, when `zuruecksetzen`, clears every grid.
     void neueGroesse(bool zuruecksetzen);
@@ -55,6 +62,7 @@ class TLandGenerator : public QMainWindow {
     void zeigerUeberBild(int x, int y);
 
     BildWidget* bild() const { return bild_; }
+    SkalaWidget* skala() const { return skala_; }
     ModPanel* modPanel() const { return modPanel_; }
     QComboBox* modusListe(int i) const { return i == 0 ? combo1_ : combo2_; }
 
@@ -71,7 +79,9 @@ class TLandGenerator : public QMainWindow {
     Fensterzustand zustand_;
     Dialogdienste dienste_;
     QHash<QString, QAction*> aktionen_;
+    PixelImage hauptbildPuffer_;
     BildWidget* bild_ = nullptr;
+    SkalaWidget* skala_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     ModPanel* modPanel_ = nullptr;
     QComboBox* combo1_ = nullptr;
