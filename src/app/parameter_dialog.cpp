@@ -6,9 +6,12 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "app/hauptbild.h"
 #include "app/knoepfe.h"
 #include "app/regler_widget.h"
 #include "core/zahlen.h"
+#include "display/hauptbild.h"
+#include "script/sitzung.h"
 
 namespace gm {
 
@@ -20,6 +23,14 @@ void VorschauGrauMalen(const Vorschaufeld& feld, QImage& bild) {
             zeile[x] = qRgb(g, g, g);
         }
     }
+}
+
+VorschauMaler VorschauFarbigMaler(Sitzung& s) {
+    return [&s](const Vorschaufeld& feld, QImage& bild) {
+        PixelImage puffer;
+        ZeichneVorschau(s.farben, s.dok, feld, false, 1.0, 0.0, puffer);
+        bild = AlsQImage(puffer);
+    };
 }
 
 ParameterDialog::ParameterDialog(const QString& titel, std::span<const Parameter> parameter,

@@ -22,6 +22,7 @@ class QVBoxLayout;
 namespace gm {
 
 class ReglerWidget;
+struct Sitzung;
 
 // Computes the preview of a working set into the zero-filled grid.
 using VorschauRechner = std::function<void(const Werte&, Vorschaufeld&)>;
@@ -30,6 +31,8 @@ using VorschauMaler = std::function<void(const Vorschaufeld&, QImage&)>;
 
 // Grey drawing of a preview grid, for dialogs built without a colour state.
 void VorschauGrauMalen(const Vorschaufeld& feld, QImage& bild);
+// Draws previews like the main view (ZeichneVorschau, maximum 1, minimum 0).
+VorschauMaler VorschauFarbigMaler(Sitzung& s);
 
 class ParameterDialog : public QDialog {
     Q_OBJECT

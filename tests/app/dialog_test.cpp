@@ -83,6 +83,17 @@ TEST(ParameterDialog, CancelKeepsTheStoredSetAndAcceptTakesTheWorkingSet) {
     EXPECT_EQ(rec.anzahl, 4);
 }
 
+TEST(ParameterDialog, PreviewIsColouredLikeTheMainView) {
+    auto s = std::make_unique<Sitzung>();
+    s->farben.Farbmodus = 2;
+    PaletteUmkehren(s->farben.palette(2));  // white at 0, black at 1
+    ParameterDialog dlg("Probe", kProbe, flacheVorschau, VorschauFarbigMaler(*s));
+    Werte w{0.2, 3, 0};
+    dlg.beginnen(w);
+    EXPECT_EQ(dlg.vorschau().size(), QSize(256, 256));
+    EXPECT_EQ(dlg.vorschau().pixel(200, 17), qRgb(204, 204, 204));  // 0.8 * 255
+}
+
 TEST(EingabeBild, FieldsAreBoundedWholeNumbers) {
     TEingabeBild dlg;
     dlg.vorbereiten({513, 513});
