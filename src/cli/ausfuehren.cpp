@@ -12,6 +12,7 @@
 #include "core/puffer.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
+#include "display/palettendatei.h"
 #include "script/abspielen.h"
 #include "script/skriptdatei.h"
 #include "script/zeile.h"
@@ -148,6 +149,11 @@ Status ausfuehren(Sitzung& s, const Aktion& a, Ausstehend& aus, std::string& aus
         case AktionsArt::Info:
             ausgabe += info(dok);
             return {};
+        case AktionsArt::Palette:
+            return PalettenLaden(aus.lesepfad(a.text), s.farben);
+        case AktionsArt::PaletteSpeichern:
+            return schreiben(aus, a.text,
+                             [&](const std::string& p) { return PalettenSpeichern(s.farben, p); });
     }
     return {};
 }

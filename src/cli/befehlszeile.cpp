@@ -175,6 +175,8 @@ const Option optionen[] = {
     {"--save", AktionsArt::Speichern, &dateiLesen},
     {"--export", AktionsArt::Export, &exportLesen},
     {"--info", AktionsArt::Info, &nichts},
+    {"--palette", AktionsArt::Palette, &dateiLesen},
+    {"--save-palette", AktionsArt::PaletteSpeichern, &dateiLesen},
 };
 
 }  // namespace

@@ -25,7 +25,9 @@ enum class AktionsArt {
     Maske,
     Speichern,
     Export,
-    Info
+    Info,
+    Palette,
+    PaletteSpeichern
 };
 
 struct Aktion {

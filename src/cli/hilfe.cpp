@@ -31,6 +31,9 @@ Options:
   --save FILE          write the native .fla file
   --export FORMAT FILE write an export format (listed below)
   --info               print: points in x and y, minimum, maximum, mean
+  --palette FILE       load both palettes and the render settings from a .fpl
+                       palette file (all or nothing)
+  --save-palette FILE  write the palettes and render settings as a .fpl file
   --help               print this text and do nothing else
 
 Exit status: 0 on success; 2 on any error (unknown option, name or key, a
