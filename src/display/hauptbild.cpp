@@ -1,6 +1,7 @@
 #include "display/hauptbild.h"
 
 #include <algorithm>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -80,9 +81,14 @@ void ZeichneHauptbild(const ColourState& farben, Dokument& dok, double zoom, Pix
     constexpr long GrosseAnsicht = 256L * 256L;
     if (tabelle.ohneZufall() && long(g.breite) * g.hoehe >= GrosseAnsicht) {
         const int mitte = (g.breite / 2 + Streifen - 1) / Streifen * Streifen;
-        std::thread zweiter([&] { streifenZeichnen(ansicht, dok, mitte, g.breite, bild); });
+        std::thread zweiter;
+        try {
+            zweiter = std::thread([&] { streifenZeichnen(ansicht, dok, mitte, g.breite, bild); });
+        } catch (const std::system_error&) {
+            streifenZeichnen(ansicht, dok, mitte, g.breite, bild);  // no thread to be had
+        }
         streifenZeichnen(ansicht, dok, 0, mitte, bild);
-        zweiter.join();
+        if (zweiter.joinable()) zweiter.join();
         return;
     }
     streifenZeichnen(ansicht, dok, 0, g.breite, bild);
