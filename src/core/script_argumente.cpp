@@ -37,9 +37,9 @@ double ArgumentZahl(ScriptArgumente& args, int slot, double vorgabe, double maxi
 
 int ArgumentGanzzahl(ScriptArgumente& args, int slot, int vorgabe, int maximum, int minimum) {
     const double v = lesen(args, slot);
-    if (v < minimum || v > maximum) return vorgabe;
-    // A fraction in a whole-number argument is rounded, halves to even.
-    return roundToInt(v);
+    // A value that is not a whole number counts as outside the range.
+    if (v < minimum || v > maximum || v != std::trunc(v)) return vorgabe;
+    return int(v);
 }
 
 std::string ArgumentText(ScriptArgumente& args, int slot) {

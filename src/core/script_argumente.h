@@ -20,7 +20,7 @@ struct ScriptArgumente {
 
 // Reads and consumes the slot's text up to the first tab (all of it when there
 // is none); an empty or unreadable text reads as 0. A value outside
-// minimum..maximum gives the default.
+// minimum..maximum gives the default; so does a fraction in a whole-number argument.
 double ArgumentZahl(ScriptArgumente& args, int slot, double vorgabe, double maximum,
                     double minimum);
 int ArgumentGanzzahl(ScriptArgumente& args, int slot, int vorgabe, int maximum, int minimum);

@@ -59,12 +59,6 @@ const Parameter noiseParameter[] = {
 constexpr double StandardStartwert = 15360.0;
 constexpr double ErsatzStartwert = 15731.0;
 
-// A whole-number argument: outside its range or not whole gives the fallback.
-int ganzArgument(ScriptArgumente& args, int slot, int vorgabe, int maximum, int minimum) {
-    const double v = ArgumentZahl(args, slot, vorgabe, maximum, minimum);
-    return v == std::trunc(v) ? int(v) : vorgabe;
-}
-
 // Bit k - 1 stands for level k; all levels on is written as 4095 (twelve bits).
 int levelMaske(const NoiseParamRec& p) {
     int maske = 0;
@@ -222,19 +216,19 @@ NoiseParamRec NoiseScriptLesen(ScriptArgumente& args) {
     p.Offset = ArgumentZahl(args, 3, 0.5, 2.0, 0.0);
     p.FraktalDimension = ArgumentZahl(args, 4, 1.0, 2.0, 0.0);
     p.Startwert = ArgumentZahl(args, 5, StandardStartwert, 32000.0, 1.0);
-    p.Reserviert = ganzArgument(args, 6, 1, 2, 1);
-    p.Verknuepfung = ganzArgument(args, 7, 0, 3, 0);
-    p.Methode = ganzArgument(args, 8, 0, 10, 0);
+    p.Reserviert = ArgumentGanzzahl(args, 6, 1, 2, 1);
+    p.Verknuepfung = ArgumentGanzzahl(args, 7, 0, 3, 0);
+    p.Methode = ArgumentGanzzahl(args, 8, 0, 10, 0);
     // A whole number 0..4095 selects the levels by its bits; anything else
     // switches every level on.
-    const int maske = ganzArgument(args, 9, 4095, 4095, 0);
+    const int maske = ArgumentGanzzahl(args, 9, 4095, 4095, 0);
     for (int k = 0; k < NoiseLevelMax; ++k)
         p.Level[k] = (maske >> k) & 1;
     p.Invertieren = ArgumentZahl(args, 10, 0.0, 1.0, 1.0) == 1.0;
-    p.TypX = ganzArgument(args, 11, 1, 4, 1);
+    p.TypX = ArgumentGanzzahl(args, 11, 1, 4, 1);
     p.IterationenX = ArgumentZahl(args, 12, 100.0, 1000.0, 0.1);
     p.VerschiebungX = ArgumentZahl(args, 13, 0.0, 2.0, 0.0);
-    p.TypY = ganzArgument(args, 14, 2, 4, 1);
+    p.TypY = ArgumentGanzzahl(args, 14, 2, 4, 1);
     p.IterationenY = ArgumentZahl(args, 15, 100.0, 1000.0, 0.1);
     p.VerschiebungY = ArgumentZahl(args, 16, 0.0, 2.0, 0.0);
     return p;

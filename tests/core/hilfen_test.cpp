@@ -87,8 +87,10 @@ TEST(ScriptArgumente, ReadingConsumesUpToATabAndEmptyReadsAsZero) {
     EXPECT_EQ(ArgumentZahl(a, 2, 9, 10, 0.5), 9.0);  // empty reads 0, below the minimum
     EXPECT_EQ(ArgumentZahl(a, 3, 9, 10, 0), 0.0);
     EXPECT_EQ(ArgumentGanzzahl(a, 4, 2, 13, 1), 7);
-    a.slot[5] = "14";
+    a.slot[5] = "14\t2.5\t3.0";
     EXPECT_EQ(ArgumentGanzzahl(a, 5, 2, 13, 1), 2);
+    EXPECT_EQ(ArgumentGanzzahl(a, 5, 2, 13, 1), 2);  // not a whole number: the default
+    EXPECT_EQ(ArgumentGanzzahl(a, 5, 2, 13, 1), 3);
     EXPECT_EQ(ArgumentGanzzahl(a, 31, 2, 13, 1), 2);
 }
 
