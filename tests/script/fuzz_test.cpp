@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
@@ -39,7 +40,27 @@ std::string zufallsText(std::mt19937& rng, std::size_t maxLaenge) {
     return text;
 }
 
+// Lines such as save_terragen(...) write files: run inside a scratch folder.
+class ImOrdner {
+  public:
+    ImOrdner() {
+        ordner_ = std::filesystem::temp_directory_path() / "gm_fuzz_zeilen";
+        std::filesystem::remove_all(ordner_);
+        std::filesystem::create_directories(ordner_);
+        vorher_ = std::filesystem::current_path();
+        std::filesystem::current_path(ordner_);
+    }
+    ~ImOrdner() {
+        std::filesystem::current_path(vorher_);
+        std::filesystem::remove_all(ordner_);
+    }
+
+  private:
+    std::filesystem::path ordner_, vorher_;
+};
+
 TEST(Fuzz, RandomLinesKeepTheStateValid) {
+    ImOrdner ordner;
     auto s = std::make_unique<Sitzung>();
     s->dok.MaxX = 6;
     s->dok.MaxY = 4;
