@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <map>
 
@@ -59,7 +61,7 @@ class Ausstehend {
         for (auto it = dateien_.begin(); it != dateien_.end(); it = dateien_.erase(it)) {
             const auto& [ziel, temp] = it->second;
             if (std::rename(temp.c_str(), ziel.c_str()) != 0) {
-                return Status::fehler("cannot write " + ziel + ": renaming failed");
+                return Status::fehler("cannot write " + ziel + ": " + std::strerror(errno));
             }
         }
         return {};
@@ -93,6 +95,9 @@ std::string info(const Dokument& d) {
 }
 
 Status schreiben(Ausstehend& aus, const std::string& ziel, auto&& schreiber) {
+    std::error_code ec;
+    if (fs::is_directory(ziel, ec))
+        return Status::fehler("cannot write " + ziel + ": it is a folder");
     const std::string temp = aus.neu(ziel);
     Status st = schreiber(temp);
     if (!st) {

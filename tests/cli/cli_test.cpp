@@ -200,6 +200,8 @@ TEST_F(Cli, EveryErrorExitsTwoWithOneLineAndWritesNothing) {
         {"--save", aus, "--size", "7x7", "--add", quelle},  // another size
         {"--save", aus, "--script", pfad("fehlt.txt")},
         {"--save", aus, "--save", pfad("kein/ordner/x.fla")},
+        {"--save", aus, "--save", ordner.string()},
+        {"--save", aus, "--save", ordner.string() + "/"},
         {"--save"},
         {},
     };

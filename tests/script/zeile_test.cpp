@@ -152,3 +152,30 @@ TEST_F(ZeileAusfuehrenTest, AReplayedLineIsNeverRecorded) {
 
 }  // namespace
 }  // namespace gm
+
+namespace gm {
+namespace {
+
+TEST(ZeileZerlegen, HugeLinesAndNulBytesAreHandled) {
+    ScriptArgumente a;
+    const std::string lang = "paintmode(7" + std::string(1 << 20, ' ') + ")";
+    EXPECT_EQ(ZeileZerlegen(lang, a).value_or(""), "paintmode");
+    EXPECT_EQ(a.slot[1], "7");
+    std::string kommas = "gamma(";
+    for (int i = 0; i < 100000; ++i)
+        kommas += "1,";
+    EXPECT_EQ(ZeileZerlegen(kommas, a).value_or(""), "gamma");
+    EXPECT_EQ(a.slot[30], "1");
+    const std::string nul("cle\0ar", 6);
+    EXPECT_EQ(ZeileZerlegen(nul, a).value_or(""), nul);  // not the word "clear"
+    auto s = std::make_unique<Sitzung>();
+    s->dok.Hoehenfeld(0, 0) = 0.5;
+    ZeileAusfuehren(*s, nul);
+    ZeileAusfuehren(*s, std::string("clear\0", 6));
+    EXPECT_EQ(s->dok.Hoehenfeld(0, 0), 0.5);
+    ZeileAusfuehren(*s, std::string("clear//\0x", 9));  // the comment hides the NUL
+    EXPECT_EQ(s->dok.Hoehenfeld(0, 0), 0.0);
+}
+
+}  // namespace
+}  // namespace gm
