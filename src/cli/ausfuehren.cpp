@@ -38,8 +38,12 @@ class Ausstehend {
 
     // A fresh temporary name beside `ziel`, replacing an earlier pending one.
     std::string neu(const std::string& ziel) {
-        const std::string temp = ziel + ".gm-cli-" + std::to_string(::getpid()) + "-" +
-                                 std::to_string(++zaehler_) + ".tmp";
+        // Keeps the extension: readers and writers may go by it.
+        const fs::path z(ziel);
+        const std::string temp =
+            (z.parent_path() / (z.stem().string() + ".gm-cli-" + std::to_string(::getpid()) + "-" +
+                                std::to_string(++zaehler_) + z.extension().string()))
+                .string();
         auto& eintrag = dateien_[schluessel(ziel)];
         if (!eintrag.second.empty()) std::remove(eintrag.second.c_str());
         eintrag = {ziel, temp};

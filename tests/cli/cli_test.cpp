@@ -246,3 +246,35 @@ TEST_F(Cli, HelpListsOptionsSettingsAndFormats) {
 }
 
 }  // namespace
+
+namespace {
+
+// The first export format --help lists, or "" when there is none.
+std::string ersterExport(const std::string& hilfe) {
+    const std::string marke = "Formats for --export:";
+    auto pos = hilfe.find(marke);
+    if (pos == std::string::npos) return "";
+    std::string rest = hilfe.substr(pos + marke.size());
+    rest = rest.substr(0, rest.find('\n'));
+    const auto a = rest.find_first_not_of(' ');
+    if (a == std::string::npos || rest[a] == '(') return "";
+    return rest.substr(a, rest.find(' ', a) - a);
+}
+
+TEST_F(Cli, ExportIsWrittenOnlyWhenTheWholeRunSucceeds) {
+    const std::string format = ersterExport(lauf({"--help"}).ausgabe);
+    if (format.empty()) GTEST_SKIP() << "no export format registered";
+    Ergebnis e =
+        lauf({"--size", "9x9", "--export", format, pfad("bild.out"), "--open", pfad("fehlt.fla")});
+    EXPECT_EQ(e.status, 2);
+    EXPECT_TRUE(dateien().empty()) << format;
+    e = lauf({"--size", "9x9", "--export", format, pfad("bild.out")});
+    ASSERT_EQ(e.status, 0) << e.fehler;
+    EXPECT_EQ(dateien(), std::vector<std::string>{"bild.out"});
+    EXPECT_GT(fs::file_size(pfad("bild.out")), 0u);
+    e = lauf({"--export", format});
+    EXPECT_EQ(e.status, 2);
+    EXPECT_NE(e.fehler.find("--export"), std::string::npos) << e.fehler;
+}
+
+}  // namespace
