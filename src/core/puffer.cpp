@@ -161,35 +161,9 @@ void BereichSkalieren(Dokument& dok, double a, double b) {
     });
 }
 
-namespace {
-// Lower lattice index of a resampling coordinate, kept one below the last old
-// index so that index + 1 is always valid; beyond it the weights extrapolate.
-int untererIndex(double f, int altMax) {
-    int i = int(f);
-    if (i >= altMax) i = altMax - 1;
-    return i;
-}
-}  // namespace
-
 void Umrechnen(Dokument& dok, int altMaxX, int altMaxY) {
-    const double rx = double(altMaxX + 1) / double(dok.MaxX + 1);
-    const double ry = double(altMaxY + 1) / double(dok.MaxY + 1);
-    const TFeld& alt = dok.Hoehenfeld;
-    for (int x = 0; x <= dok.MaxX; ++x) {
-        const double fx = x * rx;
-        const int ix = untererIndex(fx, altMaxX);
-        const double wx1 = fx - ix, wx0 = (ix + 1) - fx;
-        const double* s0 = alt.spalte(ix);
-        const double* s1 = alt.spalte(ix + 1);
-        double* z = dok.Zweitbild.spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y) {
-            const double fy = y * ry;
-            const int iy = untererIndex(fy, altMaxY);
-            const double wy1 = fy - iy, wy0 = (iy + 1) - fy;
-            z[y] =
-                (s0[iy] * wx0 + s1[iy] * wx1) * wy0 + (s0[iy + 1] * wx0 + s1[iy + 1] * wx1) * wy1;
-        }
-    }
+    bilinearAbtasten(dok.Hoehenfeld, altMaxX, altMaxY, dok.MaxX + 1, dok.MaxY + 1,
+                     [&](int x, int y, double v) { dok.Zweitbild(x, y) = v; });
     ZweitbildEinsetzen(dok);
     UndoSichern(dok);
 }

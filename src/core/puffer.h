@@ -37,6 +37,37 @@ Spanne ZweitbildSpanne(const Dokument& dok);
 // Maps the current range of Hoehenfeld linearly onto a..b outside the mask.
 void BereichSkalieren(Dokument& dok, double a, double b);
 
+// Lower lattice index of a resampling coordinate, kept one below the last old
+// index so that index + 1 is always valid; beyond it the weights extrapolate.
+inline int untererIndex(double f, int altMax) {
+    const int i = int(f);
+    return i >= altMax ? altMax - 1 : i;
+}
+
+// Samples the grid `quelle` of (altMaxX + 1) x (altMaxY + 1) points at nx x ny
+// points by bilinear blending; positions past the last old sample extrapolate
+// from the last two, and whole-number positions reproduce a sample exactly.
+// Calls ziel(x, y, value) with x outer.
+template <class Ziel>
+void bilinearAbtasten(const TFeld& quelle, int altMaxX, int altMaxY, int nx, int ny, Ziel&& ziel) {
+    const double rx = double(altMaxX + 1) / double(nx);
+    const double ry = double(altMaxY + 1) / double(ny);
+    for (int x = 0; x < nx; ++x) {
+        const double fx = x * rx;
+        const int ix = untererIndex(fx, altMaxX);
+        const double wx1 = fx - ix, wx0 = (ix + 1) - fx;
+        const double* s0 = quelle.spalte(ix);
+        const double* s1 = quelle.spalte(ix + 1);
+        for (int y = 0; y < ny; ++y) {
+            const double fy = y * ry;
+            const int iy = untererIndex(fy, altMaxY);
+            const double wy1 = fy - iy, wy0 = (iy + 1) - fy;
+            ziel(x, y,
+                 (s0[iy] * wx0 + s1[iy] * wx1) * wy0 + (s0[iy + 1] * wx0 + s1[iy + 1] * wx1) * wy1);
+        }
+    }
+}
+
 // Resamples Hoehenfeld from the old size to the current MaxX/MaxY by bilinear
 // blending (extrapolating past the last old sample), then takes the undo copy.
 void Umrechnen(Dokument& dok, int altMaxX, int altMaxY);
