@@ -15,6 +15,26 @@ void FileSave1Execute(TLandGenerator& f);
 void FileSaveAs1Execute(TLandGenerator& f);
 void FileExit1Execute(TLandGenerator& f);
 
+// "&Datei" -> "&Importieren" and "&Exportieren", "Maske" -> "Exportieren BMP",
+// "Voreinstellungen" -> "&DXF"
+void ImportierenGrafikClick(TLandGenerator& f);
+void ImportierenTerragenClick(TLandGenerator& f);
+void stm1Click(TLandGenerator& f);
+void ImportierenPNGClick(TLandGenerator& f);
+void BMP1Click(TLandGenerator& f);
+void Targatga1Click(TLandGenerator& f);
+void Targa16Bittga1Click(TLandGenerator& f);
+void Png16Click(TLandGenerator& f);
+void Raw16Click(TLandGenerator& f);
+void PovRayinc1Click(TLandGenerator& f);
+void PovRayinc2Click(TLandGenerator& f);
+void DXF1Click(TLandGenerator& f);
+void Wavefrontobj1Click(TLandGenerator& f);
+void ExportierenTerragenClick(TLandGenerator& f);
+void TerragenBetaWM1Click(TLandGenerator& f);
+void ExportierenBMP1Click(TLandGenerator& f);
+void DXF2Click(TLandGenerator& f);
+
 // "B&earbeiten"
 void Undo1Click(TLandGenerator& f);
 void Bitmapkopieren1Click(TLandGenerator& f);
@@ -68,11 +88,20 @@ void Einstellungen1Click(TLandGenerator& f);
 
 // "&Bild"
 void Modifizieren1Click(TLandGenerator& f);
+void HelligkeitKontrast1Click(TLandGenerator& f);
+void N00101Click(TLandGenerator& f);
+void minmax1Click(TLandGenerator& f);
+void Gamma1Click(TLandGenerator& f);
+void In1Click(TLandGenerator& f);
+void Digitalisieren1Click(TLandGenerator& f);
+void RegenErosionClick(TLandGenerator& f);
 void Bildgre1Click(TLandGenerator& f);
 
 // "&Fuellen"
 void Konstant1Click(TLandGenerator& f);
 void Rauschen1Click(TLandGenerator& f);
+void MidpointDisplacement1Click(TLandGenerator& f);
+void PerlinNoise1Click(TLandGenerator& f);
 
 // "Script"
 void ScriptNeuClick(TLandGenerator& f);

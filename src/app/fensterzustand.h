@@ -22,6 +22,16 @@ struct Fensterzustand {
     DateiWahl nativ{"*.fla", {}};
     DateiWahl script{"*.txt", {}};
     DateiWahl palette{"*.fpl", {}};
+    // Exchange formats; an empty folder means Programmordner.
+    DateiWahl bild{"*.bmp", {}};  // BMP exports and the picture import
+    DateiWahl targa{"*.tga", {}};
+    DateiWahl png{"*.png", {}};
+    DateiWahl raw{"*.r16", {}};
+    DateiWahl terragen{"*.ter", {}};
+    DateiWahl stm{"*.stm", {}};
+    DateiWahl dxf{"*.dxf", {}};
+    DateiWahl povray{"*.inc", {}};
+    DateiWahl wavefront{"*.obj", {}};
 };
 
 // Takes over a chosen file: its full name and its folder.
