@@ -1,6 +1,7 @@
 #include "core/script_argumente.h"
 
 #include <cmath>
+#include <optional>
 
 #include "core/zahlen.h"
 
@@ -20,26 +21,27 @@ std::string nimmBisTab(std::string& text) {
     return teil;
 }
 
-double lesen(ScriptArgumente& args, int slot) {
+// The slot's number; empty text reads as 0, text that is no number as nothing.
+std::optional<double> lesen(ScriptArgumente& args, int slot) {
     if (slot < 1 || slot > ScriptMaxArgumente) return 0.0;
     std::string teil = nimmBisTab(args.slot[slot]);
     if (trimBlanks(teil).empty()) return 0.0;
-    return parseNumber(teil).value_or(0.0);
+    return parseNumber(teil);
 }
 }  // namespace
 
 double ArgumentZahl(ScriptArgumente& args, int slot, double vorgabe, double maximum,
                     double minimum) {
-    const double v = lesen(args, slot);
-    if (v < minimum || v > maximum) return vorgabe;
-    return v;
+    const auto v = lesen(args, slot);
+    if (!v || *v < minimum || *v > maximum) return vorgabe;
+    return *v;
 }
 
 int ArgumentGanzzahl(ScriptArgumente& args, int slot, int vorgabe, int maximum, int minimum) {
-    const double v = lesen(args, slot);
+    const auto v = lesen(args, slot);
     // A value that is not a whole number counts as outside the range.
-    if (v < minimum || v > maximum || v != std::trunc(v)) return vorgabe;
-    return int(v);
+    if (!v || *v < minimum || *v > maximum || *v != std::trunc(*v)) return vorgabe;
+    return int(*v);
 }
 
 std::string ArgumentText(ScriptArgumente& args, int slot) {

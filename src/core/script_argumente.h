@@ -19,8 +19,9 @@ struct ScriptArgumente {
 };
 
 // Reads and consumes the slot's text up to the first tab (all of it when there
-// is none); an empty or unreadable text reads as 0. A value outside
-// minimum..maximum gives the default; so does a fraction in a whole-number argument.
+// is none). An empty text reads as 0 and is then checked like any value;
+// unreadable text, a value outside minimum..maximum, or a fraction in a
+// whole-number argument gives the default.
 double ArgumentZahl(ScriptArgumente& args, int slot, double vorgabe, double maximum,
                     double minimum);
 int ArgumentGanzzahl(ScriptArgumente& args, int slot, int vorgabe, int maximum, int minimum);
