@@ -2,7 +2,9 @@
 // for bit, and a noise seed on the command line selects its tables.
 
 #include <gtest/gtest.h>
+
 #include <sys/wait.h>
+#include "support/cli_lauf.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -10,34 +12,12 @@
 #include <iterator>
 #include <string>
 
+namespace gm {
 namespace {
 
 namespace fs = std::filesystem;
 
-class GeneratorenCli : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ordner = fs::temp_directory_path() / "gm_cli_generatoren";
-        fs::remove_all(ordner);
-        fs::create_directories(ordner);
-    }
-    void TearDown() override { fs::remove_all(ordner); }
-
-    // Runs the command line and returns its exit status.
-    int lauf(const std::string& argumente) {
-        const std::string befehl =
-            std::string(GM_CLI_PFAD) + " " + argumente + " >/dev/null 2>/dev/null";
-        const int w = std::system(befehl.c_str());
-        return WIFEXITED(w) ? WEXITSTATUS(w) : -1;
-    }
-    std::string datei(const char* name) { return (ordner / name).string(); }
-    std::string lesen(const char* name) {
-        std::ifstream f(ordner / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    }
-
-    fs::path ordner;
-};
+using GeneratorenCli = test::CliLauf;
 
 TEST_F(GeneratorenCli, SeededMidpointRepeatsBitForBit) {
     const std::string auftrag = "--size 67x41 --gen midpoint Ebenen=5 Hoehenabhaengigkeit=0.5";
@@ -74,3 +54,4 @@ TEST_F(GeneratorenCli, NoiseSeedSelectsTablesAndBadValuesFail) {
 }
 
 }  // namespace
+}  // namespace gm

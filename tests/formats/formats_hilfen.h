@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "support/test_ordner.h"
+
 #include "core/dokument.h"
 
 namespace gm::test {
@@ -82,9 +84,10 @@ struct Bytes {
 };
 
 inline std::string tempPfad(const std::string& name) {
-    auto dir = std::filesystem::temp_directory_path() / "gm_formats_tests";
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
+    // The process's own folder, removed when it ends: tests running in
+    // parallel never share a file.
+    static const test::TestOrdner ordner;
+    return ordner.datei(name);
 }
 
 inline std::string dateiInhalt(const std::string& pfad) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_ordner.h"
+
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -43,20 +45,14 @@ std::string zufallsText(std::mt19937& rng, std::size_t maxLaenge) {
 // Lines such as save_terragen(...) write files: run inside a scratch folder.
 class ImOrdner {
   public:
-    ImOrdner() {
-        ordner_ = std::filesystem::temp_directory_path() / "gm_fuzz_zeilen";
-        std::filesystem::remove_all(ordner_);
-        std::filesystem::create_directories(ordner_);
-        vorher_ = std::filesystem::current_path();
-        std::filesystem::current_path(ordner_);
+    ImOrdner() : vorher_(std::filesystem::current_path()) {
+        std::filesystem::current_path(ordner_.pfad());
     }
-    ~ImOrdner() {
-        std::filesystem::current_path(vorher_);
-        std::filesystem::remove_all(ordner_);
-    }
+    ~ImOrdner() { std::filesystem::current_path(vorher_); }
 
   private:
-    std::filesystem::path ordner_, vorher_;
+    test::TestOrdner ordner_;
+    std::filesystem::path vorher_;
 };
 
 TEST(Fuzz, RandomLinesKeepTheStateValid) {
