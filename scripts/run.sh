@@ -10,6 +10,6 @@ if [ -x build/src/app/gravimonte ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ];
 fi
 echo "No display (or no window built): running the command-line demo instead."
 mkdir -p build/demo
-build/src/cli/gravimonte-cli --seed 1 --size 257x257 --line 'paintmode(1)' --info \
-  --save build/demo/demo.fla
+build/src/cli/gravimonte-cli --seed 7 --size 257x257 --gen noise \
+  --line 'paintmode(3)' --gen midpoint Anstieg=0.8 --save build/demo/demo.fla --info
 echo "Wrote build/demo/demo.fla"
