@@ -93,7 +93,7 @@ TEST_F(Fenster, StartsAt513WithZoom1AndTheWholeMenu) {
     EXPECT_TRUE(f->aktion("FileNew1Execute")->isEnabled());
     EXPECT_EQ(f->aktion("FileNew1Execute")->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(f->aktion("FileSaveAs1Execute")->text(), QString::fromUtf8("Speichern &unter..."));
-    EXPECT_FALSE(f->aktion("PerlinNoise1Click")->isEnabled());
+    EXPECT_FALSE(f->aktion("Fraktal1Click")->isEnabled());
     EXPECT_FALSE(f->aktion("Erosion1Click")->isEnabled());
     EXPECT_EQ(f->aktion("Erosion1Click")->shortcut(), QKeySequence("Ctrl+R"));
     EXPECT_TRUE(f->modusListe(0)->currentText() == QString::fromUtf8("Wenn höher"));
