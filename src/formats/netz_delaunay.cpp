@@ -4,7 +4,7 @@
 #include <cassert>
 #include <cmath>
 #include <cstdint>
-#include <limits>
+#include <cstdlib>
 #include <numeric>
 
 #include "formats/netz_praedikate.h"
@@ -15,54 +15,60 @@ namespace {
 
 using std::int32_t;
 using std::int64_t;
+using std::uint32_t;
 
+// A triangle, clockwise, with the triangle across each edge v[k] -> v[k + 1]
+// (-1 beyond the enclosing triangle). `pos` is its place in the triangle array
+// of the insertion loop; `marke` tells what the current insertion found.
 struct Tri {
-    int32_t p[3];
+    int32_t v[3];
+    int32_t nb[3];
+    int32_t pos;
+    uint32_t marke;
 };
 
-// Art of an active triangle by its far corners.
-enum Art : int32_t { Nah = 0, EinFern = 1, ZweiFern = 2 };
-
-// A triangle not yet complete, with what its test needs.
-struct Aktiv {
-    double xmax;                // no later point beyond this can be inside
-    double cx, cy, rlo2, rhi2;  // circle in scaled units: inside below rlo2, outside above rhi2
-    int32_t id;
-    int32_t art;
-    int32_t a, b;  // EinFern: the near corners, the far one following b
-};
-
+// A surviving cavity edge a -> b and the triangle outside it.
 struct Kante {
-    int32_t a, b;
+    int32_t a, b, aussen;
 };
 
+// The triangles whose circle holds the new point are found by walking to the
+// triangle that holds it and spreading over neighbours (the set is connected
+// because every circle of a Delaunay triangulation is empty). Their removal
+// and the new triangles then follow the array order of the insertion loop
+// exactly, so the result is the loop's, triangle for triangle.
 class Triangulation {
   public:
     Triangulation(std::vector<GitterPunkt> pts, double q) : pts_(std::move(pts)), q_(q) {
-        s_ = std::sqrt(q);
         n_ = int32_t(pts_.size());
-        xmin_ = xmax_ = pts_[0].x;
-        ymin_ = ymax_ = pts_[0].y;
+        int32_t xmin = pts_[0].x, xmax = xmin, ymin = pts_[0].y, ymax = ymin;
         for (const auto& p : pts_) {
-            xmin_ = std::min(xmin_, p.x), xmax_ = std::max(xmax_, p.x);
-            ymin_ = std::min(ymin_, p.y), ymax_ = std::max(ymax_, p.y);
+            xmin = std::min(xmin, p.x), xmax = std::max(xmax, p.x);
+            ymin = std::min(ymin, p.y), ymax = std::max(ymax, p.y);
         }
         // The box centre cut to whole numbers; the corners lie beyond any bound
         // in the directions of (-2, -1), (0, 2) and (2, -1).
-        const int64_t xm = (int64_t(xmin_) + xmax_) / 2, ym = (int64_t(ymin_) + ymax_) / 2;
+        const int64_t xm = (int64_t(xmin) + xmax) / 2, ym = (int64_t(ymin) + ymax) / 2;
         fern_[0] = {xm, ym, -2, -1};
         fern_[1] = {xm, ym, 0, 2};
         fern_[2] = {xm, ym, 2, -1};
+        // Differences below 2^12 keep the in-circle terms exact in 64 bits.
+        klein_ = int64_t(xmax) - xmin < 4096 && int64_t(ymax) - ymin < 4096;
+        einsQ_ = q == 1.0;
+        anfang_.assign(std::size_t(n_) + 3, -1);
     }
 
     std::vector<Tri> rechnen() {
-        neu({n_, n_ + 1, n_ + 2});
+        tris_.reserve(std::size_t(2) * n_ + 8);
+        ord_.reserve(std::size_t(2) * n_ + 8);
+        const int32_t start = neu(n_, n_ + 1, n_ + 2);
+        letzt_ = start;
         for (int32_t k = 0; k < n_; ++k)
             einfuegen(k);
         // Remove every triangle with a far corner, the last moving into its place.
         for (std::size_t i = 0; i < ord_.size(); ++i) {
             const Tri& t = tris_[ord_[i]];
-            if (t.p[0] >= n_ || t.p[1] >= n_ || t.p[2] >= n_) {
+            if (t.v[0] >= n_ || t.v[1] >= n_ || t.v[2] >= n_) {
                 ord_[i] = ord_.back();
                 ord_.pop_back();
                 --i;
@@ -81,73 +87,182 @@ class Triangulation {
         return fern_[v - n_];
     }
 
-    bool drin(const Aktiv& e, GitterPunkt p, double pys) const {
-        switch (e.art) {
-            case Nah: {
-                const double dx = p.x - e.cx, dy = pys - e.cy;
-                const double d2 = dx * dx + dy * dy;
-                if (d2 > e.rhi2) return false;
-                if (d2 < e.rlo2) return true;
-                const Tri& t = tris_[e.id];
-                return inKreis(pts_[t.p[0]], pts_[t.p[1]], pts_[t.p[2]], p, q_) <= 0;
+    // Positive when p lies strictly left of a -> b (outside a clockwise
+    // triangle with that edge).
+    int64_t seite(int32_t a, int32_t b, GitterPunkt p) const {
+        if (a < n_ && b < n_) return orientierung(pts_[a], pts_[b], p);
+        return orientierungFern(fernPunkt(a), fernPunkt(b), p);
+    }
+
+    // Whether p lies inside or on the circle of triangle t.
+    bool drin(const Tri& t, GitterPunkt p) const {
+        const int fern = (t.v[0] >= n_) + (t.v[1] >= n_) + (t.v[2] >= n_);
+        if (fern == 0) return imKreis(pts_[t.v[0]], pts_[t.v[1]], pts_[t.v[2]], p);
+        if (fern == 1) {
+            // The circle becomes the half-plane on the far corner's side of
+            // a-b, plus the open segment a-b.
+            const int f = t.v[0] >= n_ ? 0 : (t.v[1] >= n_ ? 1 : 2);
+            const GitterPunkt a = pts_[t.v[(f + 1) % 3]], b = pts_[t.v[(f + 2) % 3]];
+            const int64_t o = orientierung(a, b, p);
+            if (o != 0) return o < 0;
+            const int64_t ux = int64_t(b.x) - a.x, uy = int64_t(b.y) - a.y;
+            const int64_t s = (int64_t(p.x) - a.x) * ux + (int64_t(p.y) - a.y) * uy;
+            return s > 0 && s < ux * ux + uy * uy;
+        }
+        const FernPunkt f[3] = {fernPunkt(t.v[0]), fernPunkt(t.v[1]), fernPunkt(t.v[2])};
+        return inKreisFern(f, p, q_) <= 0;
+    }
+
+    // In-circle test of a clockwise triangle, exact; 64-bit terms when the
+    // points span less than 2^12 (|terms| < 2^51).
+    bool imKreis(GitterPunkt a, GitterPunkt b, GitterPunkt c, GitterPunkt d) const {
+        if (!klein_) return inKreis(a, b, c, d, q_) <= 0;
+        const int64_t adx = a.x - d.x, ady = a.y - d.y;
+        const int64_t bdx = b.x - d.x, bdy = b.y - d.y;
+        const int64_t cdx = c.x - d.x, cdy = c.y - d.y;
+        const int64_t bc = bdx * cdy - bdy * cdx;
+        const int64_t ca = cdx * ady - cdy * adx;
+        const int64_t ab = adx * bdy - ady * bdx;
+        const int64_t A = adx * adx * bc + bdx * bdx * ca + cdx * cdx * ab;
+        const int64_t B = ady * ady * bc + bdy * bdy * ca + cdy * cdy * ab;
+        if (einsQ_) return A + B <= 0;
+        // A and B are exact doubles; the sum rounds by at most 2^-52 of its terms.
+        const double qb = q_ * double(B);
+        const double s = double(A) + qb;
+        const double grenze = 4.5e-16 * (std::abs(double(A)) + std::abs(qb));
+        if (s > grenze) return false;
+        if (s < -grenze) return true;
+        return vorzeichenSumme(A, B, q_) <= 0;
+    }
+
+    // A triangle holding p (inside or on its boundary), reached by walking
+    // from the last new triangle; -1 when the walk does not end.
+    int32_t suchen(GitterPunkt p) const {
+        int32_t t = letzt_, vorher = -1;
+        for (std::size_t schritte = 0; schritte <= tris_.size() + 3; ++schritte) {
+            const Tri& d = tris_[t];
+            int32_t weiter = -1;
+            for (int k = 0; k < 3 && weiter < 0; ++k) {
+                if (d.nb[k] < 0 || d.nb[k] == vorher) continue;
+                if (seite(d.v[k], d.v[(k + 1) % 3], p) > 0) weiter = d.nb[k];
             }
-            case EinFern: {
-                // The circle becomes the half-plane on the far corner's side of
-                // a-b, plus the open segment a-b.
-                const GitterPunkt a = pts_[e.a], b = pts_[e.b];
-                const int64_t o = orientierung(a, b, p);
-                if (o != 0) return o < 0;
-                const int64_t ux = int64_t(b.x) - a.x, uy = int64_t(b.y) - a.y;
-                const int64_t t = (int64_t(p.x) - a.x) * ux + (int64_t(p.y) - a.y) * uy;
-                return t > 0 && t < ux * ux + uy * uy;
-            }
-            default: {
-                const Tri& t = tris_[e.id];
-                const FernPunkt f[3] = {fernPunkt(t.p[0]), fernPunkt(t.p[1]), fernPunkt(t.p[2])};
-                return inKreisFern(f, p, q_) <= 0;
+            if (weiter < 0) return t;
+            vorher = t;
+            t = weiter;
+        }
+        return -1;
+    }
+
+    // Every triangle whose circle holds p, marked and listed in raus_.
+    void hoehleFinden(GitterPunkt p) {
+        raus_.clear();
+        // The new point usually lies in a circle of the previous point's fan.
+        int32_t start = -1;
+        for (auto it = neue_.rbegin(); it != neue_.rend() && start < 0; ++it) {
+            if (drin(tris_[*it], p)) start = *it;
+        }
+        if (start < 0) {
+            start = suchen(p);
+            if (start >= 0 && !drin(tris_[start], p)) start = -1;
+        }
+        if (start < 0) {
+            // Not expected on a valid triangulation; a full search stays correct.
+            for (int32_t id : ord_)
+                if (drin(tris_[id], p)) start = id;
+            assert(start >= 0);
+        }
+        tris_[start].marke = stempel_ + 1;
+        raus_.push_back(start);
+        for (std::size_t i = 0; i < raus_.size(); ++i) {
+            const Tri& t = tris_[raus_[i]];
+            for (int k = 0; k < 3; ++k) {
+                const int32_t nb = t.nb[k];
+                if (nb < 0 || tris_[nb].marke >= stempel_) continue;
+                Tri& u = tris_[nb];
+                if (drin(u, p)) {
+                    u.marke = stempel_ + 1;
+                    raus_.push_back(nb);
+                } else {
+                    u.marke = stempel_;
+                }
             }
         }
     }
+
+    bool entfernt(int32_t id) const { return id >= 0 && tris_[id].marke == stempel_ + 1; }
 
     void einfuegen(int32_t k) {
-        const GitterPunkt p = pts_[k];
-        const double pys = p.y * s_;
-        raus_.clear();
-        std::size_t behalten = 0;
-        for (std::size_t i = 0; i < aktiv_.size(); ++i) {
-            const Aktiv& e = aktiv_[i];
-            if (e.xmax < p.x) continue;  // complete
-            if (drin(e, p, pys)) {
-                raus_.push_back(e.id);
+        stempel_ += 2;
+        hoehleFinden(pts_[k]);
+        entfernen();
+        // One new triangle per surviving edge, in edge order; each is linked
+        // to the triangle outside its edge and to its neighbours in the fan.
+        neue_.clear();
+        for (const Kante& e : kanten_) {
+            const int32_t id = neu(e.a, e.b, k);
+            Tri& t = tris_[id];
+            t.nb[0] = e.aussen;
+            if (e.aussen >= 0) {
+                Tri& u = tris_[e.aussen];
+                const int s = u.v[0] == e.b ? 0 : (u.v[1] == e.b ? 1 : 2);
+                u.nb[s] = id;
+            }
+            anfang_[e.a] = id;
+            neue_.push_back(id);
+        }
+        for (int32_t id : neue_) {
+            Tri& t = tris_[id];
+            const int32_t folgend = anfang_[t.v[1]];
+            t.nb[1] = folgend;
+            tris_[folgend].nb[2] = id;
+        }
+        letzt_ = neue_.back();
+    }
+
+    // Sorts raus_ by place in the array. Most lie near its end (the previous
+    // point's fan): those are placed directly by position, the rest sorted.
+    void ordnen() {
+        const std::size_t n = ord_.size(), fenster = std::min(n, 4 * raus_.size() + 64);
+        const std::size_t basis = n - fenster;
+        if (platz_.size() < fenster) platz_.resize(fenster, -1);
+        schluessel_.clear();
+        for (int32_t id : raus_) {
+            const std::size_t pos = std::size_t(tris_[id].pos);
+            if (pos >= basis) {
+                platz_[pos - basis] = id;
             } else {
-                aktiv_[behalten++] = e;
+                schluessel_.push_back(std::uint64_t(pos) << 32 | uint32_t(id));
             }
         }
-        aktiv_.resize(behalten);
-        entfernen();
-        doppelteStreichen();
-        for (const Kante& e : kanten_) {
-            if (e.a >= 0) neu({e.a, e.b, k});
+        std::sort(schluessel_.begin(), schluessel_.end());
+        std::size_t k = 0;
+        for (std::uint64_t s : schluessel_)
+            raus_[k++] = int32_t(uint32_t(s));
+        for (std::size_t i = 0; i < fenster && k < raus_.size(); ++i) {
+            if (platz_[i] >= 0) {
+                raus_[k++] = platz_[i];
+                platz_[i] = -1;
+            }
         }
     }
 
-    // Removes the triangles in raus_ in the order the array walk meets them:
-    // a removed triangle's place takes the last one, which is looked at next.
+    // Removes the triangles in raus_ as the array walk meets them: a removed
+    // triangle's place takes the last one, which is looked at next. Collects
+    // the edges not shared by two removed triangles, in the walk's order.
     void entfernen() {
-        std::sort(raus_.begin(), raus_.end(),
-                  [&](int32_t u, int32_t v) { return pos_[u] < pos_[v]; });
+        ordnen();
         kanten_.clear();
         std::size_t f = 0, b = raus_.size();
         while (f < b) {
             const int32_t id = raus_[f];
             const Tri& t = tris_[id];
-            kanten_.push_back({t.p[0], t.p[1]});
-            kanten_.push_back({t.p[1], t.p[2]});
-            kanten_.push_back({t.p[2], t.p[0]});
-            const int32_t j = pos_[id];
+            for (int k = 0; k < 3; ++k) {
+                if (!entfernt(t.nb[k])) kanten_.push_back({t.v[k], t.v[(k + 1) % 3], t.nb[k]});
+            }
+            const int32_t j = t.pos;
             const int32_t letzter = ord_.back();
             ord_[j] = letzter;
-            pos_[letzter] = j;
+            tris_[letzter].pos = j;
             ord_.pop_back();
             frei_.push_back(id);
             if (letzter != id && raus_[b - 1] == letzter && b - 1 > f) {
@@ -159,146 +274,31 @@ class Triangulation {
         }
     }
 
-    // An edge and its reverse both vanish; the rest keep their order.
-    void doppelteStreichen() {
-        const std::size_t m = kanten_.size();
-        if (m <= 48) {
-            for (std::size_t i = 0; i < m; ++i) {
-                if (kanten_[i].a < 0) continue;
-                for (std::size_t j = i + 1; j < m; ++j) {
-                    if (kanten_[j].a == kanten_[i].b && kanten_[j].b == kanten_[i].a) {
-                        kanten_[i].a = kanten_[j].a = -1;
-                        break;
-                    }
-                }
-            }
-            return;
-        }
-        std::size_t groesse = 64;
-        while (groesse < 2 * m)
-            groesse *= 2;
-        if (tabelle_.size() < groesse) tabelle_.assign(groesse, {0, 0, 0});
-        ++stempel_;
-        const std::size_t maske = groesse - 1;
-        auto schluessel = [](int32_t a, int32_t b) {
-            return (std::uint64_t(std::uint32_t(a)) << 32) | std::uint32_t(b);
-        };
-        auto streuen = [&](std::uint64_t s) {
-            return std::size_t((s * 0x9E3779B97F4A7C15ull) >> 29) & maske;
-        };
-        for (std::size_t i = 0; i < m; ++i) {
-            const Kante e = kanten_[i];
-            const std::uint64_t rueck = schluessel(e.b, e.a);
-            std::size_t h = streuen(rueck);
-            bool gefunden = false;
-            while (tabelle_[h].stempel == stempel_) {
-                if (tabelle_[h].schluessel == rueck && kanten_[tabelle_[h].index].a >= 0) {
-                    kanten_[tabelle_[h].index].a = -1;
-                    kanten_[i].a = -1;
-                    gefunden = true;
-                    break;
-                }
-                h = (h + 1) & maske;
-            }
-            if (gefunden) continue;
-            const std::uint64_t vor = schluessel(e.a, e.b);
-            h = streuen(vor);
-            while (tabelle_[h].stempel == stempel_)
-                h = (h + 1) & maske;
-            tabelle_[h] = {vor, std::uint32_t(i), stempel_};
-        }
-    }
-
-    void neu(Tri t) {
+    int32_t neu(int32_t a, int32_t b, int32_t c) {
         int32_t id;
         if (!frei_.empty()) {
             id = frei_.back();
             frei_.pop_back();
-            tris_[id] = t;
         } else {
             id = int32_t(tris_.size());
-            tris_.push_back(t);
-            pos_.push_back(0);
+            tris_.push_back({});
         }
-        pos_[id] = int32_t(ord_.size());
+        tris_[id] = {{a, b, c}, {-1, -1, -1}, int32_t(ord_.size()), 0};
         ord_.push_back(id);
-        aktiv_.push_back(aktivFuer(id, t));
+        return id;
     }
-
-    Aktiv aktivFuer(int32_t id, const Tri& t) const {
-        Aktiv e{};
-        e.id = id;
-        const int fern = (t.p[0] >= n_) + (t.p[1] >= n_) + (t.p[2] >= n_);
-        if (fern == 0) {
-            kreis(t, e);
-        } else if (fern == 1) {
-            const int f = t.p[0] >= n_ ? 0 : (t.p[1] >= n_ ? 1 : 2);
-            e.art = EinFern;
-            e.a = t.p[(f + 1) % 3];
-            e.b = t.p[(f + 2) % 3];
-            e.xmax = halbebeneXmax(pts_[e.a], pts_[e.b]);
-        } else {
-            e.art = ZweiFern;
-            e.xmax = std::numeric_limits<double>::infinity();
-        }
-        return e;
-    }
-
-    // Circumcircle in units where the second axis is scaled by sqrt(q), with
-    // a margin that bounds its rounding.
-    void kreis(const Tri& t, Aktiv& e) const {
-        const GitterPunkt a = pts_[t.p[0]], b = pts_[t.p[1]], c = pts_[t.p[2]];
-        const double bx = double(b.x - a.x), by = double(b.y - a.y);
-        const double cx = double(c.x - a.x), cy = double(c.y - a.y);
-        const double cr = bx * cy - by * cx;  // exact, never 0
-        const double b2 = bx * bx + q_ * (by * by), c2 = cx * cx + q_ * (cy * cy);
-        const double ux = (cy * b2 - by * c2) / (2.0 * cr);
-        const double uy = (bx * c2 - cx * b2) / (2.0 * cr * q_);  // in lattice units
-        const double uys = uy * s_;
-        const double r = std::sqrt(ux * ux + uys * uys);
-        const double fx =
-            1e-14 * ((std::fabs(cy) * b2 + std::fabs(by) * c2) / std::fabs(cr) + std::fabs(ux));
-        const double fy =
-            s_ * 1e-14 *
-            ((std::fabs(bx) * c2 + std::fabs(cx) * b2) / (q_ * std::fabs(cr)) + std::fabs(uy));
-        e.art = Nah;
-        e.cx = a.x + ux;
-        e.cy = (a.y + uy) * s_;
-        const double m = 2.0 * (fx + fy) + 1e-12 * (std::fabs(e.cx) + std::fabs(e.cy) + r + 1.0);
-        e.rhi2 = (r + m) * (r + m) * (1.0 + 1e-12);
-        e.rlo2 = r > m ? (r - m) * (r - m) * (1.0 - 1e-12) : -1.0;
-        e.xmax = e.cx + r + m;
-    }
-
-    // Largest x of the region a far corner right of a->b claims within the
-    // points' box: the box's right edge when any box corner lies strictly on
-    // that side, else the segment's end.
-    double halbebeneXmax(GitterPunkt a, GitterPunkt b) const {
-        const GitterPunkt ecken[4] = {
-            {xmin_, ymin_}, {xmin_, ymax_}, {xmax_, ymin_}, {xmax_, ymax_}};
-        for (const auto& c : ecken) {
-            if (orientierung(a, b, c) < 0) return xmax_;
-        }
-        return std::max(a.x, b.x);
-    }
-
-    struct Eintrag {
-        std::uint64_t schluessel;
-        std::uint32_t index;
-        std::uint32_t stempel;
-    };
 
     std::vector<GitterPunkt> pts_;
-    double q_, s_;
+    double q_;
     int32_t n_;
-    int32_t xmin_, xmax_, ymin_, ymax_;
+    bool klein_, einsQ_;
     FernPunkt fern_[3];
     std::vector<Tri> tris_;
-    std::vector<int32_t> pos_, ord_, frei_, raus_;
-    std::vector<Aktiv> aktiv_;
+    std::vector<int32_t> ord_, frei_, raus_, neue_, anfang_, platz_;
     std::vector<Kante> kanten_;
-    std::vector<Eintrag> tabelle_;
-    std::uint32_t stempel_ = 0;
+    std::vector<std::uint64_t> schluessel_;
+    int32_t letzt_ = 0;
+    uint32_t stempel_ = 0;
 };
 
 }  // namespace
@@ -332,7 +332,7 @@ std::vector<Dreieck> Triangulieren(std::span<const GitterPunkt> punkte, double q
     if (pts.size() <= 3 || !(q > 0.0)) return out;
     Triangulation t(std::move(pts), q);
     for (const Tri& d : t.rechnen()) {
-        out.push_back({herkunft[d.p[0]] + 1, herkunft[d.p[1]] + 1, herkunft[d.p[2]] + 1});
+        out.push_back({herkunft[d.v[0]] + 1, herkunft[d.v[1]] + 1, herkunft[d.v[2]] + 1});
     }
     return out;
 }

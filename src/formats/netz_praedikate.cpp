@@ -127,6 +127,18 @@ Poly linear(std::int64_t c0, std::int64_t c1) {
 
 }  // namespace
 
+int orientierungFern(const FernPunkt& a, const FernPunkt& b, GitterPunkt c) {
+    // (b - a) x (c - a) with b - a = (bx0 + M bx1, ...), c - a = (cx0 + M cx1, ...).
+    const i128 bx0 = b.x0 - a.x0, bx1 = b.ux - a.ux, by0 = b.y0 - a.y0, by1 = b.uy - a.uy;
+    const i128 cx0 = c.x - a.x0, cx1 = -a.ux, cy0 = c.y - a.y0, cy1 = -a.uy;
+    const i128 k[3] = {bx1 * cy1 - by1 * cx1, bx1 * cy0 + bx0 * cy1 - by1 * cx0 - by0 * cx1,
+                       bx0 * cy0 - by0 * cx0};
+    for (const i128 v : k) {
+        if (v != 0) return v > 0 ? 1 : -1;
+    }
+    return 0;
+}
+
 int inKreisFern(const FernPunkt t[3], GitterPunkt d, double q) {
     Poly dx[3], dy[3];
     for (int k = 0; k < 3; ++k) {

@@ -31,6 +31,10 @@ struct FernPunkt {
     std::int64_t x0, y0, ux, uy;
 };
 
+// orientierung for vertices that may lie far away: the sign (as -1, 0, 1)
+// the cross product takes for every sufficiently large M.
+int orientierungFern(const FernPunkt& a, const FernPunkt& b, GitterPunkt c);
+
 // inKreis for vertices that may lie far away: the sign the determinant takes
 // for every sufficiently large M. The straightforward form of every case.
 int inKreisFern(const FernPunkt t[3], GitterPunkt d, double q);
