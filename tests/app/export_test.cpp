@@ -332,10 +332,20 @@ TEST_F(Austausch, TerragenExportAfterTheDialogAndImportBack) {
     EXPECT_EQ(ter.substr(ter.size() - 4), "EOF ");
     EXPECT_DOUBLE_EQ(s->terragen.HoeheMin, -100);
 
-    // The full variant carries both point counts and reads back.
-    imDialog<TEinstellenTerragen>([](TEinstellenTerragen& d) { d.accept(); });
+    // The full variant carries both point counts and reads back; while
+    // recording, the export leaves its script line.
+    s->dok.ScriptAufnahme = true;
+    imDialog<TEinstellenTerragen>([](TEinstellenTerragen& d) {
+        d.feld(0)->setText("12,5");
+        d.accept();
+    });
     mitDatei("ExportierenTerragenClick", ordner / "voll.ter");
     EXPECT_EQ(lesen(ordner / "voll.ter").substr(24, 4), "XPTS");
+    ASSERT_EQ(s->dok.ScriptAnzahl, 1);
+    EXPECT_EQ(s->dok.ScriptListe[1],
+              "save_terragen(12.500, 12.500, 12.500, 6400.000, 0, -100.000, 1000.000, 0, " +
+                  (ordner / "voll.ter").string() + ")");
+    s->dok.ScriptAufnahme = false;
     neu(9, 9);
     mitDatei("ImportierenTerragenClick", ordner / "voll.ter");
     ASSERT_TRUE(fehler.empty()) << fehler.front();
