@@ -27,6 +27,13 @@ struct NetzOptionen {
     std::function<void(double)> fortschritt;  // 0..1 while building
 };
 
+// Options that only fix the seed (the command line's repeatable export).
+inline NetzOptionen NetzOptionenMitSeed(std::uint32_t seed) {
+    NetzOptionen o;
+    o.seed = seed;
+    return o;
+}
+
 // "Zuviel Punkte (n - max. 550000)" when the regular mesh has too many cells.
 std::optional<std::string> RegulaerGrenzeMeldung(const NetzRec& rec);
 

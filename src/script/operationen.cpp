@@ -7,6 +7,7 @@
 #include "formats/bild_import.h"
 #include "formats/bmp.h"
 #include "formats/farbbild.h"
+#include "formats/netz_export.h"
 #include "formats/png16.h"
 #include "formats/raw16.h"
 #include "formats/stm.h"
@@ -56,6 +57,10 @@ const std::vector<Export>& exportListe() {
         {"ter-wm", [](Sitzung& s, const std::string& p) { return SchreibeTerragen(s.dok, s.terragen, p, true); }},
         {"png16", [](Sitzung& s, const std::string& p) { return png16Schreiben(s.dok, p); }},
         {"r16", [](Sitzung& s, const std::string& p) { return raw16Schreiben(s.dok, p); }},
+        {"dxf", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::DXF, p, NetzOptionenMitSeed(s.dok.RandSeed)); }},
+        {"pov", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh, p, NetzOptionenMitSeed(s.dok.RandSeed)); }},
+        {"pov2", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh2, p, NetzOptionenMitSeed(s.dok.RandSeed)); }},
+        {"obj", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::OBJ, p, NetzOptionenMitSeed(s.dok.RandSeed)); }},
     };
     return liste;
 }
@@ -82,6 +87,7 @@ const std::vector<Einstellungssatz>& satzListe() {
         {"ModEinstellungen", ModParameter(), [](Sitzung& s) -> void* { return &s.dok.ModEinstellungen; }},
         {"RenderRec", RenderParameter(), [](Sitzung& s) -> void* { return &s.farben.Render; }},
         {"TerragenRec", TerragenParameter, [](Sitzung& s) -> void* { return &s.terragen; }},
+        {"NetzRec", NetzParameter, [](Sitzung& s) -> void* { return &s.netz; }},
     };
     return liste;
 }

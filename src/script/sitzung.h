@@ -7,6 +7,7 @@
 #include "core/dokument.h"
 #include "core/script_argumente.h"
 #include "display/farbstand.h"
+#include "formats/netz_einstellungen.h"
 #include "formats/terragen.h"
 
 namespace gm {
@@ -19,6 +20,8 @@ struct Sitzung {
     ColourState farben;
     // Terragen export settings, also taken over from every Terragen import.
     TerragenRec terragen;
+    // Mesh export settings.
+    NetzRec netz;
 };
 
 }  // namespace gm
