@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
+#include <limits>
 #include <numeric>
 
 #include "formats/netz_praedikate.h"
@@ -20,16 +22,47 @@ using std::uint32_t;
 // A triangle, clockwise, with the triangle across each edge v[k] -> v[k + 1]
 // (-1 beyond the enclosing triangle). `pos` is its place in the triangle array
 // of the insertion loop; `marke` tells what the current insertion found.
+// No point with x beyond `bisX` lies in its circle (known once it has been
+// tested and found outside).
 struct Tri {
     int32_t v[3];
     int32_t nb[3];
     int32_t pos;
     uint32_t marke;
+    int32_t bisX;
 };
+
+constexpr int32_t Unbekannt = std::numeric_limits<int32_t>::max();
+
+// Largest whole x a point inside or on the circle of (a, b, c) can have, in
+// the metric dx^2 + q * dy^2, with a margin that bounds the rounding.
+int32_t kreisBisX(GitterPunkt a, GitterPunkt b, GitterPunkt c, double q) {
+    const double bx = double(b.x - a.x), by = double(b.y - a.y);
+    const double cx = double(c.x - a.x), cy = double(c.y - a.y);
+    const double cr = bx * cy - by * cx;  // exact, never 0
+    const double b2 = bx * bx + q * (by * by), c2 = cx * cx + q * (cy * cy);
+    const double ux = (cy * b2 - by * c2) / (2.0 * cr);
+    const double uy = (bx * c2 - cx * b2) / (2.0 * cr * q);
+    const double r = std::sqrt(ux * ux + q * (uy * uy));
+    const double fehler =
+        1e-13 * ((std::fabs(cy) * b2 + std::fabs(by) * c2) / std::fabs(cr) + std::fabs(ux) +
+                 std::sqrt(q) * ((std::fabs(bx) * c2 + std::fabs(cx) * b2) / (q * std::fabs(cr)) +
+                                 std::fabs(uy)) +
+                 r + std::fabs(a.x) + 1.0);
+    const double bis = a.x + ux + r + fehler;
+    return bis < 1e9 ? int32_t(std::floor(bis)) : Unbekannt;
+}
 
 // A surviving cavity edge a -> b and the triangle outside it.
 struct Kante {
     int32_t a, b, aussen;
+};
+
+// What fernLeitterm keeps of a triangle with two far corners.
+struct FernGrad {
+    int32_t v[3] = {-1, -1, -1};
+    GitterPunkt a{};
+    __int128 gA[2]{}, gB[2]{};
 };
 
 // The triangles whose circle holds the new point are found by walking to the
@@ -110,7 +143,34 @@ class Triangulation {
             return s > 0 && s < ux * ux + uy * uy;
         }
         const FernPunkt f[3] = {fernPunkt(t.v[0]), fernPunkt(t.v[1]), fernPunkt(t.v[2])};
+        if (fern == 2) {
+            if (const int s = fernLeitterm(t, f, p)) return s < 0;
+        }
         return inKreisFern(f, p, q_) <= 0;
+    }
+
+    // With two far corners the determinant has no M^4 term, and its M^3 term
+    // is linear in p and vanishes at the near corner a: A3 = gA . (p - a),
+    // likewise B3. The gradients are kept per triangle (by its corners, so a
+    // reused slot cannot mislead). Gives the sign of A3 + q B3, 0 when it is 0.
+    int fernLeitterm(const Tri& t, const FernPunkt f[3], GitterPunkt p) const {
+        FernGrad* g = nullptr;
+        for (FernGrad& e : fernGrad_) {
+            if (e.v[0] == t.v[0] && e.v[1] == t.v[1] && e.v[2] == t.v[2]) g = &e;
+        }
+        if (!g) {
+            g = &fernGrad_[fernNaechster_++ % std::size(fernGrad_)];
+            g->v[0] = t.v[0], g->v[1] = t.v[1], g->v[2] = t.v[2];
+            const int nah = t.v[0] < n_ ? 0 : (t.v[1] < n_ ? 1 : 2);
+            g->a = pts_[t.v[nah]];
+            __int128 A[5], B[5];
+            inKreisFernPolynome(f, {g->a.x + 1, g->a.y}, A, B);
+            g->gA[0] = A[3], g->gB[0] = B[3];
+            inKreisFernPolynome(f, {g->a.x, g->a.y + 1}, A, B);
+            g->gA[1] = A[3], g->gB[1] = B[3];
+        }
+        const __int128 dx = p.x - g->a.x, dy = p.y - g->a.y;
+        return vorzeichenSumme(g->gA[0] * dx + g->gA[1] * dy, g->gB[0] * dx + g->gB[1] * dy, q_);
     }
 
     // In-circle test of a clockwise triangle, exact; 64-bit terms when the
@@ -153,9 +213,8 @@ class Triangulation {
         return -1;
     }
 
-    // Every triangle whose circle holds p, marked and listed in raus_.
+    // Every triangle whose circle holds p, marked and listed in raus_[0, rausAnzahl_).
     void hoehleFinden(GitterPunkt p) {
-        raus_.clear();
         // The new point usually lies in a circle of the previous point's fan.
         int32_t start = -1;
         for (auto it = neue_.rbegin(); it != neue_.rend() && start < 0; ++it) {
@@ -171,22 +230,38 @@ class Triangulation {
                 if (drin(tris_[id], p)) start = id;
             assert(start >= 0);
         }
+        // The set is at most every triangle; the list is written in place.
+        if (raus_.size() < tris_.size()) raus_.resize(2 * tris_.size());
+        int32_t* liste = raus_.data();
+        std::size_t anzahl = 0;
         tris_[start].marke = stempel_ + 1;
-        raus_.push_back(start);
-        for (std::size_t i = 0; i < raus_.size(); ++i) {
-            const Tri& t = tris_[raus_[i]];
-            for (int k = 0; k < 3; ++k) {
-                const int32_t nb = t.nb[k];
-                if (nb < 0 || tris_[nb].marke >= stempel_) continue;
+        liste[anzahl++] = start;
+        for (std::size_t i = 0; i < anzahl; ++i) {
+            const Tri& t = tris_[liste[i]];
+            for (const int32_t nb : t.nb) {
+                if (nb < 0) continue;
                 Tri& u = tris_[nb];
-                if (drin(u, p)) {
+                if (u.marke >= stempel_) continue;
+                if (p.x <= u.bisX && drin(u, p)) {
                     u.marke = stempel_ + 1;
-                    raus_.push_back(nb);
+                    liste[anzahl++] = nb;
                 } else {
                     u.marke = stempel_;
+                    if (u.bisX == Unbekannt) bisXSetzen(u);
                 }
             }
         }
+        rausAnzahl_ = anzahl;
+    }
+
+    // Bounds the circle of a triangle without far corners; far ones stay unbounded.
+    void bisXSetzen(Tri& t) const {
+        if (t.v[0] >= n_ || t.v[1] >= n_ || t.v[2] >= n_) {
+            t.bisX = Unbekannt - 1;
+            return;
+        }
+        t.bisX = kreisBisX(pts_[t.v[0]], pts_[t.v[1]], pts_[t.v[2]], q_);
+        if (t.bisX == Unbekannt) t.bisX = Unbekannt - 1;
     }
 
     bool entfernt(int32_t id) const { return id >= 0 && tris_[id].marke == stempel_ + 1; }
@@ -197,18 +272,18 @@ class Triangulation {
         entfernen();
         // One new triangle per surviving edge, in edge order; each is linked
         // to the triangle outside its edge and to its neighbours in the fan.
-        neue_.clear();
-        for (const Kante& e : kanten_) {
+        neue_.resize(kantenAnzahl_);
+        for (std::size_t i = 0; i < kantenAnzahl_; ++i) {
+            const Kante e = kanten_[i];
             const int32_t id = neu(e.a, e.b, k);
-            Tri& t = tris_[id];
-            t.nb[0] = e.aussen;
+            tris_[id].nb[0] = e.aussen;
             if (e.aussen >= 0) {
                 Tri& u = tris_[e.aussen];
                 const int s = u.v[0] == e.b ? 0 : (u.v[1] == e.b ? 1 : 2);
                 u.nb[s] = id;
             }
             anfang_[e.a] = id;
-            neue_.push_back(id);
+            neue_[i] = id;
         }
         for (int32_t id : neue_) {
             Tri& t = tris_[id];
@@ -222,14 +297,17 @@ class Triangulation {
     // Sorts raus_ by place in the array. Most lie near its end (the previous
     // point's fan): those are placed directly by position, the rest sorted.
     void ordnen() {
-        const std::size_t n = ord_.size(), fenster = std::min(n, 4 * raus_.size() + 64);
+        const std::size_t n = ord_.size(), fenster = std::min(n, 4 * rausAnzahl_ + 64);
         const std::size_t basis = n - fenster;
         if (platz_.size() < fenster) platz_.resize(fenster, -1);
         schluessel_.clear();
-        for (int32_t id : raus_) {
+        std::size_t erster = fenster;
+        for (std::size_t i = 0; i < rausAnzahl_; ++i) {
+            const int32_t id = raus_[i];
             const std::size_t pos = std::size_t(tris_[id].pos);
             if (pos >= basis) {
                 platz_[pos - basis] = id;
+                erster = std::min(erster, pos - basis);
             } else {
                 schluessel_.push_back(std::uint64_t(pos) << 32 | uint32_t(id));
             }
@@ -238,7 +316,7 @@ class Triangulation {
         std::size_t k = 0;
         for (std::uint64_t s : schluessel_)
             raus_[k++] = int32_t(uint32_t(s));
-        for (std::size_t i = 0; i < fenster && k < raus_.size(); ++i) {
+        for (std::size_t i = erster; k < rausAnzahl_; ++i) {
             if (platz_[i] >= 0) {
                 raus_[k++] = platz_[i];
                 platz_[i] = -1;
@@ -251,13 +329,14 @@ class Triangulation {
     // the edges not shared by two removed triangles, in the walk's order.
     void entfernen() {
         ordnen();
-        kanten_.clear();
-        std::size_t f = 0, b = raus_.size();
+        if (kanten_.size() < 3 * rausAnzahl_) kanten_.resize(3 * rausAnzahl_);
+        Kante* kante = kanten_.data();
+        std::size_t f = 0, b = rausAnzahl_;
         while (f < b) {
             const int32_t id = raus_[f];
             const Tri& t = tris_[id];
             for (int k = 0; k < 3; ++k) {
-                if (!entfernt(t.nb[k])) kanten_.push_back({t.v[k], t.v[(k + 1) % 3], t.nb[k]});
+                if (!entfernt(t.nb[k])) *kante++ = {t.v[k], t.v[k == 2 ? 0 : k + 1], t.nb[k]};
             }
             const int32_t j = t.pos;
             const int32_t letzter = ord_.back();
@@ -272,6 +351,7 @@ class Triangulation {
                 ++f;
             }
         }
+        kantenAnzahl_ = std::size_t(kante - kanten_.data());
     }
 
     int32_t neu(int32_t a, int32_t b, int32_t c) {
@@ -283,7 +363,7 @@ class Triangulation {
             id = int32_t(tris_.size());
             tris_.push_back({});
         }
-        tris_[id] = {{a, b, c}, {-1, -1, -1}, int32_t(ord_.size()), 0};
+        tris_[id] = {{a, b, c}, {-1, -1, -1}, int32_t(ord_.size()), 0, Unbekannt};
         ord_.push_back(id);
         return id;
     }
@@ -296,8 +376,11 @@ class Triangulation {
     std::vector<Tri> tris_;
     std::vector<int32_t> ord_, frei_, raus_, neue_, anfang_, platz_;
     std::vector<Kante> kanten_;
+    std::size_t kantenAnzahl_ = 0, rausAnzahl_ = 0;
     std::vector<std::uint64_t> schluessel_;
     int32_t letzt_ = 0;
+    mutable FernGrad fernGrad_[4];
+    mutable unsigned fernNaechster_ = 0;
     uint32_t stempel_ = 0;
 };
 

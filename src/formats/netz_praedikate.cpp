@@ -139,21 +139,30 @@ int orientierungFern(const FernPunkt& a, const FernPunkt& b, GitterPunkt c) {
     return 0;
 }
 
-int inKreisFern(const FernPunkt t[3], GitterPunkt d, double q) {
+void inKreisFernPolynome(const FernPunkt t[3], GitterPunkt d, i128 A[5], i128 B[5]) {
     Poly dx[3], dy[3];
     for (int k = 0; k < 3; ++k) {
         dx[k] = linear(t[k].x0 - d.x, t[k].ux);
         dy[k] = linear(t[k].y0 - d.y, t[k].uy);
     }
-    Poly A, B;
+    Poly a, b;
     for (int k = 0; k < 3; ++k) {
         const int m = (k + 1) % 3, n = (k + 2) % 3;
         const Poly kreuz = minus(mal(dx[m], dy[n]), mal(dy[m], dx[n]));
-        A = plus(A, mal(mal(dx[k], dx[k]), kreuz));
-        B = plus(B, mal(mal(dy[k], dy[k]), kreuz));
+        a = plus(a, mal(mal(dx[k], dx[k]), kreuz));
+        b = plus(b, mal(mal(dy[k], dy[k]), kreuz));
     }
+    for (int k = 0; k < 5; ++k) {
+        A[k] = a.c[k];
+        B[k] = b.c[k];
+    }
+}
+
+int inKreisFern(const FernPunkt t[3], GitterPunkt d, double q) {
+    i128 A[5], B[5];
+    inKreisFernPolynome(t, d, A, B);
     for (int k = 4; k >= 0; --k) {
-        if (int v = vorzeichenSumme(A.c[k], B.c[k], q)) return v;
+        if (int v = vorzeichenSumme(A[k], B[k], q)) return v;
     }
     return 0;
 }

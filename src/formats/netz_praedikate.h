@@ -39,4 +39,8 @@ int orientierungFern(const FernPunkt& a, const FernPunkt& b, GitterPunkt c);
 // for every sufficiently large M. The straightforward form of every case.
 int inKreisFern(const FernPunkt t[3], GitterPunkt d, double q);
 
+// The determinant of inKreisFern as A + q * B, A and B polynomials in M
+// (coefficient k of M^k).
+void inKreisFernPolynome(const FernPunkt t[3], GitterPunkt d, __int128 A[5], __int128 B[5]);
+
 }  // namespace gm
