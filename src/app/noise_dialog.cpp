@@ -120,6 +120,10 @@ void TErstelleNoise::zusatzAufbauen() {
     connect(startwert_, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
     connect(startwert_, &QLineEdit::editingFinished, this, &TErstelleNoise::startwertVerlassen);
     connect(neu_, &QPushButton::clicked, this, &TErstelleNoise::neueBerechnungClick);
+    // "Übernehmen" and "Abbrechen" act like labels: a click does not leave the
+    // seed field, so a seed typed but not left rebuilds no tables on cancel.
+    for (const char* name : {"Weiter", "Abbrechen"})
+        findChild<QPushButton*>(name)->setFocusPolicy(Qt::TabFocus);
 }
 
 void TErstelleNoise::oeffnen() {
@@ -191,7 +195,7 @@ void TErstelleNoise::setupGewaehlt(int index) {
 }
 
 void TErstelleNoise::startwertVerlassen() {
-    if (aufbau_) return;
+    if (aufbau_ || !isVisible()) return;
     const double seed = NoiseStartwertAusText(startwert_->text().toStdString());
     NoiseTabellenAufbau(z_.tabellen, seed);
     startwert_->setText(QString::fromStdString(formatFixed(seed, 0)));

@@ -136,8 +136,13 @@ TEST_F(Generatoren, NoiseCancelLeavesFieldUndoScriptAndStoredSet) {
         EXPECT_DOUBLE_EQ(d.arbeit().Anstieg2, 6.0);
         EXPECT_DOUBLE_EQ(d.arbeit().Offset, 1.0);
         d.schalter("Invertieren")->click();
-        test::abbrechen(d);
+        // A seed typed but not left: cancelling rebuilds no tables.
+        d.activateWindow();
+        d.startwertFeld()->setFocus();
+        d.startwertFeld()->setText("500");
+        QTest::mouseClick(d.template findChild<QPushButton*>("Abbrechen"), Qt::LeftButton);
     });
+    EXPECT_EQ(einmalDialog<TErstelleNoise>(*f).zustand().tabellen.Startwert, 15360.0);
     EXPECT_EQ(feld(s->dok.Hoehenfeld), alt);
     EXPECT_EQ(feld(s->dok.UndoBild), undo);
     EXPECT_EQ(s->dok.ScriptAnzahl, 0);
