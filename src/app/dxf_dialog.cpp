@@ -11,6 +11,7 @@
 #include "app/knoepfe.h"
 #include "app/regler_widget.h"
 #include "app/zahl_einlesen.h"
+#include "app/zahlfeld.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
 #include "formats/netz_auswahl.h"
@@ -116,16 +117,12 @@ TEingabeDXF::TEingabeDXF(Dokument& dok, QWidget* parent) : QDialog(parent), dok_
         raster->addWidget(beschriftung(QString::fromUtf8(p.titel.data(), int(p.titel.size())),
                                        kFelder[i].titelName, this),
                           i, 0);
-        felder_[i] = new QLineEdit(this);
-        felder_[i]->setObjectName(kFelder[i].name);
+        felder_[i] = zahlfeldAnlegen(this, kFelder[i].name);
         raster->addWidget(felder_[i], i, 1);
-        connect(felder_[i], &QLineEdit::textEdited, this,
-                [e = felder_[i]] { e->setStyleSheet("color: white;"); });
         connect(felder_[i], &QLineEdit::editingFinished, this, [this] {
             pruefen();
             anzeigen();
         });
-        connect(felder_[i], &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
     }
     for (int i = 0; i < 5; ++i) {
         raster->addWidget(beschriftung(QString::fromUtf8(kInfo[i].titel), kInfo[i].titelName, this),
@@ -196,7 +193,7 @@ void TEingabeDXF::accept() {
 void TEingabeDXF::anzeigen() {
     for (int i = 0; i < 3; ++i) {
         felder_[i]->setText(QString::number(arbeit_.*kFelder[i].wert, 'f', 2));
-        felder_[i]->setStyleSheet("color: silver;");
+        zahlfeldGelesen(felder_[i]);
     }
 }
 

@@ -1,11 +1,15 @@
 // The mesh exports "&DXF", "PovRay Mesh (*.inc)", "PovRay Mesh2 (*.inc)",
 // "Wavefront (*.obj)" and the settings command "Voreinstellungen" -> "&DXF".
 // Kept samples are marked red on the main view while the selection runs, and
-// the window repaints during the export.
+// the window repaints during the export, which runs beside the window's thread.
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QProgressDialog>
+#include <chrono>
+#include <future>
+#include <mutex>
+#include <system_error>
+#include <vector>
 
 #include "app/austausch.h"
 #include "app/befehle.h"
@@ -26,64 +30,110 @@ const DateiArt kPovRay{&Fensterzustand::povray, "Exportieren PovRay", "Povray (*
 const DateiArt kWavefront{&Fensterzustand::wavefront, "Exportieren Wavefront",
                           "Wavefront (*.obj);;All (*.*)", "obj"};
 
-// Lets the window repaint, at most every 50 ms, ignoring the user's input.
-class Auffrischen {
-  public:
-    explicit Auffrischen(TLandGenerator& f) : f_(f) { uhr_.start(); }
-    void operator()(bool sofort = false) {
-        if (!sofort && uhr_.elapsed() < 50) return;
-        f_.bild()->update();
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        uhr_.restart();
-    }
-
-  private:
-    TLandGenerator& f_;
-    QElapsedTimer uhr_;
-};
-
 // Marks kept sample (i, j) as a pure red pixel on the main view.
-NetzMarkierung markierer(TLandGenerator& f, const NetzRec& rec, Auffrischen& auffrischen) {
-    return [&f, rec, &auffrischen](int i, int j) {
-        const Pixel p = markierPixel(i, j, f.dok(), rec, f.zustand().ZoomFaktor);
-        QImage& bild = f.bild()->bild();
-        if (bild.rect().contains(p.x, p.y)) bild.setPixel(p.x, p.y, qRgb(255, 0, 0));
-        auffrischen();
-    };
+void markieren(TLandGenerator& f, const NetzRec& rec, int i, int j) {
+    const Pixel p = markierPixel(i, j, f.dok(), rec, f.zustand().ZoomFaktor);
+    QImage& bild = f.bild()->bild();
+    if (bild.rect().contains(p.x, p.y)) bild.setPixel(p.x, p.y, qRgb(255, 0, 0));
 }
 
 void punkteMelden(TLandGenerator& f, std::size_t anzahl) {
     f.statusSetzen(1, QStringLiteral("Anzahl Punkte: (%1)").arg(anzahl));
 }
 
-// Builds the mesh with a progress indication and the marks, then writes it.
+// What the worker building the mesh hands over to the window.
+struct Uebergabe {
+    std::mutex sperre;
+    std::vector<GitterPunkt> marken;  // kept samples not drawn yet
+    std::vector<std::string> meldungen;
+    double anteil = 0.0;
+};
+
+struct NetzErgebnis {
+    Status bauen;  // only the size limit refuses a mesh
+    Status schreiben;
+    std::size_t punkte = 0;
+};
+
+NetzErgebnis netzArbeit(Dokument& dok, const NetzRec& rec, NetzFormat format,
+                        const std::string& pfad, Uebergabe& u) {
+    NetzOptionen o;
+    o.markierung = [&u](int i, int j) {
+        const std::lock_guard l(u.sperre);
+        u.marken.push_back({i, j});
+    };
+    o.meldung = [&u](std::string_view m) {
+        const std::lock_guard l(u.sperre);
+        u.meldungen.emplace_back(m);
+    };
+    o.fortschritt = [&u](double anteil) {
+        const std::lock_guard l(u.sperre);
+        u.anteil = 0.9 * anteil;  // the rest is writing
+    };
+    NetzErgebnis e;
+    Netz netz;
+    e.bauen = NetzBilden(dok, rec, o, netz);
+    if (!e.bauen) return e;
+    e.punkte = netz.punkte.size();
+    e.schreiben = NetzSchreiben(format, netz, pfad);
+    return e;
+}
+
+// Draws the marks handed over so far and shows the progress.
+void uebernehmen(TLandGenerator& f, const NetzRec& rec, Uebergabe& u, QProgressDialog& balken) {
+    std::vector<GitterPunkt> marken;
+    double anteil = 0.0;
+    {
+        const std::lock_guard l(u.sperre);
+        marken.swap(u.marken);
+        anteil = u.anteil;
+    }
+    for (const GitterPunkt& m : marken)
+        markieren(f, rec, m.x, m.y);
+    balken.setValue(int(anteil * 100));
+    f.bild()->update();
+}
+
+// Builds and writes the mesh on a worker thread while this thread keeps the
+// window painted, draws the marks and shows the progress; the user's input
+// waits. Without a second thread the work runs here.
+NetzErgebnis mitFortschritt(TLandGenerator& f, const NetzRec& rec, NetzFormat format,
+                            const std::string& pfad) {
+    QProgressDialog balken(QStringLiteral("Exportieren ..."), QString(), 0, 100, &f);
+    balken.setWindowModality(Qt::WindowModal);
+    balken.setMinimumDuration(0);
+    Uebergabe u;
+    auto arbeit = [&f, &rec, format, &pfad, &u] {
+        return netzArbeit(f.dok(), rec, format, pfad, u);
+    };
+    std::future<NetzErgebnis> lauf;
+    try {
+        lauf = std::async(std::launch::async, arbeit);
+    } catch (const std::system_error&) {
+        lauf = std::async(std::launch::deferred, arbeit);
+    }
+    while (lauf.wait_for(std::chrono::milliseconds(40)) == std::future_status::timeout) {
+        uebernehmen(f, rec, u, balken);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    NetzErgebnis e = lauf.get();
+    uebernehmen(f, rec, u, balken);
+    for (const std::string& m : u.meldungen)
+        f.dienste().fehler(m);
+    return e;
+}
+
 void exportieren(TLandGenerator& f, NetzFormat format, const DateiArt& art) {
     const auto pfad = dateiWaehlen(f, art, true);
     if (!pfad) return;
     const NetzRec rec = dxfDialog(f).gespeichert();
     f.neuZeichnen();  // earlier marks go
-    QProgressDialog fortschritt(QStringLiteral("Exportieren ..."), QString(), 0, 100, &f);
-    fortschritt.setWindowModality(Qt::WindowModal);
-    fortschritt.setMinimumDuration(0);
-    Auffrischen auffrischen(f);
-    NetzOptionen o;
-    o.markierung = markierer(f, rec, auffrischen);
-    o.meldung = [&f](std::string_view m) { f.dienste().fehler(std::string(m)); };
-    o.fortschritt = [&](double anteil) {
-        fortschritt.setValue(int(anteil * 90));
-        auffrischen(true);
-    };
-    Netz netz;
-    // Only the size limit can refuse the mesh; its message stands alone.
-    if (const Status s = NetzBilden(f.dok(), rec, o, netz); !s) {
-        f.dienste().fehler(s.meldung());
+    const NetzErgebnis e = mitFortschritt(f, rec, format, *pfad);
+    if (!e.bauen) {
+        f.dienste().fehler(e.bauen.meldung());
         return;
     }
-    fortschritt.setValue(90);
-    auffrischen(true);
-    if (!austauschMelden(f, NetzSchreiben(format, netz, *pfad), *pfad)) return;
-    fortschritt.setValue(100);
-    if (rec.Optimierung) punkteMelden(f, netz.punkte.size());
+    if (austauschMelden(f, e.schreiben, *pfad) && rec.Optimierung) punkteMelden(f, e.punkte);
 }
 
 }  // namespace
@@ -111,11 +161,10 @@ void DXF2Click(TLandGenerator& f) {
     if (d.exec() != QDialog::Accepted) return;
     const NetzRec& rec = d.gespeichert();
     f.neuZeichnen();
-    Auffrischen auffrischen(f);
     const Stichproben s = StichprobenBilden(f.dok(), rec);
     Randomize(f.dok());
-    const NetzAuswahl aus =
-        PunkteAuswaehlen(f.dok(), s, rec, AbweichungBerechnen(s), markierer(f, rec, auffrischen));
+    const NetzAuswahl aus = PunkteAuswaehlen(f.dok(), s, rec, AbweichungBerechnen(s),
+                                             [&f, &rec](int i, int j) { markieren(f, rec, i, j); });
     f.bild()->update();
     punkteMelden(f, aus.punkte.size());
 }

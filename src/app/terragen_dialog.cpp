@@ -9,6 +9,7 @@
 #include "app/hauptfenster.h"
 #include "app/knoepfe.h"
 #include "app/zahl_einlesen.h"
+#include "app/zahlfeld.h"
 #include "core/zahlen.h"
 #include "script/sitzung.h"
 
@@ -63,13 +64,9 @@ TEinstellenTerragen::TEinstellenTerragen(QWidget* parent) : QDialog(parent) {
         raster->addWidget(beschriftung(QString::fromUtf8(p.titel.data(), int(p.titel.size())),
                                        titelNamen[i], this),
                           zeile, 0);
-        felder_[i] = new QLineEdit(this);
-        felder_[i]->setObjectName(kFelder[i].name);
+        felder_[i] = zahlfeldAnlegen(this, kFelder[i].name);
         raster->addWidget(felder_[i], zeile, 1);
-        connect(felder_[i], &QLineEdit::textEdited, this,
-                [e = felder_[i]] { e->setStyleSheet("color: white;"); });
         connect(felder_[i], &QLineEdit::editingFinished, this, &TEinstellenTerragen::felderLesen);
-        connect(felder_[i], &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
     }
     ausdehnung_ = beschriftung({}, "Label5", this);
     raster->addWidget(ausdehnung_, 3, 1);
@@ -114,7 +111,7 @@ void TEinstellenTerragen::accept() {
 
 void TEinstellenTerragen::feldZeigen(int i) {
     felder_[i]->setText(zweiStellen(arbeit_.*kFelder[i].wert));
-    felder_[i]->setStyleSheet("color: silver;");
+    zahlfeldGelesen(felder_[i]);
 }
 
 void TEinstellenTerragen::ausdehnungZeigen() {

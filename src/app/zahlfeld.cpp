@@ -1,0 +1,35 @@
+#include "app/zahlfeld.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace gm {
+
+namespace {
+
+void faerben(QLineEdit* feld, const char* schrift) {
+    feld->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(112, 112, 112); "
+                                       "border: 1px solid rgb(192, 192, 192); color: %1; }")
+                            .arg(QLatin1String(schrift)));
+}
+
+}  // namespace
+
+QLineEdit* zahlfeldAnlegen(QWidget* dialog, const char* name) {
+    auto* feld = new QLineEdit(dialog);
+    feld->setObjectName(name);
+    zahlfeldGelesen(feld);
+    QObject::connect(feld, &QLineEdit::textEdited, feld, [feld] { faerben(feld, "white"); });
+    QObject::connect(feld, &QLineEdit::returnPressed, feld, [feld] {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(feld, &tab);
+    });
+    return feld;
+}
+
+void zahlfeldGelesen(QLineEdit* feld) {
+    faerben(feld, "rgb(192, 192, 192)");
+}
+
+}  // namespace gm
