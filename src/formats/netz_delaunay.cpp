@@ -231,7 +231,7 @@ class Triangulation {
             assert(start >= 0);
         }
         // The set is at most every triangle; the list is written in place.
-        if (raus_.size() < tris_.size()) raus_.resize(2 * tris_.size());
+        if (raus_.size() <= tris_.size()) raus_.resize(2 * tris_.size() + 1);
         int32_t* liste = raus_.data();
         std::size_t anzahl = 0;
         tris_[start].marke = stempel_ + 1;
@@ -242,13 +242,12 @@ class Triangulation {
                 if (nb < 0) continue;
                 Tri& u = tris_[nb];
                 if (u.marke >= stempel_) continue;
-                if (p.x <= u.bisX && drin(u, p)) {
-                    u.marke = stempel_ + 1;
-                    liste[anzahl++] = nb;
-                } else {
-                    u.marke = stempel_;
-                    if (u.bisX == Unbekannt) bisXSetzen(u);
-                }
+                // Without branches on the outcome, which is hard to predict.
+                const bool hinein = p.x <= u.bisX && drin(u, p);
+                u.marke = stempel_ + hinein;
+                liste[anzahl] = nb;
+                anzahl += hinein;
+                if (!hinein && u.bisX == Unbekannt) bisXSetzen(u);
             }
         }
         rausAnzahl_ = anzahl;
@@ -329,14 +328,15 @@ class Triangulation {
     // the edges not shared by two removed triangles, in the walk's order.
     void entfernen() {
         ordnen();
-        if (kanten_.size() < 3 * rausAnzahl_) kanten_.resize(3 * rausAnzahl_);
+        if (kanten_.size() < 3 * rausAnzahl_ + 1) kanten_.resize(3 * rausAnzahl_ + 1);
         Kante* kante = kanten_.data();
         std::size_t f = 0, b = rausAnzahl_;
         while (f < b) {
             const int32_t id = raus_[f];
             const Tri& t = tris_[id];
             for (int k = 0; k < 3; ++k) {
-                if (!entfernt(t.nb[k])) *kante++ = {t.v[k], t.v[k == 2 ? 0 : k + 1], t.nb[k]};
+                *kante = {t.v[k], t.v[k == 2 ? 0 : k + 1], t.nb[k]};
+                kante += !entfernt(t.nb[k]);
             }
             const int32_t j = t.pos;
             const int32_t letzter = ord_.back();

@@ -241,6 +241,76 @@ TEST(NetzDelaunay, SameTrianglesInTheSameOrderAsTheInsertionLoop) {
     gleich(z2, 1.7);
 }
 
+TEST(NetzDelaunay, SameOrderOnWideSpansFullColumnsAndLines) {
+    // Spans beyond 4096 take the general exact test instead of 64-bit terms.
+    auto weit = zufallsPunkte(250, 300000, 21);
+    std::sort(weit.begin(), weit.end(),
+              [](auto a, auto b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
+    gleich(weit, 1.0);
+    gleich(weit, 0.37);
+    // Full columns of different heights: every new column re-fans the last.
+    std::vector<GitterPunkt> spalten;
+    for (int x = 0; x < 9; ++x)
+        for (int y = 0; y < 5 + 3 * (x % 4); ++y)
+            spalten.push_back({x * 3, y});
+    gleich(spalten, 1.0);
+    gleich(spalten, 5.0);
+    // Lattice subsets with a spacing ratio far from 1.
+    gleich(gitterPunkte(25, 14, 0.5, 8), 0.01);
+    gleich(gitterPunkte(9, 40, 0.5, 9), 30.0);
+    // Points on one line (and one beside it) leave no or few triangles.
+    std::vector<GitterPunkt> linie;
+    for (int i = 0; i < 12; ++i)
+        linie.push_back({i, 2 * i});
+    gleich(linie, 1.0);
+    EXPECT_TRUE(Triangulieren(linie, 1.0).empty());
+    linie.insert(linie.begin() + 3, {3, 0});
+    gleich(linie, 1.0);
+    eigenschaftenPruefen(linie, {1, 1});
+}
+
+TEST(NetzDelaunay, TwoFarCornersLeaveALinearLeadingTerm) {
+    // The fast test of a triangle with two far corners relies on this: no M^4
+    // term, and an M^3 term linear in the point and zero at the near corner.
+    const FernPunkt fern[3] = {{13, -7, -2, -1}, {13, -7, 0, 2}, {13, -7, 2, -1}};
+    std::mt19937 rng(4);
+    std::uniform_int_distribution<int> v(-5000, 5000);
+    for (int fall = 0; fall < 60; ++fall) {
+        const GitterPunkt a{v(rng), v(rng)};
+        FernPunkt t[3] = {fern[fall % 3], fern[(fall + 1) % 3], {a.x, a.y, 0, 0}};
+        std::rotate(t, t + fall % 3, t + 3);
+        auto koeff = [&](GitterPunkt d, int k) {
+            i128 A[5], B[5];
+            inKreisFernPolynome(t, d, A, B);
+            EXPECT_EQ(A[4], 0);
+            EXPECT_EQ(B[4], 0);
+            return std::pair{A[k], B[k]};
+        };
+        EXPECT_EQ(koeff(a, 3), (std::pair<i128, i128>{0, 0}));
+        const auto gx = koeff({a.x + 1, a.y}, 3), gy = koeff({a.x, a.y + 1}, 3);
+        const GitterPunkt d{v(rng), v(rng)};
+        const i128 dx = d.x - a.x, dy = d.y - a.y;
+        EXPECT_EQ(koeff(d, 3), (std::pair<i128, i128>{gx.first * dx + gy.first * dy,
+                                                      gx.second * dx + gy.second * dy}));
+    }
+}
+
+TEST(NetzDelaunay, FarOrientationTakesTheLeadingTerm) {
+    const FernPunkt nah{0, 0, 0, 0}, rechts{0, 0, 1, 0}, oben{0, 0, 0, 1};
+    // From the origin towards (M, 0): points above lie left.
+    EXPECT_EQ(orientierungFern(nah, rechts, {5, 1}), 1);
+    EXPECT_EQ(orientierungFern(nah, rechts, {-5, -1}), -1);
+    EXPECT_EQ(orientierungFern(nah, rechts, {7, 0}), 0);
+    // Two far corners: (M, 0) -> (0, M) has the origin on its left.
+    EXPECT_EQ(orientierungFern(rechts, oben, {1000, 1000}), 1);
+    // A far corner with an offset base: (3 + M, 2) seen from (0, 0).
+    EXPECT_EQ(orientierungFern(nah, {3, 2, 1, 0}, {0, 1}), 1);
+    EXPECT_EQ(orientierungFern(nah, {3, 2, 1, 0}, {0, -1}), -1);
+    // On the line through a along the far direction: the constant term decides.
+    EXPECT_EQ(orientierungFern({0, 5, 0, 0}, {0, 0, 1, 0}, {9, 5}), 1);
+    EXPECT_EQ(orientierungFern({0, 5, 0, 0}, {0, 0, 1, 0}, {9, 4}), -1);
+}
+
 TEST(NetzDelaunay, PredicatesDecideTiesExactly) {
     // Four corners of a unit square are cocircular in any metric.
     EXPECT_EQ(inKreis({0, 0}, {1, 0}, {1, 1}, {0, 1}, 1.0), 0);
