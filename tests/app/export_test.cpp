@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -235,6 +236,39 @@ TEST_F(Austausch, PictureImportSetsSizeAndFieldAndRefusesBrokenFiles) {
     mitDatei("ImportierenGrafikClick", ordner / "fehlt.jpg");
     EXPECT_EQ(fehler.size(), 3u);
     EXPECT_EQ(abdruck(), vorher);
+}
+
+TEST_F(Austausch, FlatJpegImportGivesZerosAndExportsChangeNothing) {
+    QImage jpeg(7, 5, QImage::Format_RGB32);
+    jpeg.fill(QColor(90, 140, 200));
+    ASSERT_TRUE(jpeg.save(QString::fromStdString((ordner / "flach.jpg").string()), "JPEG", 95));
+    neu(9, 9);
+    s->dok.Hoehenfeld(1, 2) = 0.7;
+    mitDatei("ImportierenGrafikClick", ordner / "flach.jpg");
+    ASSERT_TRUE(fehler.empty()) << fehler.front();
+    EXPECT_EQ(s->dok.punkteX(), 7);
+    EXPECT_EQ(s->dok.punkteY(), 5);
+    for (int x = 0; x < 7; ++x)
+        for (int y = 0; y < 5; ++y)
+            EXPECT_EQ(s->dok.Hoehenfeld(x, y), 0.0) << x << ", " << y;
+
+    s->dok.Hoehenfeld(1, 2) = 0.3;
+    s->dok.Maske(3, 1) = 1;
+    const auto vorher = abdruck();
+    const char* exporte[] = {"BMP1Click",  "Targatga1Click", "Targa16Bittga1Click",
+                             "Png16Click", "Raw16Click",     "ExportierenBMP1Click",
+                             "DXF1Click"};
+    for (const char* e : exporte)
+        mitDatei(e, ordner / (std::string(e) + ".out"));
+    EXPECT_TRUE(fehler.empty());
+    EXPECT_EQ(abdruck(), vorher);
+
+    // A cancelled file dialog writes nothing and remembers nothing.
+    const DateiWahl wahl = f->zustand().targa;
+    antwort.reset();
+    befehl("Targatga1Click");
+    EXPECT_EQ(f->zustand().targa.name, wahl.name);
+    EXPECT_EQ(fs::file_size(ordner / "Targatga1Click.out"), 18u + 7 * 5 * 3);
 }
 
 TEST_F(Austausch, StmImportDropsTheLastRowAndColumnAndRefusesWidthTen) {
