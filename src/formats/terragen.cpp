@@ -132,6 +132,14 @@ std::string terragenScriptZeile(const TerragenRec& rec, bool kurz, std::string_v
 }
 
 Status SchreibeTerragen(Dokument& dok, TerragenRec& rec, const std::string& pfad, bool kurz) {
+    // The short variant has no point-count chunks: readers take SIZE + 1 points
+    // on both axes, so a rectangular field would be read back wrongly.
+    if (kurz && dok.MaxX != dok.MaxY) {
+        return Status::fehler(pfad + ": not written, since the short Terragen variant holds only " +
+                              "square fields (this one has " + std::to_string(dok.MaxX + 1) +
+                              " x " + std::to_string(dok.MaxY + 1) +
+                              " points); use the full variant.");
+    }
     const bool aufnehmen = dok.ScriptAufnahme && dok.ScriptAnzahl < ScriptMaxZeilen;
     if (aufnehmen) {
         if (std::string problem = scriptNameProblem(pfad); !problem.empty()) {

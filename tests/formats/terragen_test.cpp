@@ -127,6 +127,18 @@ Status lesen(Dokument& dok, TerragenRec& rec, const std::string& daten) {
     return terragenDekodieren(dok, rec, daten);
 }
 
+TEST(TerragenSchreiben, ShortVariantRefusesARectangularField) {
+    Dokument dok;
+    test::feldSetzen(dok, {{0, 0.5, 1}, {1, 0.5, 0}});
+    TerragenRec rec;
+    const std::string pfad = test::tempPfad("rechteck.ter");
+    const Status s = SchreibeTerragen(dok, rec, pfad, true);
+    EXPECT_FALSE(s.ok());
+    EXPECT_NE(s.meldung().find("3 x 2"), std::string::npos) << s.meldung();
+    EXPECT_FALSE(std::filesystem::exists(pfad));
+    EXPECT_TRUE(SchreibeTerragen(dok, rec, pfad, false).ok());
+}
+
 TEST(TerragenLesen, RoundTripWithinQuantisationAndRealHeights) {
     Dokument dok;
     test::feldSetzen(dok, {{0.0, 0.2, 0.4, 0.6, 0.8, 1.0},
