@@ -354,12 +354,22 @@ TEST_F(Austausch, TerragenExportAfterTheDialogAndImportBack) {
         d.accept();
     });
     mitDatei("TerragenBetaWM1Click", ordner / "kurz.ter");
-    ASSERT_TRUE(fehler.empty()) << fehler.front();
     ASSERT_EQ(dialoge.size(), 1u);
     EXPECT_EQ(dialoge[0].titel, "Exportieren Terragen");
+    // The short variant cannot carry the 6 x 5 field's point counts: refused.
+    ASSERT_EQ(fehler.size(), 1u);
+    EXPECT_NE(fehler[0].find("kurz.ter"), std::string::npos) << fehler[0];
+    EXPECT_FALSE(fs::exists(ordner / "kurz.ter"));
+    fehler.clear();
+    const int altMaxY = s->dok.MaxY;
+    s->dok.MaxY = s->dok.MaxX;
+    imDialog<TEinstellenTerragen>([](TEinstellenTerragen& d) { d.accept(); });
+    mitDatei("TerragenBetaWM1Click", ordner / "kurz.ter");
+    s->dok.MaxY = altMaxY;
+    ASSERT_TRUE(fehler.empty()) << fehler.front();
     const std::string ter = lesen(ordner / "kurz.ter");
-    // Short variant: header, SIZE, SCAL, ALTW with 6 x 5 elevations, EOF.
-    ASSERT_EQ(ter.size(), 16u + 8 + 16 + 8 + 2 * 30 + 4);
+    // Short variant: header, SIZE, SCAL, ALTW with 6 x 6 elevations, EOF.
+    ASSERT_EQ(ter.size(), 16u + 8 + 16 + 8 + 2 * 36 + 4);
     EXPECT_EQ(ter.substr(0, 20), "TERRAGENTERRAIN SIZE");
     EXPECT_EQ(ter.substr(24, 4), "SCAL");
     EXPECT_EQ(ter.substr(40, 4), "ALTW");
