@@ -183,9 +183,13 @@ class Triangulation {
         const int64_t bc = bdx * cdy - bdy * cdx;
         const int64_t ca = cdx * ady - cdy * adx;
         const int64_t ab = adx * bdy - ady * bdx;
+        if (einsQ_) {
+            return (adx * adx + ady * ady) * bc + (bdx * bdx + bdy * bdy) * ca +
+                       (cdx * cdx + cdy * cdy) * ab <=
+                   0;
+        }
         const int64_t A = adx * adx * bc + bdx * bdx * ca + cdx * cdx * ab;
         const int64_t B = ady * ady * bc + bdy * bdy * ca + cdy * cdy * ab;
-        if (einsQ_) return A + B <= 0;
         // A and B are exact doubles; the sum rounds by at most 2^-52 of its terms.
         const double qb = q_ * double(B);
         const double s = double(A) + qb;
@@ -242,12 +246,13 @@ class Triangulation {
                 if (nb < 0) continue;
                 Tri& u = tris_[nb];
                 if (u.marke >= stempel_) continue;
-                // Without branches on the outcome, which is hard to predict.
-                const bool hinein = p.x <= u.bisX && drin(u, p);
-                u.marke = stempel_ + hinein;
-                liste[anzahl] = nb;
-                anzahl += hinein;
-                if (!hinein && u.bisX == Unbekannt) bisXSetzen(u);
+                if (p.x <= u.bisX && drin(u, p)) {
+                    u.marke = stempel_ + 1;
+                    liste[anzahl++] = nb;
+                } else {
+                    u.marke = stempel_;
+                    if (u.bisX == Unbekannt) bisXSetzen(u);
+                }
             }
         }
         rausAnzahl_ = anzahl;
@@ -335,8 +340,7 @@ class Triangulation {
             const int32_t id = raus_[f];
             const Tri& t = tris_[id];
             for (int k = 0; k < 3; ++k) {
-                *kante = {t.v[k], t.v[k == 2 ? 0 : k + 1], t.nb[k]};
-                kante += !entfernt(t.nb[k]);
+                if (!entfernt(t.nb[k])) *kante++ = {t.v[k], t.v[k == 2 ? 0 : k + 1], t.nb[k]};
             }
             const int32_t j = t.pos;
             const int32_t letzter = ord_.back();
