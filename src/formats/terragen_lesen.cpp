@@ -18,6 +18,7 @@ namespace {
 struct Ernte {
     TerragenRec rec;
     std::vector<std::int16_t> hoehen;  // file order: first row is the last y
+    int hoehenX = 0, hoehenY = 0;      // the point counts the elevations were read with
     bool hatHoehen = false;
 };
 
@@ -73,6 +74,8 @@ Status altwLesen(ByteLeser& l, Ernte& e) {
         kleinste = std::min(kleinste, v);
         groesste = std::max(groesste, v);
     }
+    e.hoehenX = r.PunkteX;
+    e.hoehenY = r.PunkteY;
     r.HoehenSkala = skala;
     r.BasisHoehe = basis;
     r.HoeheMin = (skala * double(kleinste) / 65536 + basis) * r.SkalierungX;
@@ -107,7 +110,8 @@ Status chunkLesen(ByteLeser& l, std::string_view name, Ernte& e) {
 }
 
 void uebernehmen(Dokument& dok, const Ernte& e) {
-    const int px = e.rec.PunkteX, py = e.rec.PunkteY;
+    // A size chunk after the elevations must not change how they are laid out.
+    const int px = e.hoehenX, py = e.hoehenY;
     NeueGroesse(dok, px - 1, py - 1, false);
     for (int zeile = 0; zeile < py; ++zeile) {
         const int y = py - 1 - zeile;
@@ -139,6 +143,8 @@ Status terragenDekodieren(Dokument& dok, TerragenRec& rec, std::string_view date
         std::memmove(fenster, fenster + 1, 3);
     }
     if (!e.hatHoehen) return fehler("no ALTW chunk with elevations was found");
+    e.rec.PunkteX = e.hoehenX;
+    e.rec.PunkteY = e.hoehenY;
     uebernehmen(dok, e);
     rec = e.rec;
     return {};

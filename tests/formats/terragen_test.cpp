@@ -183,6 +183,23 @@ std::string handDatei(float scal, float crvm = 0) {
     return b.s;
 }
 
+// Found by fuzzing: a size chunk after ALTW made the import read the
+// elevations with the later size, past the end of what was read.
+TEST(TerragenLesen, SizeChunkAfterTheElevationsDoesNotChangeTheirLayout) {
+    Bytes b;
+    b.s = handDatei(30);
+    b.s.resize(b.s.size() - 4);  // drop "EOF "
+    b.text("XPTS").i16(40).i16(40).text("YPTS").i16(9).i16(9).text("EOF ");
+    Dokument dok;
+    TerragenRec rec;
+    ASSERT_TRUE(lesen(dok, rec, b.s).ok());
+    EXPECT_EQ(dok.MaxX, 4);
+    EXPECT_EQ(dok.MaxY, 4);
+    EXPECT_EQ(rec.PunkteX, 5);
+    EXPECT_EQ(rec.PunkteY, 5);
+    EXPECT_EQ(dok.Hoehenfeld(2, 3), 1.0);
+}
+
 TEST(TerragenLesen, RoundsScaleAndReadsChunksAnywhere) {
     Dokument dok;
     TerragenRec rec;
