@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: once in the normal
-# build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# build and once under AddressSanitizer and UndefinedBehaviorSanitizer, then a
+# short fuzzing run of the file readers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -16,4 +17,5 @@ if [ "${GM_SKIP_SANITIZERS:-0}" != "1" ]; then
   cmake --build build-asan -j "$jobs"
   ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
+  bash scripts/fuzz.sh
 fi
