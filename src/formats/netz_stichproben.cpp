@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/puffer.h"
+
 namespace gm {
 
 void Stichproben::randSpiegeln() {
@@ -17,44 +19,13 @@ void Stichproben::randSpiegeln() {
     }
 }
 
-namespace {
-
-// Lower source index of a resampled position; its successor stays valid.
-int untererIndex(double f, int altMax) {
-    int i = int(f);
-    return i >= altMax ? altMax - 1 : i;
-}
-
-}  // namespace
-
+// The samples of the mesh: the field itself, or resampled by the rule of a
+// size change when the mesh has another point count (whole-number positions,
+// such as every position at the same size, reproduce the samples exactly).
 Stichproben StichprobenBilden(const Dokument& dok, const NetzRec& rec) {
-    const int nx = rec.NetzPunkteX, ny = rec.NetzPunkteY;
-    Stichproben s(nx, ny);
-    const TFeld& h = dok.Hoehenfeld;
-    if (nx == dok.punkteX() && ny == dok.punkteY()) {
-        for (int i = 0; i < nx; ++i) {
-            const double* spalte = h.spalte(i);
-            for (int j = 0; j < ny; ++j)
-                s(i, j) = spalte[j];
-        }
-    } else {
-        const double rx = double(dok.punkteX()) / nx;
-        const double ry = double(dok.punkteY()) / ny;
-        for (int i = 0; i < nx; ++i) {
-            const double fx = i * rx;
-            const int ix = untererIndex(fx, dok.MaxX);
-            const double wx1 = fx - ix, wx0 = (ix + 1) - fx;
-            const double* s0 = h.spalte(ix);
-            const double* s1 = h.spalte(ix + 1);
-            for (int j = 0; j < ny; ++j) {
-                const double fy = j * ry;
-                const int iy = untererIndex(fy, dok.MaxY);
-                const double wy1 = fy - iy, wy0 = (iy + 1) - fy;
-                s(i, j) = (s0[iy] * wx0 + s1[iy] * wx1) * wy0 +
-                          (s0[iy + 1] * wx0 + s1[iy + 1] * wx1) * wy1;
-            }
-        }
-    }
+    Stichproben s(rec.NetzPunkteX, rec.NetzPunkteY);
+    bilinearAbtasten(dok.Hoehenfeld, dok.MaxX, dok.MaxY, rec.NetzPunkteX, rec.NetzPunkteY,
+                     [&](int i, int j, double v) { s(i, j) = v; });
     s.randSpiegeln();
     return s;
 }
