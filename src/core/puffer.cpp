@@ -76,6 +76,14 @@ void StrichbildLeeren(Dokument& dok) {
     aktivFuellen(dok, *dok.Strichbild, KeinWert);
 }
 
+void ZweitbildUmkehren(Dokument& dok) {
+    jedeSpalte(dok, [&](int x) {
+        double* z = dok.Zweitbild.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y)
+            z[y] = clamp01(1.0 - z[y]);
+    });
+}
+
 double Normalisieren(Dokument& dok) {
     Bereich b = bereichVon(dok, dok.Hoehenfeld);
     double spanne = b.maximum - b.minimum;

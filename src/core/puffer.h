@@ -18,6 +18,9 @@ void ZweitbildLeeren(Dokument& dok);
 void StrichbildLeeren(Dokument& dok);
 void ZweitbildNullen(Dokument& dok);
 
+// Every active cell of Zweitbild := 1 - value, clamped to 0..1.
+void ZweitbildUmkehren(Dokument& dok);
+
 // Stretches Hoehenfeld to 0..1 and returns the new mean; a flat field becomes 0.
 double Normalisieren(Dokument& dok);
 // Stretches Zweitbild to 0..ziel, clamped to 0..1; KeinWert cells take part.

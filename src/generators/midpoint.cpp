@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/kombination.h"
+#include "core/puffer.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
 
@@ -144,12 +145,7 @@ void MittelpunktBerechnen(Dokument& dok, const MittelpunktParamRec& p) {
 
 void MittelpunktAbschluss(Dokument& dok, const MittelpunktParamRec& p) {
     ZweitbildNormalisieren(dok, 1.0);
-    if (!p.Invertieren) return;
-    for (int x = 0; x <= dok.MaxX; ++x) {
-        double* s = dok.Zweitbild.spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y)
-            s[y] = clamp01(1.0 - s[y]);
-    }
+    if (p.Invertieren) ZweitbildUmkehren(dok);
 }
 
 void MittelpunktErzeugen(Dokument& dok, const MittelpunktParamRec& p) {

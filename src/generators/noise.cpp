@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/kombination.h"
+#include "core/puffer.h"
 #include "core/script_liste.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
@@ -133,12 +134,7 @@ void NoiseBerechnen(Dokument& dok, const NoiseParamRec& p, const NoiseTabellen& 
         ys[y] = double(y) / double(dok.MaxY) + 0.0001;
     NoiseRaster(p, t, xs, ys, dok.Zweitbild.spalte(0), FeldKante);
     ZweitbildNormalisieren(dok, 1.0);
-    if (!p.Invertieren) return;
-    for (int x = 0; x <= dok.MaxX; ++x) {
-        double* s = dok.Zweitbild.spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y)
-            s[y] = clamp01(1.0 - s[y]);
-    }
+    if (p.Invertieren) ZweitbildUmkehren(dok);
 }
 
 VorschauSpanne NoiseVorschau(const NoiseParamRec& p, const NoiseTabellen& t, Vorschaufeld& v) {

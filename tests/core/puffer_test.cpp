@@ -32,6 +32,15 @@ TEST(ZweitbildNormalisieren, KeinWertTakesPartAndFlatUsesTarget) {
     EXPECT_TRUE(feldGleich(dok, dok.Zweitbild, {{0.8, 0.8}, {0.8, 0.8}}));
 }
 
+TEST(ZweitbildUmkehren, MirrorsAndClampsTheActiveArea) {
+    Dokument dok;
+    setzeFeld(dok, dok.Zweitbild, {{0.0, 0.25}, {1.5, -0.5}});
+    dok.Zweitbild(2, 0) = 0.3;  // outside the active area
+    ZweitbildUmkehren(dok);
+    EXPECT_TRUE(feldGleich(dok, dok.Zweitbild, {{1.0, 0.75}, {0.0, 1.0}}));
+    EXPECT_EQ(dok.Zweitbild(2, 0), 0.3);
+}
+
 TEST(ZweitbildUebernehmen, NormalisesAndSkipsMaskedCells) {
     Dokument dok;
     setzeFeld(dok, dok.Hoehenfeld, {{0.9, 0.9}, {0.9, 0.9}});
