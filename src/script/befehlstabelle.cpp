@@ -53,7 +53,8 @@ constexpr std::array<Befehl, BefehlAnzahl> tabelle{{
     {"paintmode", Form::Argumente, &aufDokument<paintmodeNachspielen>},
     {"build_noise", Form::Argumente, &aufDokument<build_noiseNachspielen>},
     {"build_rotate", Form::Argumente, nullptr},
-    {"save_terragen", Form::Argumente, [](Sitzung& s, ScriptArgumente& a) { save_terragenNachspielen(s.dok, s.terragen, a); }},
+    {"save_terragen", Form::Argumente,
+     [](Sitzung& s, ScriptArgumente& a) { save_terragenNachspielen(s.dok, s.terragen, a); }},
 }};
 
 }  // namespace

@@ -4,6 +4,11 @@
 
 #include "core/nativdatei.h"
 #include "core/zahlen.h"
+#include "filters/digit.h"
+#include "filters/gamma.h"
+#include "filters/hell_kontr.h"
+#include "filters/invertieren.h"
+#include "filters/regen_erosion.h"
 #include "formats/bild_import.h"
 #include "formats/bmp.h"
 #include "formats/farbbild.h"
@@ -15,18 +20,15 @@
 #include "formats/terragen.h"
 #include "generators/midpoint.h"
 #include "generators/noise.h"
-#include "filters/digit.h"
-#include "filters/gamma.h"
-#include "filters/hell_kontr.h"
-#include "filters/invertieren.h"
-#include "filters/regen_erosion.h"
 #include "script/einstellungen_parameter.h"
 
 namespace gm {
 
 namespace {
 
-Status nativOeffnen(Sitzung& s, const std::string& pfad) { return NativLesen(s.dok, pfad); }
+Status nativOeffnen(Sitzung& s, const std::string& pfad) {
+    return NativLesen(s.dok, pfad);
+}
 
 // The lists below keep one registration per line.
 // clang-format off

@@ -85,7 +85,7 @@ TEST(ScriptArgumente, ReadingConsumesUpToATabAndEmptyReadsAsZero) {
     EXPECT_EQ(ArgumentZahl(a, 1, 9, 10, 0), 2.5);
     EXPECT_EQ(ArgumentZahl(a, 1, 9, 10, 0), 0.0);
     EXPECT_EQ(ArgumentZahl(a, 2, 9, 10, 0.5), 9.0);  // empty reads 0, below the minimum
-    EXPECT_EQ(ArgumentZahl(a, 3, 9, 10, 0), 9.0);  // unreadable: the default
+    EXPECT_EQ(ArgumentZahl(a, 3, 9, 10, 0), 9.0);    // unreadable: the default
     EXPECT_EQ(ArgumentGanzzahl(a, 4, 2, 13, 1), 7);
     a.slot[5] = "14\t2.5\t3.0";
     EXPECT_EQ(ArgumentGanzzahl(a, 5, 2, 13, 1), 2);

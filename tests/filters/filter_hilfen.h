@@ -11,11 +11,17 @@ namespace gm::filtertest {
 
 using test::Zeilen;
 
-inline void setze(Dokument& dok, const Zeilen& z) { test::setzeFeld(dok, dok.Hoehenfeld, z); }
+inline void setze(Dokument& dok, const Zeilen& z) {
+    test::setzeFeld(dok, dok.Hoehenfeld, z);
+}
 
-inline void maske(Dokument& dok, const std::vector<std::vector<int>>& z) { test::setzeMaske(dok, z); }
+inline void maske(Dokument& dok, const std::vector<std::vector<int>>& z) {
+    test::setzeMaske(dok, z);
+}
 
-inline Zeilen lese(const Dokument& dok, const TFeld& f) { return test::leseFeld(dok, f); }
+inline Zeilen lese(const Dokument& dok, const TFeld& f) {
+    return test::leseFeld(dok, f);
+}
 
 // Compares the active area of `f` with the literal within `tol` (0 = exact).
 inline ::testing::AssertionResult gleich(const Dokument& dok, const TFeld& f, const Zeilen& soll,
@@ -27,7 +33,8 @@ inline ::testing::AssertionResult gleich(const Dokument& dok, const TFeld& f, co
 inline ScriptArgumente argumente(std::initializer_list<const char*> texte) {
     ScriptArgumente a;
     int i = 1;
-    for (const char* t : texte) a.slot[std::size_t(i++)] = t;
+    for (const char* t : texte)
+        a.slot[std::size_t(i++)] = t;
     return a;
 }
 
