@@ -9,10 +9,12 @@ namespace gm {
 
 std::string bmpKodieren(int nx, int ny, const Farbquelle& farbe) {
     const int pad = nx % 4;
+    const std::size_t groesse = 54 + std::size_t(3 * nx + pad) * std::size_t(ny);
     std::string s;
-    s.reserve(54 + std::size_t(3 * nx + pad) * std::size_t(ny));
+    s.reserve(groesse);
     s += "BM";
-    anhaengenU32(s, 0);  // file size, left 0 as readers take it from the header
+    // The real file size: common readers refuse a BMP whose header says 0.
+    anhaengenU32(s, std::uint32_t(groesse));
     anhaengenU32(s, 0);
     anhaengenU32(s, 54);
     anhaengenU32(s, 40);

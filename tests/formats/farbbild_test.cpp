@@ -19,7 +19,7 @@ TEST(FarbbildSchreiben, GreyModeBmpAndTargaBytes) {
     const std::string bmp = test::tempPfad("grau.bmp");
     ASSERT_TRUE(farbBmpSchreiben(dok, farben, bmp).ok());
     Bytes b;
-    b.text("BM").u32(0).u32(0).u32(54).u32(40).u32(5).u32(2).u16(1).u16(24).null(24);
+    b.text("BM").u32(54 + 16 * 2).u32(0).u32(54).u32(40).u32(5).u32(2).u16(1).u16(24).null(24);
     for (int i = 0; i < 15; ++i)
         b.u8(51);  // 0.2 * 255 = 51: the bottom row first
     b.u8(0);
