@@ -12,7 +12,16 @@ using test::Bytes;
 // The header of a written picture: the file size is 54 + rows of 3 nx + nx mod 4 bytes.
 Bytes bmpKopf(int nx, int ny) {
     Bytes b;
-    b.text("BM").u32(54 + (3 * nx + nx % 4) * ny).u32(0).u32(54).u32(40).u32(nx).u32(ny).u16(1).u16(24).null(24);
+    b.text("BM")
+        .u32(54 + (3 * nx + nx % 4) * ny)
+        .u32(0)
+        .u32(54)
+        .u32(40)
+        .u32(nx)
+        .u32(ny)
+        .u16(1)
+        .u16(24)
+        .null(24);
     return b;
 }
 
