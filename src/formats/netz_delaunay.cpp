@@ -20,17 +20,17 @@ using std::int64_t;
 using std::uint32_t;
 
 // A triangle, clockwise, with the triangle across each edge v[k] -> v[k + 1]
-// (-1 beyond the enclosing triangle). `pos` is its place in the triangle array
-// of the insertion loop; `marke` tells what the current insertion found.
-// No point with x beyond `bisX` lies in its circle (known once it has been
-// tested and found outside).
-struct Tri {
+// (-1 beyond the enclosing triangle). `marke` tells what the current insertion
+// found. No point with x beyond `bisX` lies in its circle (known once it has
+// been tested and found outside). 32 bytes, so a record never straddles two
+// cache lines; its place in the array of the insertion loop is kept apart.
+struct alignas(32) Tri {
     int32_t v[3];
     int32_t nb[3];
-    int32_t pos;
     uint32_t marke;
     int32_t bisX;
 };
+static_assert(sizeof(Tri) == 32);
 
 constexpr int32_t Unbekannt = std::numeric_limits<int32_t>::max();
 
@@ -93,6 +93,7 @@ class Triangulation {
 
     std::vector<Tri> rechnen() {
         tris_.reserve(std::size_t(2) * n_ + 8);
+        pos_.reserve(std::size_t(2) * n_ + 8);
         ord_.reserve(std::size_t(2) * n_ + 8);
         const int32_t start = neu(n_, n_ + 1, n_ + 2);
         letzt_ = start;
@@ -308,7 +309,7 @@ class Triangulation {
         std::size_t erster = fenster;
         for (std::size_t i = 0; i < rausAnzahl_; ++i) {
             const int32_t id = raus_[i];
-            const std::size_t pos = std::size_t(tris_[id].pos);
+            const std::size_t pos = std::size_t(pos_[id]);
             if (pos >= basis) {
                 platz_[pos - basis] = id;
                 erster = std::min(erster, pos - basis);
@@ -342,10 +343,10 @@ class Triangulation {
             for (int k = 0; k < 3; ++k) {
                 if (!entfernt(t.nb[k])) *kante++ = {t.v[k], t.v[k == 2 ? 0 : k + 1], t.nb[k]};
             }
-            const int32_t j = t.pos;
+            const int32_t j = pos_[id];
             const int32_t letzter = ord_.back();
             ord_[j] = letzter;
-            tris_[letzter].pos = j;
+            pos_[letzter] = j;
             ord_.pop_back();
             frei_.push_back(id);
             if (letzter != id && raus_[b - 1] == letzter && b - 1 > f) {
@@ -366,8 +367,10 @@ class Triangulation {
         } else {
             id = int32_t(tris_.size());
             tris_.push_back({});
+            pos_.push_back(0);
         }
-        tris_[id] = {{a, b, c}, {-1, -1, -1}, int32_t(ord_.size()), 0, Unbekannt};
+        tris_[id] = {{a, b, c}, {-1, -1, -1}, 0, Unbekannt};
+        pos_[id] = int32_t(ord_.size());
         ord_.push_back(id);
         return id;
     }
@@ -378,7 +381,7 @@ class Triangulation {
     bool klein_, einsQ_;
     FernPunkt fern_[3];
     std::vector<Tri> tris_;
-    std::vector<int32_t> ord_, frei_, raus_, neue_, anfang_, platz_;
+    std::vector<int32_t> pos_, ord_, frei_, raus_, neue_, anfang_, platz_;
     std::vector<Kante> kanten_;
     std::size_t kantenAnzahl_ = 0, rausAnzahl_ = 0;
     std::vector<std::uint64_t> schluessel_;
