@@ -128,8 +128,17 @@ class Triangulation {
         return orientierungFern(fernPunkt(a), fernPunkt(b), p);
     }
 
-    // Whether p lies inside or on the circle of triangle t.
+    // Whether p lies inside or on the circle of triangle t. The common case,
+    // near corners on a small lattice with q = 1, is kept inline.
     bool drin(const Tri& t, GitterPunkt p) const {
+        const bool nah = t.v[0] < n_ && t.v[1] < n_ && t.v[2] < n_;
+        if (nah && klein_ && einsQ_) {
+            return imKreisKleinEins(pts_[t.v[0]], pts_[t.v[1]], pts_[t.v[2]], p);
+        }
+        return drinAllgemein(t, p);
+    }
+
+    [[gnu::noinline]] bool drinAllgemein(const Tri& t, GitterPunkt p) const {
         const int fern = (t.v[0] >= n_) + (t.v[1] >= n_) + (t.v[2] >= n_);
         if (fern == 0) return imKreis(pts_[t.v[0]], pts_[t.v[1]], pts_[t.v[2]], p);
         if (fern == 1) {
@@ -174,21 +183,30 @@ class Triangulation {
         return vorzeichenSumme(g->gA[0] * dx + g->gA[1] * dy, g->gB[0] * dx + g->gB[1] * dy, q_);
     }
 
-    // In-circle test of a clockwise triangle, exact; 64-bit terms when the
-    // points span less than 2^12 (|terms| < 2^51).
-    bool imKreis(GitterPunkt a, GitterPunkt b, GitterPunkt c, GitterPunkt d) const {
-        if (!klein_) return inKreis(a, b, c, d, q_) <= 0;
+    // imKreis for points spanning less than 2^12 and q = 1.
+    static bool imKreisKleinEins(GitterPunkt a, GitterPunkt b, GitterPunkt c, GitterPunkt d) {
         const int64_t adx = a.x - d.x, ady = a.y - d.y;
         const int64_t bdx = b.x - d.x, bdy = b.y - d.y;
         const int64_t cdx = c.x - d.x, cdy = c.y - d.y;
         const int64_t bc = bdx * cdy - bdy * cdx;
         const int64_t ca = cdx * ady - cdy * adx;
         const int64_t ab = adx * bdy - ady * bdx;
-        if (einsQ_) {
-            return (adx * adx + ady * ady) * bc + (bdx * bdx + bdy * bdy) * ca +
-                       (cdx * cdx + cdy * cdy) * ab <=
-                   0;
-        }
+        return (adx * adx + ady * ady) * bc + (bdx * bdx + bdy * bdy) * ca +
+                   (cdx * cdx + cdy * cdy) * ab <=
+               0;
+    }
+
+    // In-circle test of a clockwise triangle, exact; 64-bit terms when the
+    // points span less than 2^12 (|terms| < 2^51).
+    bool imKreis(GitterPunkt a, GitterPunkt b, GitterPunkt c, GitterPunkt d) const {
+        if (!klein_) return inKreis(a, b, c, d, q_) <= 0;
+        if (einsQ_) return imKreisKleinEins(a, b, c, d);
+        const int64_t adx = a.x - d.x, ady = a.y - d.y;
+        const int64_t bdx = b.x - d.x, bdy = b.y - d.y;
+        const int64_t cdx = c.x - d.x, cdy = c.y - d.y;
+        const int64_t bc = bdx * cdy - bdy * cdx;
+        const int64_t ca = cdx * ady - cdy * adx;
+        const int64_t ab = adx * bdy - ady * bdx;
         const int64_t A = adx * adx * bc + bdx * bdx * ca + cdx * cdx * ab;
         const int64_t B = ady * ady * bc + bdy * bdy * ca + cdy * cdy * ab;
         // A and B are exact doubles; the sum rounds by at most 2^-52 of its terms.
