@@ -259,8 +259,13 @@ class Triangulation {
         std::size_t anzahl = 0;
         tris_[start].marke = stempel_ + 1;
         liste[anzahl++] = start;
-        for (std::size_t i = 0; i < anzahl; ++i) {
-            const Tri& t = tris_[liste[i]];
+        // Depth first: the walk runs along the fan, which keeps the outcome of
+        // the mark test regular. The order of the list does not matter.
+        stapel_.clear();
+        stapel_.push_back(start);
+        while (!stapel_.empty()) {
+            const Tri& t = tris_[stapel_.back()];
+            stapel_.pop_back();
             for (const int32_t nb : t.nb) {
                 if (nb < 0) continue;
                 Tri& u = tris_[nb];
@@ -268,6 +273,7 @@ class Triangulation {
                 if (p.x <= u.bisX && drin(u, p)) {
                     u.marke = stempel_ + 1;
                     liste[anzahl++] = nb;
+                    stapel_.push_back(nb);
                 } else {
                     u.marke = stempel_;
                     if (u.bisX == Unbekannt) bisXSetzen(u);
@@ -399,7 +405,7 @@ class Triangulation {
     bool klein_, einsQ_;
     FernPunkt fern_[3];
     std::vector<Tri> tris_;
-    std::vector<int32_t> pos_, ord_, frei_, raus_, neue_, anfang_, platz_;
+    std::vector<int32_t> pos_, ord_, frei_, stapel_, raus_, neue_, anfang_, platz_;
     std::vector<Kante> kanten_;
     std::size_t kantenAnzahl_ = 0, rausAnzahl_ = 0;
     std::vector<std::uint64_t> schluessel_;
