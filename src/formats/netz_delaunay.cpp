@@ -18,6 +18,7 @@ namespace {
 using std::int32_t;
 using std::int64_t;
 using std::uint32_t;
+using std::uint8_t;
 
 // A triangle, clockwise, with the triangle across each edge v[k] -> v[k + 1]
 // (-1 beyond the enclosing triangle). `marke` tells what the current insertion
@@ -33,10 +34,16 @@ struct alignas(32) Tri {
 static_assert(sizeof(Tri) == 32);
 
 constexpr int32_t Unbekannt = std::numeric_limits<int32_t>::max();
+constexpr int32_t KeineSpalte = std::numeric_limits<int32_t>::min();
 
-// Largest whole x a point inside or on the circle of (a, b, c) can have, in
-// the metric dx^2 + q * dy^2, with a margin that bounds the rounding.
-int32_t kreisBisX(GitterPunkt a, GitterPunkt b, GitterPunkt c, double q) {
+// The circle of (a, b, c) in the metric dx^2 + q * dy^2, in floating point:
+// centre (mx, my) and radius r, with a bound on the error of mx, of r and of
+// sqrt(q) * my.
+struct Kreis {
+    double mx, my, r, fehler;
+};
+
+Kreis kreisNaeherung(GitterPunkt a, GitterPunkt b, GitterPunkt c, double q) {
     const double bx = double(b.x - a.x), by = double(b.y - a.y);
     const double cx = double(c.x - a.x), cy = double(c.y - a.y);
     const double cr = bx * cy - by * cx;  // exact, never 0
@@ -44,18 +51,53 @@ int32_t kreisBisX(GitterPunkt a, GitterPunkt b, GitterPunkt c, double q) {
     const double ux = (cy * b2 - by * c2) / (2.0 * cr);
     const double uy = (bx * c2 - cx * b2) / (2.0 * cr * q);
     const double r = std::sqrt(ux * ux + q * (uy * uy));
+    const double wq = std::sqrt(q);
     const double fehler =
         1e-13 * ((std::fabs(cy) * b2 + std::fabs(by) * c2) / std::fabs(cr) + std::fabs(ux) +
-                 std::sqrt(q) * ((std::fabs(bx) * c2 + std::fabs(cx) * b2) / (q * std::fabs(cr)) +
-                                 std::fabs(uy)) +
+                 wq * ((std::fabs(bx) * c2 + std::fabs(cx) * b2) / (q * std::fabs(cr)) +
+                       std::fabs(uy) + std::fabs(a.y)) +
                  r + std::fabs(a.x) + 1.0);
-    const double bis = a.x + ux + r + fehler;
+    return {a.x + ux, a.y + uy, r, fehler};
+}
+
+// Largest whole x a point inside or on the circle of (a, b, c) can have.
+int32_t kreisBisX(GitterPunkt a, GitterPunkt b, GitterPunkt c, double q) {
+    const Kreis k = kreisNaeherung(a, b, c, q);
+    const double bis = k.mx + k.r + k.fehler;
     return bis < 1e9 ? int32_t(std::floor(bis)) : Unbekannt;
+}
+
+// Whole bounds on the y of the points of column x inside or on the circle of
+// (a, b, c); an empty range when there are none.
+void kreisSpalte(GitterPunkt a, GitterPunkt b, GitterPunkt c, double q, int32_t x, int32_t& von,
+                 int32_t& bis) {
+    const Kreis k = kreisNaeherung(a, b, c, q);
+    const double dx = std::max(std::fabs(x - k.mx) - k.fehler, 0.0);
+    const double r = k.r + k.fehler;
+    const double d = r * r - dx * dx + 1e-15 * (r * r + dx * dx);
+    if (d < 0.0) {
+        von = 1, bis = 0;
+        return;
+    }
+    const double wq = std::sqrt(q);
+    const double w = std::sqrt(d / q) * (1.0 + 1e-15) + k.fehler / wq + 1e-15 * std::fabs(k.my);
+    const double unten = std::floor(k.my - w) - 1.0, oben = std::ceil(k.my + w) + 1.0;
+    von = unten > -1e9 ? int32_t(unten) : std::numeric_limits<int32_t>::min();
+    bis = oben < 1e9 ? int32_t(oben) : std::numeric_limits<int32_t>::max();
 }
 
 // A surviving cavity edge a -> b and the triangle outside it.
 struct Kante {
     int32_t a, b, aussen;
+};
+
+// A triangle (a, b, apex) of the newest point's fan: its edge away from the
+// apex, the triangle outside that edge and the triangle's number.
+// Points of column `spalte` inside or on the circle of the triangle outside
+// have y in [vonY, bisY] (spalte is KeineSpalte until that is known).
+struct FaecherDreieck {
+    int32_t a, b, aussen, id;
+    int32_t spalte = KeineSpalte, vonY = 0, bisY = 0;
 };
 
 // What fernLeitterm keeps of a triangle with two far corners.
@@ -89,6 +131,8 @@ class Triangulation {
         klein_ = int64_t(xmax) - xmin < 4096 && int64_t(ymax) - ymin < 4096;
         einsQ_ = q == 1.0;
         anfang_.assign(std::size_t(n_) + 3, -1);
+        beginnt_.assign(std::size_t(n_) + 3, -1);
+        endet_.assign(std::size_t(n_) + 3, -1);
     }
 
     std::vector<Tri> rechnen() {
@@ -97,8 +141,13 @@ class Triangulation {
         ord_.reserve(std::size_t(2) * n_ + 8);
         const int32_t start = neu(n_, n_ + 1, n_ + 2);
         letzt_ = start;
-        for (int32_t k = 0; k < n_; ++k)
+        for (int32_t k = 0; k < n_; ++k) {
+            if (apex_ >= 0 && faecherEinfuegen(k)) continue;
+            faecherAufloesen();
             einfuegen(k);
+            faecherUebernehmen(k);
+        }
+        faecherAufloesen();
         // Remove every triangle with a far corner, the last moving into its place.
         for (std::size_t i = 0; i < ord_.size(); ++i) {
             const Tri& t = tris_[ord_[i]];
@@ -383,16 +432,263 @@ class Triangulation {
         kantenAnzahl_ = std::size_t(kante - kanten_.data());
     }
 
-    int32_t neu(int32_t a, int32_t b, int32_t c) {
-        int32_t id;
-        if (!frei_.empty()) {
-            id = frei_.back();
-            frei_.pop_back();
-        } else {
-            id = int32_t(tris_.size());
-            tris_.push_back({});
-            pos_.push_back(0);
+    // The fan: every triangle of the newest point apex_, at the last
+    // fan_.size() places of the array in fan_ order, after those of ord_. Their
+    // records are written only when the fan is dissolved; the triangles outside
+    // already link to them by number.
+
+    Tri faecherTri(const FaecherDreieck& e) const {
+        return {{e.a, e.b, apex_}, {-1, -1, -1}, 0, Unbekannt};
+    }
+
+    // Inserts point k as the array walk would, when the triangles whose circle
+    // holds it include some of the fan and leave the fan's surviving places
+    // enough to fill those freed before it. Changes nothing and gives false
+    // otherwise.
+    bool faecherEinfuegen(int32_t k) {
+        const GitterPunkt p = pts_[k];
+        const std::size_t n = fan_.size();
+        const std::size_t drinnen = faecherTesten(p);
+        if (drinnen == 0) return false;
+        stempel_ += 2;
+        if (!aussenFinden(p) || aussen_.size() > n - drinnen) return false;
+        faecherWalk();
+        faecherNeu(k);
+        return true;
+    }
+
+    // Marks the fan triangles whose circle holds p; gives their number. With
+    // near corners on a small lattice and q = 1 the apex's terms are taken once.
+    std::size_t faecherTesten(GitterPunkt p) {
+        const std::size_t n = fan_.size();
+        faecherDrin_.resize(n);
+        std::size_t drinnen = 0;
+        if (!klein_ || !einsQ_) {
+            for (std::size_t i = 0; i < n; ++i) {
+                faecherDrin_[i] = drin(faecherTri(fan_[i]), p);
+                drinnen += faecherDrin_[i];
+            }
+            return drinnen;
         }
+        const GitterPunkt c = pts_[apex_];
+        const int64_t cdx = c.x - p.x, cdy = c.y - p.y, lc = cdx * cdx + cdy * cdy;
+        for (std::size_t i = 0; i < n; ++i) {
+            const FaecherDreieck& e = fan_[i];
+            bool d;
+            if (e.a < n_ && e.b < n_) {
+                const GitterPunkt a = pts_[e.a], b = pts_[e.b];
+                const int64_t adx = a.x - p.x, ady = a.y - p.y;
+                const int64_t bdx = b.x - p.x, bdy = b.y - p.y;
+                const int64_t bc = bdx * cdy - bdy * cdx;
+                const int64_t ca = cdx * ady - cdy * adx;
+                const int64_t ab = adx * bdy - ady * bdx;
+                d = (adx * adx + ady * ady) * bc + (bdx * bdx + bdy * bdy) * ca + lc * ab <= 0;
+            } else {
+                d = drinAllgemein(faecherTri(e), p);
+            }
+            faecherDrin_[i] = d;
+            drinnen += d;
+        }
+        return drinnen;
+    }
+
+    // The removed triangles outside the fan, marked and listed in aussen_: the
+    // removed set is connected, so they are reached across the outer edges of
+    // removed fan triangles. False when the search does not end.
+    bool aussenFinden(GitterPunkt p) {
+        aussen_.clear();
+        stapel_.clear();
+        auto pruefen = [&](int32_t id) {
+            if (id < 0 || faecherVon_[id] == apex_) return;
+            Tri& u = tris_[id];
+            if (u.marke >= stempel_) return;
+            if (p.x <= u.bisX && drin(u, p)) {
+                u.marke = stempel_ + 1;
+                aussen_.push_back(id);
+                stapel_.push_back(id);
+            } else {
+                u.marke = stempel_;
+                if (u.bisX == Unbekannt) bisXSetzen(u);
+            }
+        };
+        // An outer neighbour is never in the fan. The same ones are asked
+        // for point after point of a column, so each fan triangle keeps the
+        // y range its outer neighbour's circle covers on the column.
+        for (std::size_t i = 0; i < fan_.size(); ++i) {
+            FaecherDreieck& e = fan_[i];
+            if (!faecherDrin_[i] || e.aussen < 0) continue;
+            if (e.spalte != p.x) {
+                const Tri& u = tris_[e.aussen];
+                e.spalte = p.x;
+                e.vonY = std::numeric_limits<int32_t>::min();
+                e.bisY = std::numeric_limits<int32_t>::max();
+                if (u.v[0] < n_ && u.v[1] < n_ && u.v[2] < n_) {
+                    kreisSpalte(pts_[u.v[0]], pts_[u.v[1]], pts_[u.v[2]], q_, p.x, e.vonY, e.bisY);
+                }
+            }
+            if (p.y >= e.vonY && p.y <= e.bisY) pruefen(e.aussen);
+        }
+        while (!stapel_.empty()) {
+            const Tri& t = tris_[stapel_.back()];
+            stapel_.pop_back();
+            for (const int32_t nb : t.nb)
+                pruefen(nb);
+            if (aussen_.size() > fan_.size()) return false;
+        }
+        return true;
+    }
+
+    // Whether the triangle across edge `seite` of the listed triangle t is removed.
+    bool aussenNachbarEntfernt(const Tri& t, int seite) const {
+        const int32_t nb = t.nb[seite];
+        if (nb < 0) return false;
+        if (faecherVon_[nb] == apex_)
+            return faecherDrin_[beginnt_[t.v[seite == 2 ? 0 : seite + 1]]];
+        return tris_[nb].marke == stempel_ + 1;
+    }
+
+    // The array walk: the removed places before the fan, in order, each taking
+    // the fan's last places until one survives; then the fan's places, a
+    // removed one taking the last. Survivors get their records; every edge of
+    // a removed triangle not shared by another removed one is listed in walk
+    // order, an outer fan edge keeping its triangle's number.
+    void faecherWalk() {
+        const std::size_t n = fan_.size();
+        faecherPlatz_.resize(n);
+        std::iota(faecherPlatz_.begin(), faecherPlatz_.end(), 0);
+        faecherKanten_.clear();
+        std::size_t laenge = n;
+        std::sort(aussen_.begin(), aussen_.end(),
+                  [&](int32_t u, int32_t v) { return pos_[u] < pos_[v]; });
+        for (const int32_t id : aussen_) {
+            const int32_t platz = pos_[id];
+            aussenKanten(id);
+            for (;;) {
+                const int32_t e = faecherPlatz_[--laenge];
+                if (!faecherDrin_[e]) {
+                    faecherSchreiben(fan_[e], platz);
+                    break;
+                }
+                faecherKantenVon(e);
+            }
+        }
+        for (std::size_t i = 0; i < laenge;) {
+            const int32_t e = faecherPlatz_[i];
+            if (faecherDrin_[e]) {
+                faecherKantenVon(e);
+                faecherPlatz_[i] = faecherPlatz_[--laenge];
+            } else {
+                ++i;
+            }
+        }
+        for (std::size_t i = 0; i < laenge; ++i)
+            faecherSchreiben(fan_[faecherPlatz_[i]], int32_t(ord_.size()));
+    }
+
+    void aussenKanten(int32_t id) {
+        const Tri& t = tris_[id];
+        for (int k = 0; k < 3; ++k) {
+            if (!aussenNachbarEntfernt(t, k)) {
+                faecherKanten_.push_back({t.v[k], t.v[k == 2 ? 0 : k + 1], t.nb[k], -1});
+            }
+        }
+        frei_.push_back(id);
+    }
+
+    void faecherKantenVon(int32_t e) {
+        const FaecherDreieck& t = fan_[e];
+        if (aussen_.empty() || t.aussen < 0 || tris_[t.aussen].marke != stempel_ + 1) {
+            faecherKanten_.push_back(t);
+        } else {
+            frei_.push_back(t.id);
+        }
+        const int32_t folgend = beginnt_[t.b], vorher = endet_[t.a];
+        if (!faecherDrin_[folgend]) faecherKanten_.push_back({t.b, apex_, fan_[folgend].id, -1});
+        if (!faecherDrin_[vorher]) faecherKanten_.push_back({apex_, t.a, fan_[vorher].id, -1});
+    }
+
+    // The new fan of point k, one triangle per listed edge; a new number is
+    // linked from the triangle outside its edge.
+    void faecherNeu(int32_t k) {
+        for (FaecherDreieck& e : faecherKanten_) {
+            if (e.id >= 0) continue;
+            e.id = nummer();
+            if (e.aussen >= 0) {
+                Tri& u = tris_[e.aussen];
+                u.nb[u.v[0] == e.b ? 0 : (u.v[1] == e.b ? 1 : 2)] = e.id;
+            }
+        }
+        fan_.swap(faecherKanten_);
+        apex_ = k;
+        faecherVerweise();
+    }
+
+    // Which fan triangle begins and which ends at each corner other than the
+    // apex; and which numbers belong to the fan.
+    void faecherVerweise() {
+        if (faecherVon_.size() < tris_.size())
+            faecherVon_.resize(tris_.size() + tris_.size() / 2, -1);
+        for (std::size_t i = 0; i < fan_.size(); ++i) {
+            beginnt_[fan_[i].a] = int32_t(i);
+            endet_[fan_[i].b] = int32_t(i);
+            faecherVon_[fan_[i].id] = apex_;
+        }
+    }
+
+    // Writes a fan triangle's record and puts it at place `platz` of the
+    // array, the next one or one freed before the fan.
+    void faecherSchreiben(const FaecherDreieck& e, int32_t platz) {
+        tris_[e.id] = {{e.a, e.b, apex_},
+                       {e.aussen, fan_[beginnt_[e.b]].id, fan_[endet_[e.a]].id},
+                       0,
+                       Unbekannt};
+        pos_[e.id] = platz;
+        if (platz == int32_t(ord_.size())) {
+            ord_.push_back(e.id);
+        } else {
+            ord_[std::size_t(platz)] = e.id;
+        }
+    }
+
+    // Takes the triangles the general insertion of k made (the end of ord_) as the fan.
+    void faecherUebernehmen(int32_t k) {
+        fan_.clear();
+        for (const int32_t id : neue_) {
+            const Tri& t = tris_[id];
+            fan_.push_back({t.v[0], t.v[1], t.nb[0], id});
+        }
+        ord_.resize(ord_.size() - neue_.size());
+        apex_ = k;
+        faecherVerweise();
+    }
+
+    // Writes the fan's records, so the general insertion can take over.
+    void faecherAufloesen() {
+        if (apex_ < 0) return;
+        neue_.clear();
+        for (const FaecherDreieck& e : fan_) {
+            faecherSchreiben(e, int32_t(ord_.size()));
+            neue_.push_back(e.id);
+        }
+        letzt_ = neue_.back();
+        fan_.clear();
+        apex_ = -1;
+    }
+
+    // A free triangle number.
+    int32_t nummer() {
+        if (!frei_.empty()) {
+            const int32_t id = frei_.back();
+            frei_.pop_back();
+            return id;
+        }
+        tris_.push_back({});
+        pos_.push_back(0);
+        return int32_t(tris_.size()) - 1;
+    }
+
+    int32_t neu(int32_t a, int32_t b, int32_t c) {
+        const int32_t id = nummer();
         tris_[id] = {{a, b, c}, {-1, -1, -1}, 0, Unbekannt};
         pos_[id] = int32_t(ord_.size());
         ord_.push_back(id);
@@ -407,6 +703,10 @@ class Triangulation {
     std::vector<Tri> tris_;
     std::vector<int32_t> pos_, ord_, frei_, stapel_, raus_, neue_, anfang_, platz_;
     std::vector<Kante> kanten_;
+    std::vector<FaecherDreieck> fan_, faecherKanten_;
+    std::vector<int32_t> beginnt_, endet_, faecherPlatz_, faecherVon_, aussen_;
+    std::vector<uint8_t> faecherDrin_;
+    int32_t apex_ = -1;
     std::size_t kantenAnzahl_ = 0, rausAnzahl_ = 0;
     std::vector<std::uint64_t> schluessel_;
     int32_t letzt_ = 0;

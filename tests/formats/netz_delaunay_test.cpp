@@ -14,6 +14,10 @@
 #include "formats/netz_delaunay.h"
 #include "formats/netz_praedikate.h"
 
+#ifndef STRESS
+#define STRESS 12
+#endif
+
 namespace gm {
 namespace {
 
@@ -267,6 +271,29 @@ TEST(NetzDelaunay, SameOrderOnWideSpansFullColumnsAndLines) {
     linie.insert(linie.begin() + 3, {3, 0});
     gleich(linie, 1.0);
     eigenschaftenPruefen(linie, {1, 1});
+}
+
+// Columns whose density changes from column to column: the fans of one column
+// then reach into the triangles between the two before.
+std::vector<GitterPunkt> spaltenPunkte(int w, int h, int dx, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<double> u(0, 1);
+    std::vector<GitterPunkt> p;
+    for (int i = 0; i < w; ++i) {
+        const double dichte = u(rng) < 0.3 ? 0.05 : u(rng);
+        for (int j = 0; j < h; ++j) {
+            const bool rand = j == 0 || j == h - 1;
+            if ((rand && (i == 0 || i == w - 1)) || u(rng) < dichte) p.push_back({i * dx, j});
+        }
+    }
+    return p;
+}
+
+TEST(NetzDelaunay, SameOrderWhenColumnDensitiesVary) {
+    for (unsigned seed = 1; seed <= STRESS; ++seed) {
+        gleich(spaltenPunkte(14, 60, 1 + int(seed % 3), seed), 1.0);
+        gleich(spaltenPunkte(10, 45, 2, seed + 100), seed % 2 ? 0.5 : 3.0);
+    }
 }
 
 TEST(NetzDelaunay, TwoFarCornersLeaveALinearLeadingTerm) {
