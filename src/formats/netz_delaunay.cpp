@@ -36,6 +36,10 @@ static_assert(sizeof(Tri) == 32);
 constexpr int32_t Unbekannt = std::numeric_limits<int32_t>::max();
 constexpr int32_t KeineSpalte = std::numeric_limits<int32_t>::min();
 
+// What the fan step knows of a fan triangle: whether the new point lies in
+// its circle, and whether the triangle after or before it around the apex stays.
+enum : uint8_t { Drin = 1, FolgendBleibt = 2, VorherBleibt = 4 };
+
 // The circle of (a, b, c) in the metric dx^2 + q * dy^2, in floating point:
 // centre (mx, my) and radius r, with a bound on the error of mx, of r and of
 // sqrt(q) * my.
@@ -452,6 +456,7 @@ class Triangulation {
         if (drinnen == 0) return false;
         stempel_ += 2;
         if (!aussenFinden(p) || aussen_.size() > n - drinnen) return false;
+        speichenMarken();
         faecherWalk();
         faecherNeu(k);
         return true;
@@ -462,13 +467,23 @@ class Triangulation {
     std::size_t faecherTesten(GitterPunkt p) {
         const std::size_t n = fan_.size();
         faecherDrin_.resize(n);
-        std::size_t drinnen = 0;
-        if (!klein_ || !einsQ_) {
-            for (std::size_t i = 0; i < n; ++i) {
-                faecherDrin_[i] = drin(faecherTri(fan_[i]), p);
-                drinnen += faecherDrin_[i];
+        ueberlebende_.clear();
+        kandidaten_.clear();
+        // A removed triangle's outer neighbour needs a look unless its
+        // circle's known range on this column leaves p out.
+        auto merken = [&](std::size_t i, bool d) {
+            faecherDrin_[i] = d;
+            const FaecherDreieck& e = fan_[i];
+            if (!d) {
+                ueberlebende_.push_back(int32_t(i));
+            } else if (e.aussen >= 0 && (e.spalte != p.x || (p.y >= e.vonY && p.y <= e.bisY))) {
+                kandidaten_.push_back(int32_t(i));
             }
-            return drinnen;
+        };
+        if (!klein_ || !einsQ_) {
+            for (std::size_t i = 0; i < n; ++i)
+                merken(i, drin(faecherTri(fan_[i]), p));
+            return n - ueberlebende_.size();
         }
         const GitterPunkt c = pts_[apex_];
         const int64_t cdx = c.x - p.x, cdy = c.y - p.y, lc = cdx * cdx + cdy * cdy;
@@ -486,10 +501,19 @@ class Triangulation {
             } else {
                 d = drinAllgemein(faecherTri(e), p);
             }
-            faecherDrin_[i] = d;
-            drinnen += d;
+            merken(i, d);
         }
-        return drinnen;
+        return n - ueberlebende_.size();
+    }
+
+    // Marks the removed fan triangles that share an edge to the apex with a
+    // surviving one: that edge stays.
+    void speichenMarken() {
+        for (const int32_t s : ueberlebende_) {
+            const int32_t vorher = endet_[fan_[s].a], folgend = beginnt_[fan_[s].b];
+            if (faecherDrin_[vorher] & Drin) faecherDrin_[vorher] |= FolgendBleibt;
+            if (faecherDrin_[folgend] & Drin) faecherDrin_[folgend] |= VorherBleibt;
+        }
     }
 
     // The removed triangles outside the fan, marked and listed in aussen_: the
@@ -514,9 +538,8 @@ class Triangulation {
         // An outer neighbour is never in the fan. The same ones are asked
         // for point after point of a column, so each fan triangle keeps the
         // y range its outer neighbour's circle covers on the column.
-        for (std::size_t i = 0; i < fan_.size(); ++i) {
+        for (const int32_t i : kandidaten_) {
             FaecherDreieck& e = fan_[i];
-            if (!faecherDrin_[i] || e.aussen < 0) continue;
             if (e.spalte != p.x) {
                 const Tri& u = tris_[e.aussen];
                 e.spalte = p.x;
@@ -543,7 +566,7 @@ class Triangulation {
         const int32_t nb = t.nb[seite];
         if (nb < 0) return false;
         if (faecherVon_[nb] == apex_)
-            return faecherDrin_[beginnt_[t.v[seite == 2 ? 0 : seite + 1]]];
+            return faecherDrin_[beginnt_[t.v[seite == 2 ? 0 : seite + 1]]] & Drin;
         return tris_[nb].marke == stempel_ + 1;
     }
 
@@ -565,7 +588,7 @@ class Triangulation {
             aussenKanten(id);
             for (;;) {
                 const int32_t e = faecherPlatz_[--laenge];
-                if (!faecherDrin_[e]) {
+                if (!(faecherDrin_[e] & Drin)) {
                     faecherSchreiben(fan_[e], platz);
                     break;
                 }
@@ -574,7 +597,7 @@ class Triangulation {
         }
         for (std::size_t i = 0; i < laenge;) {
             const int32_t e = faecherPlatz_[i];
-            if (faecherDrin_[e]) {
+            if (faecherDrin_[e] & Drin) {
                 faecherKantenVon(e);
                 faecherPlatz_[i] = faecherPlatz_[--laenge];
             } else {
@@ -602,32 +625,40 @@ class Triangulation {
         } else {
             frei_.push_back(t.id);
         }
-        const int32_t folgend = beginnt_[t.b], vorher = endet_[t.a];
-        if (!faecherDrin_[folgend]) faecherKanten_.push_back({t.b, apex_, fan_[folgend].id, -1});
-        if (!faecherDrin_[vorher]) faecherKanten_.push_back({apex_, t.a, fan_[vorher].id, -1});
+        const uint8_t marke = faecherDrin_[e];
+        if (marke & FolgendBleibt) {
+            faecherKanten_.push_back({t.b, apex_, fan_[beginnt_[t.b]].id, -1});
+        }
+        if (marke & VorherBleibt) {
+            faecherKanten_.push_back({apex_, t.a, fan_[endet_[t.a]].id, -1});
+        }
     }
 
     // The new fan of point k, one triangle per listed edge; a new number is
     // linked from the triangle outside its edge.
     void faecherNeu(int32_t k) {
-        for (FaecherDreieck& e : faecherKanten_) {
-            if (e.id >= 0) continue;
-            e.id = nummer();
-            if (e.aussen >= 0) {
-                Tri& u = tris_[e.aussen];
-                u.nb[u.v[0] == e.b ? 0 : (u.v[1] == e.b ? 1 : 2)] = e.id;
+        faecherVon_.resize(std::max(faecherVon_.size(), tris_.size() + faecherKanten_.size()), -1);
+        for (std::size_t i = 0; i < faecherKanten_.size(); ++i) {
+            FaecherDreieck& e = faecherKanten_[i];
+            if (e.id < 0) {
+                e.id = nummer();
+                if (e.aussen >= 0) {
+                    Tri& u = tris_[e.aussen];
+                    u.nb[u.v[0] == e.b ? 0 : (u.v[1] == e.b ? 1 : 2)] = e.id;
+                }
             }
+            beginnt_[e.a] = int32_t(i);
+            endet_[e.b] = int32_t(i);
+            faecherVon_[e.id] = k;
         }
         fan_.swap(faecherKanten_);
         apex_ = k;
-        faecherVerweise();
     }
 
     // Which fan triangle begins and which ends at each corner other than the
     // apex; and which numbers belong to the fan.
     void faecherVerweise() {
-        if (faecherVon_.size() < tris_.size())
-            faecherVon_.resize(tris_.size() + tris_.size() / 2, -1);
+        faecherVon_.resize(std::max(faecherVon_.size(), tris_.size()), -1);
         for (std::size_t i = 0; i < fan_.size(); ++i) {
             beginnt_[fan_[i].a] = int32_t(i);
             endet_[fan_[i].b] = int32_t(i);
@@ -705,6 +736,7 @@ class Triangulation {
     std::vector<Kante> kanten_;
     std::vector<FaecherDreieck> fan_, faecherKanten_;
     std::vector<int32_t> beginnt_, endet_, faecherPlatz_, faecherVon_, aussen_;
+    std::vector<int32_t> ueberlebende_, kandidaten_;
     std::vector<uint8_t> faecherDrin_;
     int32_t apex_ = -1;
     std::size_t kantenAnzahl_ = 0, rausAnzahl_ = 0;
