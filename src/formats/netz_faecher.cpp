@@ -1,0 +1,251 @@
+// The fan step of the triangulation: the newest point's triangles kept as a
+// list, and the insertion of a point whose removed triangles lie in or beside it.
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
+#include "formats/netz_triangulation.h"
+
+namespace gm::netz_intern {
+
+bool Triangulation::faecherEinfuegen(int32_t k) {
+    const GitterPunkt p = pts_[k];
+    const std::size_t n = fan_.size();
+    const std::size_t drinnen = faecherTesten(p);
+    if (drinnen == 0) return false;
+    stempel_ += 2;
+    if (!aussenFinden(p) || aussen_.size() > n - drinnen) return false;
+    speichenMarken();
+    faecherWalk();
+    faecherNeu(k);
+    return true;
+}
+
+std::size_t Triangulation::faecherTesten(GitterPunkt p) {
+    const std::size_t n = fan_.size();
+    faecherDrin_.resize(n);
+    ueberlebende_.clear();
+    kandidaten_.clear();
+    // A removed triangle's outer neighbour needs a look unless its
+    // circle's known range on this column leaves p out.
+    auto merken = [&](std::size_t i, bool d) {
+        faecherDrin_[i] = d;
+        const FaecherDreieck& e = fan_[i];
+        if (!d) {
+            ueberlebende_.push_back(int32_t(i));
+        } else if (e.aussen >= 0 && (e.spalte != p.x || (p.y >= e.y.von && p.y <= e.y.bis))) {
+            kandidaten_.push_back(int32_t(i));
+        }
+    };
+    if (!klein_ || !einsQ_) {
+        for (std::size_t i = 0; i < n; ++i)
+            merken(i, drin(faecherTri(fan_[i]), p));
+        return n - ueberlebende_.size();
+    }
+    // The determinant as la * wb - lb * wa + lc * (a x b), with l the
+    // squared length and w the cross product with the apex of each corner
+    // taken from p; each corner begins one fan triangle, so its terms are
+    // made once.
+    const GitterPunkt c = pts_[apex_];
+    const int64_t cdx = c.x - p.x, cdy = c.y - p.y, lc = cdx * cdx + cdy * cdy;
+    for (const FaecherDreieck& e : fan_) {
+        if (e.a >= n_) continue;
+        const GitterPunkt g = pts_[e.a];
+        const int64_t dx = g.x - p.x, dy = g.y - p.y;
+        ecken_[e.a] = {dx, dy, dx * dx + dy * dy, dx * cdy - dy * cdx};
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const FaecherDreieck& e = fan_[i];
+        bool d;
+        if (e.a < n_ && e.b < n_) {
+            const Ecke& a = ecken_[e.a];
+            const Ecke& b = ecken_[e.b];
+            d = a.l * b.w - b.l * a.w + lc * (a.dx * b.dy - a.dy * b.dx) <= 0;
+        } else {
+            d = drinAllgemein(faecherTri(e), p);
+        }
+        merken(i, d);
+    }
+    return n - ueberlebende_.size();
+}
+
+void Triangulation::speichenMarken() {
+    for (const int32_t s : ueberlebende_) {
+        const int32_t vorher = endet_[fan_[s].a], folgend = beginnt_[fan_[s].b];
+        if (faecherDrin_[vorher] & Drin) faecherDrin_[vorher] |= FolgendBleibt;
+        if (faecherDrin_[folgend] & Drin) faecherDrin_[folgend] |= VorherBleibt;
+    }
+}
+
+bool Triangulation::aussenFinden(GitterPunkt p) {
+    aussen_.clear();
+    stapel_.clear();
+    auto pruefen = [&](int32_t id) {
+        if (id < 0 || faecherVon_[id] == apex_) return;
+        Tri& u = tris_[id];
+        if (u.marke >= stempel_) return;
+        if (p.x <= u.bisX && drin(u, p)) {
+            u.marke = stempel_ + 1;
+            aussen_.push_back(id);
+            stapel_.push_back(id);
+        } else {
+            u.marke = stempel_;
+            if (u.bisX == Unbekannt) bisXSetzen(u);
+        }
+    };
+    // An outer neighbour is never in the fan. The same ones are asked
+    // for point after point of a column, so each fan triangle keeps the
+    // y range its outer neighbour's circle covers on the column.
+    for (const int32_t i : kandidaten_) {
+        FaecherDreieck& e = fan_[i];
+        if (e.spalte != p.x) {
+            const Tri& u = tris_[e.aussen];
+            e.spalte = p.x;
+            e.y = {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
+            if (u.v[0] < n_ && u.v[1] < n_ && u.v[2] < n_) {
+                e.y = kreisSpalte(pts_[u.v[0]], pts_[u.v[1]], pts_[u.v[2]], q_, p.x);
+            }
+        }
+        if (p.y >= e.y.von && p.y <= e.y.bis) pruefen(e.aussen);
+    }
+    while (!stapel_.empty()) {
+        const Tri& t = tris_[stapel_.back()];
+        stapel_.pop_back();
+        for (const int32_t nb : t.nb)
+            pruefen(nb);
+        if (aussen_.size() > fan_.size()) return false;
+    }
+    return true;
+}
+
+bool Triangulation::aussenNachbarEntfernt(const Tri& t, int seite) const {
+    const int32_t nb = t.nb[seite];
+    if (nb < 0) return false;
+    if (faecherVon_[nb] == apex_)
+        return faecherDrin_[beginnt_[t.v[seite == 2 ? 0 : seite + 1]]] & Drin;
+    return tris_[nb].marke == stempel_ + 1;
+}
+
+void Triangulation::faecherWalk() {
+    const std::size_t n = fan_.size();
+    faecherPlatz_.resize(n);
+    std::iota(faecherPlatz_.begin(), faecherPlatz_.end(), 0);
+    faecherKanten_.clear();
+    std::size_t laenge = n;
+    std::sort(aussen_.begin(), aussen_.end(),
+              [&](int32_t u, int32_t v) { return pos_[u] < pos_[v]; });
+    for (const int32_t id : aussen_) {
+        const int32_t platz = pos_[id];
+        aussenKanten(id);
+        for (;;) {
+            const int32_t e = faecherPlatz_[--laenge];
+            if (!(faecherDrin_[e] & Drin)) {
+                faecherSchreiben(fan_[e], platz);
+                break;
+            }
+            faecherKantenVon(e);
+        }
+    }
+    for (std::size_t i = 0; i < laenge;) {
+        const int32_t e = faecherPlatz_[i];
+        if (faecherDrin_[e] & Drin) {
+            faecherKantenVon(e);
+            faecherPlatz_[i] = faecherPlatz_[--laenge];
+        } else {
+            ++i;
+        }
+    }
+    for (std::size_t i = 0; i < laenge; ++i)
+        faecherSchreiben(fan_[faecherPlatz_[i]], int32_t(ord_.size()));
+}
+
+void Triangulation::aussenKanten(int32_t id) {
+    const Tri& t = tris_[id];
+    for (int k = 0; k < 3; ++k) {
+        if (!aussenNachbarEntfernt(t, k)) {
+            faecherKanten_.push_back({t.v[k], t.v[k == 2 ? 0 : k + 1], t.nb[k], -1});
+        }
+    }
+    frei_.push_back(id);
+}
+
+void Triangulation::faecherKantenVon(int32_t e) {
+    const FaecherDreieck& t = fan_[e];
+    if (aussen_.empty() || t.aussen < 0 || tris_[t.aussen].marke != stempel_ + 1) {
+        faecherKanten_.push_back(t);
+    } else {
+        frei_.push_back(t.id);
+    }
+    const uint8_t marke = faecherDrin_[e];
+    if (marke & FolgendBleibt) {
+        faecherKanten_.push_back({t.b, apex_, fan_[beginnt_[t.b]].id, -1});
+    }
+    if (marke & VorherBleibt) {
+        faecherKanten_.push_back({apex_, t.a, fan_[endet_[t.a]].id, -1});
+    }
+}
+
+void Triangulation::faecherNeu(int32_t k) {
+    faecherVon_.resize(std::max(faecherVon_.size(), tris_.size() + faecherKanten_.size()), -1);
+    for (std::size_t i = 0; i < faecherKanten_.size(); ++i) {
+        FaecherDreieck& e = faecherKanten_[i];
+        if (e.id < 0) {
+            e.id = nummer();
+            if (e.aussen >= 0) {
+                Tri& u = tris_[e.aussen];
+                u.nb[u.v[0] == e.b ? 0 : (u.v[1] == e.b ? 1 : 2)] = e.id;
+            }
+        }
+        beginnt_[e.a] = int32_t(i);
+        endet_[e.b] = int32_t(i);
+        faecherVon_[e.id] = k;
+    }
+    fan_.swap(faecherKanten_);
+    apex_ = k;
+}
+
+void Triangulation::faecherVerweise() {
+    faecherVon_.resize(std::max(faecherVon_.size(), tris_.size()), -1);
+    for (std::size_t i = 0; i < fan_.size(); ++i) {
+        beginnt_[fan_[i].a] = int32_t(i);
+        endet_[fan_[i].b] = int32_t(i);
+        faecherVon_[fan_[i].id] = apex_;
+    }
+}
+
+void Triangulation::faecherSchreiben(const FaecherDreieck& e, int32_t platz) {
+    tris_[e.id] = {
+        {e.a, e.b, apex_}, {e.aussen, fan_[beginnt_[e.b]].id, fan_[endet_[e.a]].id}, 0, Unbekannt};
+    pos_[e.id] = platz;
+    if (platz == int32_t(ord_.size())) {
+        ord_.push_back(e.id);
+    } else {
+        ord_[std::size_t(platz)] = e.id;
+    }
+}
+
+void Triangulation::faecherUebernehmen(int32_t k) {
+    fan_.clear();
+    for (const int32_t id : neue_) {
+        const Tri& t = tris_[id];
+        fan_.push_back({t.v[0], t.v[1], t.nb[0], id});
+    }
+    ord_.resize(ord_.size() - neue_.size());
+    apex_ = k;
+    faecherVerweise();
+}
+
+void Triangulation::faecherAufloesen() {
+    if (apex_ < 0) return;
+    neue_.clear();
+    for (const FaecherDreieck& e : fan_) {
+        faecherSchreiben(e, int32_t(ord_.size()));
+        neue_.push_back(e.id);
+    }
+    letzt_ = neue_.back();
+    fan_.clear();
+    apex_ = -1;
+}
+
+}  // namespace gm::netz_intern
