@@ -28,7 +28,6 @@ Triangulation::Triangulation(std::vector<GitterPunkt> pts, double q) : pts_(std:
     einsQ_ = q == 1.0;
     anfang_.assign(std::size_t(n_) + 3, -1);
     beginnt_.assign(std::size_t(n_) + 3, -1);
-    ecken_.resize(std::size_t(n_));
     endet_.assign(std::size_t(n_) + 3, -1);
 }
 

@@ -27,47 +27,41 @@ std::size_t Triangulation::faecherTesten(GitterPunkt p) {
     faecherDrin_.resize(n);
     ueberlebende_.clear();
     kandidaten_.clear();
-    // A removed triangle's outer neighbour needs a look unless its
-    // circle's known range on this column leaves p out.
-    auto merken = [&](std::size_t i, bool d) {
+    // Within a column most tests are settled by the pencil bounds; the
+    // new point lies above the apex there.
+    const GitterPunkt c = pts_[apex_];
+    const bool spalte = c.x == p.x;
+    for (std::size_t i = 0; i < n; ++i) {
+        FaecherDreieck& e = fan_[i];
+        if (spalte && e.spalte != p.x) spalteSetzen(e, p.x);
+        const bool d = (spalte && (p.y <= e.buendel.unter ||
+                                   (c.y >= e.buendel.ueber && p.y <= e.buendel.bis))) ||
+                       drin(faecherTri(e), p);
         faecherDrin_[i] = d;
-        const FaecherDreieck& e = fan_[i];
+        // A removed triangle's outer neighbour needs a look unless its
+        // circle's range on this column leaves p out.
         if (!d) {
             ueberlebende_.push_back(int32_t(i));
         } else if (e.aussen >= 0 && (e.spalte != p.x || (p.y >= e.y.von && p.y <= e.y.bis))) {
             kandidaten_.push_back(int32_t(i));
         }
-    };
-    if (!klein_ || !einsQ_) {
-        for (std::size_t i = 0; i < n; ++i)
-            merken(i, drin(faecherTri(fan_[i]), p));
-        return n - ueberlebende_.size();
-    }
-    // The determinant as la * wb - lb * wa + lc * (a x b), with l the
-    // squared length and w the cross product with the apex of each corner
-    // taken from p; each corner begins one fan triangle, so its terms are
-    // made once.
-    const GitterPunkt c = pts_[apex_];
-    const int64_t cdx = c.x - p.x, cdy = c.y - p.y, lc = cdx * cdx + cdy * cdy;
-    for (const FaecherDreieck& e : fan_) {
-        if (e.a >= n_) continue;
-        const GitterPunkt g = pts_[e.a];
-        const int64_t dx = g.x - p.x, dy = g.y - p.y;
-        ecken_[e.a] = {dx, dy, dx * dx + dy * dy, dx * cdy - dy * cdx};
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-        const FaecherDreieck& e = fan_[i];
-        bool d;
-        if (e.a < n_ && e.b < n_) {
-            const Ecke& a = ecken_[e.a];
-            const Ecke& b = ecken_[e.b];
-            d = a.l * b.w - b.l * a.w + lc * (a.dx * b.dy - a.dy * b.dx) <= 0;
-        } else {
-            d = drinAllgemein(faecherTri(e), p);
-        }
-        merken(i, d);
     }
     return n - ueberlebende_.size();
+}
+
+void Triangulation::spalteSetzen(FaecherDreieck& e, int32_t x) const {
+    constexpr int32_t Min = std::numeric_limits<int32_t>::min();
+    constexpr int32_t Max = std::numeric_limits<int32_t>::max();
+    e.spalte = x;
+    e.y = {Min, Max};
+    if (e.aussen >= 0) {
+        const Tri& u = tris_[e.aussen];
+        if (u.v[0] < n_ && u.v[1] < n_ && u.v[2] < n_) {
+            e.y = kreisSpalte(pts_[u.v[0]], pts_[u.v[1]], pts_[u.v[2]], q_, x);
+        }
+    }
+    e.buendel = {Min, Max, Min};
+    if (e.a < n_ && e.b < n_) e.buendel = kreisBuendel(pts_[e.a], pts_[e.b], q_, x);
 }
 
 void Triangulation::speichenMarken() {
@@ -99,14 +93,7 @@ bool Triangulation::aussenFinden(GitterPunkt p) {
     // y range its outer neighbour's circle covers on the column.
     for (const int32_t i : kandidaten_) {
         FaecherDreieck& e = fan_[i];
-        if (e.spalte != p.x) {
-            const Tri& u = tris_[e.aussen];
-            e.spalte = p.x;
-            e.y = {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
-            if (u.v[0] < n_ && u.v[1] < n_ && u.v[2] < n_) {
-                e.y = kreisSpalte(pts_[u.v[0]], pts_[u.v[1]], pts_[u.v[2]], q_, p.x);
-            }
-        }
+        if (e.spalte != p.x) spalteSetzen(e, p.x);
         if (p.y >= e.y.von && p.y <= e.y.bis) pruefen(e.aussen);
     }
     while (!stapel_.empty()) {

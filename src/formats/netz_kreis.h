@@ -28,4 +28,15 @@ struct Spanne {
 };
 Spanne kreisSpalte(GitterPunkt a, GitterPunkt b, GitterPunkt c, double q, std::int32_t x);
 
+// The circles through a and b and a point (x, y0) of column x, both a and b
+// left of the column: a point (x, y1) with y1 > y0 lies inside or on such a
+// circle when y1 <= unter, or when y0 >= ueber and y1 <= bis. (The circle
+// meets the column in y0 and y', and (y0 - m)(y' - m) is the same for every
+// circle of the pencil, m being where the line ab meets the column.) Bounds
+// that cannot hold take the int32 limits.
+struct Buendel {
+    std::int32_t unter, ueber, bis;
+};
+Buendel kreisBuendel(GitterPunkt a, GitterPunkt b, double q, std::int32_t x);
+
 }  // namespace gm

@@ -44,13 +44,15 @@ struct Kante {
 };
 
 // A triangle (a, b, apex) of the newest point's fan: its edge away from the
-// apex, the triangle outside that edge and the triangle's number.
-// Points of column `spalte` inside or on the circle of the triangle outside
-// have y in the range `y` (spalte is KeineSpalte until that is known).
+// apex, the triangle outside that edge and the triangle's number. What is
+// known for column `spalte` (KeineSpalte until it is known): points of the
+// column inside or on the outside triangle's circle have y in `y`, and
+// `buendel` tells for the circles through a, b and a point of the column.
 struct FaecherDreieck {
     int32_t a, b, aussen, id;
     int32_t spalte = KeineSpalte;
     Spanne y{0, 0};
+    Buendel buendel{0, 0, 0};
 };
 
 // What fernLeitterm keeps of a triangle with two far corners.
@@ -168,6 +170,9 @@ class Triangulation {
     // near corners on a small lattice and q = 1 the apex's terms are taken once.
     std::size_t faecherTesten(GitterPunkt p);
 
+    // Sets what a fan triangle knows for column x.
+    void spalteSetzen(FaecherDreieck& e, int32_t x) const;
+
     // Marks the removed fan triangles that share an edge to the apex with a
     // surviving one: that edge stays.
     void speichenMarken();
@@ -254,11 +259,6 @@ class Triangulation {
     std::vector<int32_t> beginnt_, endet_, faecherVon_;
     std::vector<uint8_t> faecherDrin_;
     std::vector<int32_t> faecherPlatz_, aussen_, ueberlebende_, kandidaten_;
-    // A corner seen from the new point, for the fan's circle tests.
-    struct Ecke {
-        int64_t dx, dy, l, w;
-    };
-    std::vector<Ecke> ecken_;
 };
 
 }  // namespace gm::netz_intern

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <random>
 
 #include "formats/netz_kreis.h"
@@ -64,6 +65,46 @@ TEST(NetzKreis, BoundsRuleOutTheRestOfTheLattice) {
     EXPECT_LE(s.bis, 5);
     const Spanne leer = kreisSpalte(a, b, c, 1.0, 6);
     EXPECT_GT(leer.von, leer.bis);
+}
+
+// Every point the pencil bounds call inside is inside or on the circle; and
+// the bounds decide most points of a column.
+void buendelPruefen(GitterPunkt a, GitterPunkt b, double q, int x, int& entschieden, int& alle) {
+    const Buendel k = kreisBuendel(a, b, q, x);
+    for (int y0 = -40; y0 <= 40; ++y0) {
+        const GitterPunkt c{x, y0};
+        if (orientierung(a, b, c) == 0) continue;
+        for (int y1 = y0 + 1; y1 <= 41; ++y1) {
+            const bool drin = drinOderAuf(a, b, c, {x, y1}, q);
+            const bool regel = y1 <= k.unter || (y0 >= k.ueber && y1 <= k.bis);
+            ASSERT_TRUE(drin || !regel)
+                << "(" << a.x << "," << a.y << ") (" << b.x << "," << b.y << ") q " << q
+                << " column " << x << ": " << y0 << " -> " << y1;
+            entschieden += regel;
+            alle += drin;
+        }
+    }
+}
+
+TEST(NetzKreis, PencilBoundsOnlyEverCallInsidePointsInside) {
+    std::mt19937 rng(9);
+    std::uniform_int_distribution<int> v(-30, 30), links(-12, -1);
+    int entschieden = 0, alle = 0;
+    for (double q : {1.0, 0.4, 3.0}) {
+        for (int i = 0; i < 150; ++i) {
+            const int x = links(rng) + 13;
+            buendelPruefen({x + links(rng), v(rng)}, {x + links(rng), v(rng)}, q, x, entschieden,
+                           alle);
+            // A vertical edge, as between two points of the column before.
+            const int ax = x + links(rng);
+            buendelPruefen({ax, v(rng)}, {ax, v(rng)}, q, x, entschieden, alle);
+        }
+    }
+    EXPECT_GT(entschieden, alle / 2);
+    // An end on the column decides nothing.
+    const Buendel k = kreisBuendel({3, 0}, {1, 5}, 1.0, 3);
+    EXPECT_EQ(k.unter, std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(k.bis, std::numeric_limits<std::int32_t>::min());
 }
 
 }  // namespace
