@@ -104,14 +104,9 @@ int Triangulation::fernLeitterm(const Tri& t, const FernPunkt f[3], GitterPunkt 
 bool Triangulation::imKreis(GitterPunkt a, GitterPunkt b, GitterPunkt c, GitterPunkt d) const {
     if (!klein_) return inKreis(a, b, c, d, q_) <= 0;
     if (einsQ_) return imKreisKleinEins(a, b, c, d);
-    const int64_t adx = a.x - d.x, ady = a.y - d.y;
-    const int64_t bdx = b.x - d.x, bdy = b.y - d.y;
-    const int64_t cdx = c.x - d.x, cdy = c.y - d.y;
-    const int64_t bc = bdx * cdy - bdy * cdx;
-    const int64_t ca = cdx * ady - cdy * adx;
-    const int64_t ab = adx * bdy - ady * bdx;
-    const int64_t A = adx * adx * bc + bdx * bdx * ca + cdx * cdx * ab;
-    const int64_t B = ady * ady * bc + bdy * bdy * ca + cdy * cdy * ab;
+    const KreisTerme t = kreisTerme(a, b, c, d);
+    const int64_t A = t.adx * t.adx * t.bc + t.bdx * t.bdx * t.ca + t.cdx * t.cdx * t.ab;
+    const int64_t B = t.ady * t.ady * t.bc + t.bdy * t.bdy * t.ca + t.cdy * t.cdy * t.ab;
     // A and B are exact doubles; the sum rounds by at most 2^-52 of its terms.
     const double qb = q_ * double(B);
     const double s = double(A) + qb;

@@ -111,16 +111,24 @@ class Triangulation {
     // reused slot cannot mislead). Gives the sign of A3 + q B3, 0 when it is 0.
     int fernLeitterm(const Tri& t, const FernPunkt f[3], GitterPunkt p) const;
 
+    // The in-circle determinant's parts for a, b, c seen from d: the
+    // differences and the cross products of each pair.
+    struct KreisTerme {
+        int64_t adx, ady, bdx, bdy, cdx, cdy, bc, ca, ab;
+    };
+    static KreisTerme kreisTerme(GitterPunkt a, GitterPunkt b, GitterPunkt c, GitterPunkt d) {
+        KreisTerme t{a.x - d.x, a.y - d.y, b.x - d.x, b.y - d.y, c.x - d.x, c.y - d.y, 0, 0, 0};
+        t.bc = t.bdx * t.cdy - t.bdy * t.cdx;
+        t.ca = t.cdx * t.ady - t.cdy * t.adx;
+        t.ab = t.adx * t.bdy - t.ady * t.bdx;
+        return t;
+    }
+
     // imKreis for points spanning less than 2^12 and q = 1.
     static bool imKreisKleinEins(GitterPunkt a, GitterPunkt b, GitterPunkt c, GitterPunkt d) {
-        const int64_t adx = a.x - d.x, ady = a.y - d.y;
-        const int64_t bdx = b.x - d.x, bdy = b.y - d.y;
-        const int64_t cdx = c.x - d.x, cdy = c.y - d.y;
-        const int64_t bc = bdx * cdy - bdy * cdx;
-        const int64_t ca = cdx * ady - cdy * adx;
-        const int64_t ab = adx * bdy - ady * bdx;
-        return (adx * adx + ady * ady) * bc + (bdx * bdx + bdy * bdy) * ca +
-                   (cdx * cdx + cdy * cdy) * ab <=
+        const KreisTerme t = kreisTerme(a, b, c, d);
+        return (t.adx * t.adx + t.ady * t.ady) * t.bc + (t.bdx * t.bdx + t.bdy * t.bdy) * t.ca +
+                   (t.cdx * t.cdx + t.cdy * t.cdy) * t.ab <=
                0;
     }
 
