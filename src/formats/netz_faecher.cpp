@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <numeric>
 
 #include "formats/netz_triangulation.h"
 
@@ -23,16 +22,15 @@ bool Triangulation::faecherEinfuegen(int32_t k) {
 }
 
 std::size_t Triangulation::faecherTesten(GitterPunkt p) {
-    const std::size_t n = fan_.size();
-    faecherDrin_.resize(n);
+    faecherDrin_.resize(pool_.size());
     ueberlebende_.clear();
     kandidaten_.clear();
     // Within a column most tests are settled by the pencil bounds; the
     // new point lies above the apex there.
     const GitterPunkt c = pts_[apex_];
     const bool spalte = c.x == p.x;
-    for (std::size_t i = 0; i < n; ++i) {
-        FaecherDreieck& e = fan_[i];
+    for (const int32_t i : fan_) {
+        FaecherDreieck& e = pool_[i];
         if (spalte && e.spalte != p.x) spalteSetzen(e, p.x);
         const bool d = (spalte && (p.y <= e.buendel.unter ||
                                    (c.y >= e.buendel.ueber && p.y <= e.buendel.bis))) ||
@@ -41,12 +39,12 @@ std::size_t Triangulation::faecherTesten(GitterPunkt p) {
         // A removed triangle's outer neighbour needs a look unless its
         // circle's range on this column leaves p out.
         if (!d) {
-            ueberlebende_.push_back(int32_t(i));
+            ueberlebende_.push_back(i);
         } else if (e.aussen >= 0 && (e.spalte != p.x || (p.y >= e.y.von && p.y <= e.y.bis))) {
-            kandidaten_.push_back(int32_t(i));
+            kandidaten_.push_back(i);
         }
     }
-    return n - ueberlebende_.size();
+    return fan_.size() - ueberlebende_.size();
 }
 
 void Triangulation::spalteSetzen(FaecherDreieck& e, int32_t x) const {
@@ -66,7 +64,7 @@ void Triangulation::spalteSetzen(FaecherDreieck& e, int32_t x) const {
 
 void Triangulation::speichenMarken() {
     for (const int32_t s : ueberlebende_) {
-        const int32_t vorher = endet_[fan_[s].a], folgend = beginnt_[fan_[s].b];
+        const int32_t vorher = endet_[pool_[s].a], folgend = beginnt_[pool_[s].b];
         if (faecherDrin_[vorher] & Drin) faecherDrin_[vorher] |= FolgendBleibt;
         if (faecherDrin_[folgend] & Drin) faecherDrin_[folgend] |= VorherBleibt;
     }
@@ -76,7 +74,7 @@ bool Triangulation::aussenFinden(GitterPunkt p) {
     aussen_.clear();
     stapel_.clear();
     auto pruefen = [&](int32_t id) {
-        if (id < 0 || faecherVon_[id] == apex_) return;
+        if (id < 0 || imFaecher_[id]) return;
         Tri& u = tris_[id];
         if (u.marke >= stempel_) return;
         if (p.x <= u.bisX && drin(u, p)) {
@@ -92,7 +90,7 @@ bool Triangulation::aussenFinden(GitterPunkt p) {
     // for point after point of a column, so each fan triangle keeps the
     // y range its outer neighbour's circle covers on the column.
     for (const int32_t i : kandidaten_) {
-        FaecherDreieck& e = fan_[i];
+        FaecherDreieck& e = pool_[i];
         if (e.spalte != p.x) spalteSetzen(e, p.x);
         if (p.y >= e.y.von && p.y <= e.y.bis) pruefen(e.aussen);
     }
@@ -109,17 +107,15 @@ bool Triangulation::aussenFinden(GitterPunkt p) {
 bool Triangulation::aussenNachbarEntfernt(const Tri& t, int seite) const {
     const int32_t nb = t.nb[seite];
     if (nb < 0) return false;
-    if (faecherVon_[nb] == apex_)
-        return faecherDrin_[beginnt_[t.v[seite == 2 ? 0 : seite + 1]]] & Drin;
+    if (imFaecher_[nb]) return faecherDrin_[beginnt_[t.v[seite == 2 ? 0 : seite + 1]]] & Drin;
     return tris_[nb].marke == stempel_ + 1;
 }
 
 void Triangulation::faecherWalk() {
-    const std::size_t n = fan_.size();
-    faecherPlatz_.resize(n);
-    std::iota(faecherPlatz_.begin(), faecherPlatz_.end(), 0);
-    faecherKanten_.clear();
-    std::size_t laenge = n;
+    faecherPlatz_ = fan_;
+    faecherNeu_.clear();
+    neueKanten_.clear();
+    std::size_t laenge = faecherPlatz_.size();
     std::sort(aussen_.begin(), aussen_.end(),
               [&](int32_t u, int32_t v) { return pos_[u] < pos_[v]; });
     for (const int32_t id : aussen_) {
@@ -128,7 +124,7 @@ void Triangulation::faecherWalk() {
         for (;;) {
             const int32_t e = faecherPlatz_[--laenge];
             if (!(faecherDrin_[e] & Drin)) {
-                faecherSchreiben(fan_[e], platz);
+                faecherSchreiben(e, platz);
                 break;
             }
             faecherKantenVon(e);
@@ -144,92 +140,119 @@ void Triangulation::faecherWalk() {
         }
     }
     for (std::size_t i = 0; i < laenge; ++i)
-        faecherSchreiben(fan_[faecherPlatz_[i]], int32_t(ord_.size()));
+        faecherSchreiben(faecherPlatz_[i], int32_t(ord_.size()));
+}
+
+void Triangulation::neueKante(int32_t a, int32_t b, int32_t aussen) {
+    neueKanten_.push_back({a, b, aussen});
+    faecherNeu_.push_back(-1);
 }
 
 void Triangulation::aussenKanten(int32_t id) {
     const Tri& t = tris_[id];
     for (int k = 0; k < 3; ++k) {
-        if (!aussenNachbarEntfernt(t, k)) {
-            faecherKanten_.push_back({t.v[k], t.v[k == 2 ? 0 : k + 1], t.nb[k], -1});
-        }
+        if (!aussenNachbarEntfernt(t, k)) neueKante(t.v[k], t.v[k == 2 ? 0 : k + 1], t.nb[k]);
     }
     frei_.push_back(id);
 }
 
 void Triangulation::faecherKantenVon(int32_t e) {
-    const FaecherDreieck& t = fan_[e];
+    const FaecherDreieck& t = pool_[e];
     if (aussen_.empty() || t.aussen < 0 || tris_[t.aussen].marke != stempel_ + 1) {
-        faecherKanten_.push_back(t);
+        faecherNeu_.push_back(e);
     } else {
+        faecherFrei(e);
         frei_.push_back(t.id);
     }
     const uint8_t marke = faecherDrin_[e];
-    if (marke & FolgendBleibt) {
-        faecherKanten_.push_back({t.b, apex_, fan_[beginnt_[t.b]].id, -1});
-    }
-    if (marke & VorherBleibt) {
-        faecherKanten_.push_back({apex_, t.a, fan_[endet_[t.a]].id, -1});
-    }
+    if (marke & FolgendBleibt) neueKante(t.b, apex_, pool_[beginnt_[t.b]].id);
+    if (marke & VorherBleibt) neueKante(apex_, t.a, pool_[endet_[t.a]].id);
 }
 
 void Triangulation::faecherNeu(int32_t k) {
-    faecherVon_.resize(std::max(faecherVon_.size(), tris_.size() + faecherKanten_.size()), -1);
-    for (std::size_t i = 0; i < faecherKanten_.size(); ++i) {
-        FaecherDreieck& e = faecherKanten_[i];
-        if (e.id < 0) {
-            e.id = nummer();
-            if (e.aussen >= 0) {
-                Tri& u = tris_[e.aussen];
-                u.nb[u.v[0] == e.b ? 0 : (u.v[1] == e.b ? 1 : 2)] = e.id;
+    faecherFreigeben();
+    std::size_t j = 0;
+    for (int32_t& e : faecherNeu_) {
+        if (e < 0) {
+            const Kante& kante = neueKanten_[j++];
+            e = faecherAufnehmen({kante.a, kante.b, kante.aussen, nummer()});
+            if (kante.aussen >= 0) {
+                Tri& u = tris_[kante.aussen];
+                u.nb[u.v[0] == kante.b ? 0 : (u.v[1] == kante.b ? 1 : 2)] = pool_[e].id;
             }
         }
-        beginnt_[e.a] = int32_t(i);
-        endet_[e.b] = int32_t(i);
-        faecherVon_[e.id] = k;
+        // A corner the fan meets twice (beside a far corner) keeps its last
+        // triangle, as in the general step.
+        beginnt_[pool_[e].a] = e;
+        endet_[pool_[e].b] = e;
     }
-    fan_.swap(faecherKanten_);
+    fan_.swap(faecherNeu_);
     apex_ = k;
 }
 
-void Triangulation::faecherVerweise() {
-    faecherVon_.resize(std::max(faecherVon_.size(), tris_.size()), -1);
-    for (std::size_t i = 0; i < fan_.size(); ++i) {
-        beginnt_[fan_[i].a] = int32_t(i);
-        endet_[fan_[i].b] = int32_t(i);
-        faecherVon_[fan_[i].id] = apex_;
+int32_t Triangulation::faecherAufnehmen(const FaecherDreieck& e) {
+    int32_t i;
+    if (!poolFrei_.empty()) {
+        i = poolFrei_.back();
+        poolFrei_.pop_back();
+    } else {
+        i = int32_t(pool_.size());
+        pool_.push_back({});
     }
+    pool_[i] = e;
+    if (imFaecher_.size() < tris_.size()) imFaecher_.resize(tris_.size() + tris_.size() / 2);
+    imFaecher_[e.id] = 1;
+    return i;
 }
 
-void Triangulation::faecherSchreiben(const FaecherDreieck& e, int32_t platz) {
-    tris_[e.id] = {
-        {e.a, e.b, apex_}, {e.aussen, fan_[beginnt_[e.b]].id, fan_[endet_[e.a]].id}, 0, Unbekannt};
+void Triangulation::faecherFrei(int32_t e) {
+    faecherWeg_.push_back(e);
+}
+
+void Triangulation::faecherFreigeben() {
+    for (const int32_t e : faecherWeg_) {
+        imFaecher_[pool_[e].id] = 0;
+        poolFrei_.push_back(e);
+    }
+    faecherWeg_.clear();
+}
+
+void Triangulation::faecherSchreiben(int32_t i, int32_t platz) {
+    const FaecherDreieck& e = pool_[i];
+    tris_[e.id] = {{e.a, e.b, apex_},
+                   {e.aussen, pool_[beginnt_[e.b]].id, pool_[endet_[e.a]].id},
+                   0,
+                   Unbekannt};
     pos_[e.id] = platz;
     if (platz == int32_t(ord_.size())) {
         ord_.push_back(e.id);
     } else {
         ord_[std::size_t(platz)] = e.id;
     }
+    faecherFrei(i);
 }
 
 void Triangulation::faecherUebernehmen(int32_t k) {
     fan_.clear();
     for (const int32_t id : neue_) {
         const Tri& t = tris_[id];
-        fan_.push_back({t.v[0], t.v[1], t.nb[0], id});
+        const int32_t i = faecherAufnehmen({t.v[0], t.v[1], t.nb[0], id});
+        fan_.push_back(i);
+        beginnt_[t.v[0]] = i;
+        endet_[t.v[1]] = i;
     }
     ord_.resize(ord_.size() - neue_.size());
     apex_ = k;
-    faecherVerweise();
 }
 
 void Triangulation::faecherAufloesen() {
     if (apex_ < 0) return;
     neue_.clear();
-    for (const FaecherDreieck& e : fan_) {
-        faecherSchreiben(e, int32_t(ord_.size()));
-        neue_.push_back(e.id);
+    for (const int32_t i : fan_) {
+        neue_.push_back(pool_[i].id);
+        faecherSchreiben(i, int32_t(ord_.size()));
     }
+    faecherFreigeben();
     letzt_ = neue_.back();
     fan_.clear();
     apex_ = -1;

@@ -161,9 +161,11 @@ class Triangulation {
     void entfernen();
 
     // The fan: every triangle of the newest point apex_, at the last
-    // fan_.size() places of the array in fan_ order, after those of ord_. Their
-    // records are written only when the fan is dissolved; the triangles outside
-    // already link to them by number.
+    // fan_.size() places of the array in fan_ order, after those of ord_.
+    // fan_ holds places in pool_, where a triangle stays while it is
+    // removed and made again on the same outer edge. The records are written
+    // only when a triangle leaves the fan; the triangles outside already link
+    // to them by number.
     Tri faecherTri(const FaecherDreieck& e) const {
         return {{e.a, e.b, apex_}, {-1, -1, -1}, 0, Unbekannt};
     }
@@ -174,8 +176,7 @@ class Triangulation {
     // otherwise.
     bool faecherEinfuegen(int32_t k);
 
-    // Marks the fan triangles whose circle holds p; gives their number. With
-    // near corners on a small lattice and q = 1 the apex's terms are taken once.
+    // Marks the fan triangles whose circle holds p; gives their number.
     std::size_t faecherTesten(GitterPunkt p);
 
     // Sets what a fan triangle knows for column x.
@@ -196,30 +197,37 @@ class Triangulation {
     // The array walk: the removed places before the fan, in order, each taking
     // the fan's last places until one survives; then the fan's places, a
     // removed one taking the last. Survivors get their records; every edge of
-    // a removed triangle not shared by another removed one is listed in walk
-    // order, an outer fan edge keeping its triangle's number.
+    // a removed triangle not shared by another removed one goes into the next
+    // fan in walk order, an outer fan edge as its triangle.
     void faecherWalk();
 
-    // Lists the kept edges of the removed triangle id outside the fan and
-    // frees its number.
+    // A new triangle's edge for the next fan, made once the walk is over.
+    void neueKante(int32_t a, int32_t b, int32_t aussen);
+
+    // The kept edges of the removed triangle id outside the fan; frees its number.
     void aussenKanten(int32_t id);
 
-    // Lists the kept edges of the removed fan triangle e: its outer edge
-    // (its number freed instead when the triangle outside goes too), then the
-    // edges to the apex that it shares with a survivor.
+    // The kept edges of the removed fan triangle e: its outer edge (the
+    // triangle freed instead when the one outside goes too), then the edges
+    // to the apex that it shares with a survivor.
     void faecherKantenVon(int32_t e);
 
-    // The new fan of point k, one triangle per listed edge; a new number is
-    // linked from the triangle outside its edge.
+    // The next fan becomes the fan of point k: the new triangles get their
+    // numbers and are linked from the triangles outside their edges.
     void faecherNeu(int32_t k);
 
-    // Which fan triangle begins and which ends at each corner other than the
-    // apex; and which numbers belong to the fan.
-    void faecherVerweise();
+    // Puts a triangle into the fan's pool; gives its place there.
+    int32_t faecherAufnehmen(const FaecherDreieck& e);
 
-    // Writes a fan triangle's record and puts it at place `platz` of the
-    // array, the next one or one freed before the fan.
-    void faecherSchreiben(const FaecherDreieck& e, int32_t platz);
+    // Takes pool place e out of the fan once the walk is over: until then
+    // its triangle still counts as the fan's.
+    void faecherFrei(int32_t e);
+    void faecherFreigeben();
+
+    // Writes the record of the fan triangle at pool place i, puts it at
+    // place `platz` of the array (the next one or one freed before the fan)
+    // and takes it out of the fan.
+    void faecherSchreiben(int32_t i, int32_t platz);
 
     // Takes the triangles the general insertion of k made (the end of ord_) as the fan.
     void faecherUebernehmen(int32_t k);
@@ -259,13 +267,16 @@ class Triangulation {
     std::vector<std::uint64_t> schluessel_;
     int32_t letzt_ = 0;
     uint32_t stempel_ = 0;
-    // The fan step's state: the apex (-1 while there is no fan), the fan, the
-    // next one being listed, the fan triangle each corner begins and ends, the
-    // apex each number's fan had, the marks of the fan triangles.
+    // The fan step's state: the apex (-1 while there is no fan), the fan and
+    // the next one as places in the pool, the pool place each corner's fan
+    // triangle begins and ends at, the marks of the pool places, whether a
+    // triangle number belongs to the fan, the new edges of the next fan.
     int32_t apex_ = -1;
-    std::vector<FaecherDreieck> fan_, faecherKanten_;
-    std::vector<int32_t> beginnt_, endet_, faecherVon_;
-    std::vector<uint8_t> faecherDrin_;
+    std::vector<FaecherDreieck> pool_;
+    std::vector<int32_t> fan_, faecherNeu_, poolFrei_, faecherWeg_;
+    std::vector<int32_t> beginnt_, endet_;
+    std::vector<uint8_t> faecherDrin_, imFaecher_;
+    std::vector<Kante> neueKanten_;
     std::vector<int32_t> faecherPlatz_, aussen_, ueberlebende_, kandidaten_;
 };
 
