@@ -31,7 +31,11 @@ void TAbspielenScript::vorbereiten() {
 }
 
 void TAbspielenScript::accept() {
-    ScriptAbspielen(s_);
+    fehler_.clear();
+    for (const ZeilenMeldung& m : ScriptAbspielen(s_)) {
+        if (m.ergebnis.art != ZeilenErgebnis::Fehlgeschlagen) continue;
+        fehler_ += "Script line " + std::to_string(m.zeile) + ": " + m.ergebnis.text() + "\n";
+    }
     QDialog::accept();
 }
 

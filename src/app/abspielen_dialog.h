@@ -3,6 +3,7 @@
 // text box; "Übernehmen" plays them back with one undo copy.
 
 #include <QDialog>
+#include <string>
 
 class QTextEdit;
 
@@ -20,10 +21,14 @@ class TAbspielenScript : public QDialog {
 
     // WeiterClick: plays the script back and closes as accepted.
     void accept() override;
+    // The operations of the last playback that failed, one line each. Lines
+    // that are no command or not readable are skipped silently.
+    const std::string& fehler() const { return fehler_; }
 
   private:
     Sitzung& s_;
     QTextEdit* text_;
+    std::string fehler_;
 };
 
 }  // namespace gm

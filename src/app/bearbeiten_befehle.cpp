@@ -52,9 +52,4 @@ void Neumalen1Click(TLandGenerator& f) {
     f.neuZeichnen();
 }
 
-void Lschen1Click(TLandGenerator& f) {
-    Loeschen(f.dok());
-    f.neuZeichnen();
-}
-
 }  // namespace gm

@@ -2,10 +2,21 @@
 // The command handlers of the main menu, one group per menu. Each takes the
 // main window and ends by redrawing unless its command says otherwise.
 
+#include <string_view>
+
+#include "script/operationen.h"
+
 namespace gm {
 
 class TLandGenerator;
 using Befehl = void (*)(TLandGenerator&);
+
+// The catalogue's operations: the command for a menu item's object name
+// (nullptr when no operation has it), and running one from its menu item.
+const Operation* OperationFuerMenue(std::string_view objekt);
+void OperationBefehl(TLandGenerator& f, const Operation& op);
+// The dialog class registered for an operation with a dialog of its own.
+Befehl EigenerDialogFuer(std::string_view operation);
 
 // "&Datei"
 void FileNew1Execute(TLandGenerator& f);
@@ -44,7 +55,6 @@ void PasteItemClick(TLandGenerator& f);
 void Tauschen1Click(TLandGenerator& f);
 void Freigeben1Click(TLandGenerator& f);
 void Neumalen1Click(TLandGenerator& f);
-void Lschen1Click(TLandGenerator& f);
 
 // "&Ansicht"
 void Zoom1Click(TLandGenerator& f);
@@ -87,21 +97,9 @@ void Speichernals1Click(TLandGenerator& f);
 void Einstellungen1Click(TLandGenerator& f);
 
 // "&Bild"
-void Modifizieren1Click(TLandGenerator& f);
-void HelligkeitKontrast1Click(TLandGenerator& f);
 void N00101Click(TLandGenerator& f);
 void minmax1Click(TLandGenerator& f);
-void Gamma1Click(TLandGenerator& f);
-void In1Click(TLandGenerator& f);
-void Digitalisieren1Click(TLandGenerator& f);
-void RegenErosionClick(TLandGenerator& f);
 void Bildgre1Click(TLandGenerator& f);
-
-// "&Fuellen"
-void Konstant1Click(TLandGenerator& f);
-void Rauschen1Click(TLandGenerator& f);
-void MidpointDisplacement1Click(TLandGenerator& f);
-void PerlinNoise1Click(TLandGenerator& f);
 
 // "Script"
 void ScriptNeuClick(TLandGenerator& f);

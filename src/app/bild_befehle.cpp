@@ -8,11 +8,6 @@
 
 namespace gm {
 
-void Modifizieren1Click(TLandGenerator& f) {
-    Modifizieren(f.dok());
-    f.neuZeichnen();
-}
-
 void Bildgre1Click(TLandGenerator& f) {
     Dokument& d = f.dok();
     const int altX = d.MaxX;

@@ -38,8 +38,9 @@ struct Dialogdienste {
     std::function<std::optional<Groesse>(Groesse aktuell)> groesse;
     // The colour dialog, preset with 0xRRGGBB.
     std::function<std::optional<unsigned>(unsigned rgb)> farbe;
-    // The playback dialog; true when it was accepted (and the script ran).
-    std::function<bool()> abspielen;
+    // The playback dialog: nothing when it was cancelled; when it was accepted
+    // (and the script ran), the failures of its operations, empty when none.
+    std::function<std::optional<std::string>()> abspielen;
     // The render settings dialog; true when it was accepted.
     std::function<bool()> renderEinstellungen;
 };

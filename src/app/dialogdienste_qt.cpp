@@ -53,7 +53,8 @@ Dialogdienste qtDialogdienste(QWidget* eltern, Sitzung& s) {
     auto* abspielen = new TAbspielenScript(s, eltern);
     d.abspielen = [abspielen] {
         abspielen->vorbereiten();
-        return abspielen->exec() == QDialog::Accepted;
+        if (abspielen->exec() != QDialog::Accepted) return std::optional<std::string>();
+        return std::optional<std::string>(abspielen->fehler());
     };
     auto* render = new TEingabeRenderEinstellungen(s, d.farbe, eltern);
     d.renderEinstellungen = [render] {

@@ -9,7 +9,7 @@
 #include "app/dialog_bilder.h"
 #include "app/regler_widget.h"
 #include "filters/transferkurve.h"
-#include "script/sitzung.h"
+#include "script/operationen.h"
 
 namespace gm {
 
@@ -100,7 +100,7 @@ void TGammaKorrektur::kurveZeichnen() {
 
 void TGammaKorrektur::accept() {
     reglerLesen();
-    GammaKorrektur(s_.dok, arbeit_);
+    RecordAusfuehren(s_, "gamma", arbeit_);
     gespeichert_ = arbeit_;
     ParameterDialog::accept();
 }

@@ -6,6 +6,7 @@
 #include "app/dialog_bilder.h"
 #include "app/regler_widget.h"
 #include "filters/transferkurve.h"
+#include "script/operationen.h"
 #include "script/sitzung.h"
 
 namespace gm {
@@ -65,7 +66,7 @@ void TEingabeHelligkeitKontrast::bilderZeichnen() {
 
 void TEingabeHelligkeitKontrast::accept() {
     pruefen();
-    HelligkeitKontrast(s_.dok, recordAus<HellKontrRec>(HellKontrParameter, arbeitsSatz()));
+    RecordAusfuehren(s_, "lumcontr", recordAus<HellKontrRec>(HellKontrParameter, arbeitsSatz()));
     ParameterDialog::accept();
 }
 

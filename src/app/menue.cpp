@@ -1,5 +1,6 @@
 // Every menu item of the main window in one table, grouped by menu. An item
-// without a handler belongs to a command that is not built yet: it is shown
+// whose object name a catalogue operation names runs that operation; an item
+// without either belongs to a command that is not built yet: it is shown
 // disabled so the menu already presents the whole program.
 
 #include <QAction>
@@ -21,7 +22,7 @@ struct Eintrag {
     const char* pfad;   // menu path, levels separated by '|'
     const char* titel;  // caption with its '&' accelerator
     const char* name;   // object name of the action (the handler's name)
-    Befehl befehl;      // nullptr: not built, shown disabled
+    Befehl befehl;      // nullptr: the catalogue's operation of that name, or not built
     const char* taste = nullptr;
     Art art = Normal;
     const char* gruppe = nullptr;  // radio group
@@ -63,7 +64,7 @@ const Eintrag kMenue[] = {
     {"B&earbeiten", "Tauschen", "Tauschen1Click", Tauschen1Click},
     {"B&earbeiten", "Freigeben", "Freigeben1Click", Freigeben1Click},
     {"B&earbeiten", "Neu malen", "Neumalen1Click", Neumalen1Click},
-    {"B&earbeiten", "Löschen", "Lschen1Click", Lschen1Click},
+    {"B&earbeiten", "Löschen", "Lschen1Click", nullptr},
     {"B&earbeiten|Voreinstellungen", "Berge", "Berge1Click", nullptr},
     {"B&earbeiten|Voreinstellungen", "&DXF", "DXF2Click", DXF2Click},
     {"B&earbeiten|Voreinstellungen", "&Verlauf BMP", "VerlaufBMP2Click", nullptr},
@@ -122,16 +123,16 @@ const Eintrag kMenue[] = {
     {"&Palette", "Speichern unter", "Speichernals1Click", Speichernals1Click},
     {"&Palette", "Einstellungen", "Einstellungen1Click", Einstellungen1Click},
 
-    {"&Bild", "&Helligkeit / Kontrast", "HelligkeitKontrast1Click", HelligkeitKontrast1Click},
+    {"&Bild", "&Helligkeit / Kontrast", "HelligkeitKontrast1Click", nullptr},
     {"&Bild|Helligkeit / Kontrast - Auto", "0.0 -> 1.0", "N00101Click", N00101Click},
     {"&Bild|Helligkeit / Kontrast - Auto", "min -> max", "minmax1Click", minmax1Click},
-    {"&Bild", "&Gamma", "Gamma1Click", Gamma1Click},
-    {"&Bild", "&Invertieren", "In1Click", In1Click},
-    {"&Bild", "&Digitalisieren", "Digitalisieren1Click", Digitalisieren1Click},
-    {"&Bild", "Modifizieren", "Modifizieren1Click", Modifizieren1Click},
+    {"&Bild", "&Gamma", "Gamma1Click", nullptr},
+    {"&Bild", "&Invertieren", "In1Click", nullptr},
+    {"&Bild", "&Digitalisieren", "Digitalisieren1Click", nullptr},
+    {"&Bild", "Modifizieren", "Modifizieren1Click", nullptr},
     {"&Bild", "Terrassieren", "Terrassieren1Click", nullptr},
     {"&Bild", "Kraterisieren", "Kraterisieren1Click", nullptr},
-    {"&Bild|Eroieren", "Regen", "RegenErosionClick", RegenErosionClick},
+    {"&Bild|Eroieren", "Regen", "RegenErosionClick", nullptr},
     {"&Bild", "Trace", "Trace1Click", nullptr},
     {"&Bild|FIR-Filter", "Standard", "FIRFilter1Click", nullptr},
     {"&Bild|FIR-Filter", "Weich", "Weich1Click", nullptr},
@@ -160,15 +161,15 @@ const Eintrag kMenue[] = {
     {"&Bild|Teilen", "Spiegel", "TeilenSpiegelClick", nullptr},
     {"&Bild", "Wellen", "Wellen1Click", nullptr},
 
-    {"&Fuellen", "Konstant", "Konstant1Click", Konstant1Click},
+    {"&Fuellen", "Konstant", "Konstant1Click", nullptr},
     {"&Fuellen", "&Fraktal", "Fraktal1Click", nullptr},
     {"&Fuellen", "F&unktion", "Funktion1Click", nullptr},
     {"&Fuellen", "Rotation", "Rotation1Click", nullptr},
     {"&Fuellen", "Muster", "Muster2Click", nullptr},
-    {"&Fuellen", "Rauschen", "Rauschen1Click", Rauschen1Click},
+    {"&Fuellen", "Rauschen", "Rauschen1Click", nullptr},
     {"&Fuellen", "Schollen", "Schollen1Click", nullptr},
-    {"&Fuellen", "Mittelpunkt ersetzen", "MidpointDisplacement1Click", MidpointDisplacement1Click},
-    {"&Fuellen", "Noise", "PerlinNoise1Click", PerlinNoise1Click},
+    {"&Fuellen", "Mittelpunkt ersetzen", "MidpointDisplacement1Click", nullptr},
+    {"&Fuellen", "Noise", "PerlinNoise1Click", nullptr},
     {"&Fuellen", "Dünen", "Duenen1Click", nullptr},
     {"&Fuellen", "Erster Versuch", "ErsterVersuch1Click", nullptr},
     {"&Fuellen", "Zellen", "Zellen1Click", nullptr},
@@ -224,6 +225,8 @@ void MenueAufbauen(TLandGenerator& f) {
         if (e.befehl) {
             const Befehl b = e.befehl;
             QObject::connect(a, &QAction::triggered, &f, [&f, b] { b(f); });
+        } else if (const Operation* op = OperationFuerMenue(e.name)) {
+            QObject::connect(a, &QAction::triggered, &f, [&f, op] { OperationBefehl(f, *op); });
         } else {
             a->setEnabled(false);
         }

@@ -11,27 +11,19 @@
 #include "app/regler_widget.h"
 #include "core/kombination.h"
 #include "core/zahlen.h"
+#include "script/einstellungen_parameter.h"
 
 namespace gm {
 
 namespace {
 
-struct ModRegler {
-    const char* titel;
-    double minimum, maximum, schritt;
-    bool log;
-    double ModRec::*feld;
-};
-// In panel order.
-const ModRegler kRegler[7] = {
-    {"Iterationen", 0.1, 100, 0.1, true, &ModRec::Iterationen},
-    {"Anstieg Amplitude", -1, 1, 0.01, false, &ModRec::Anstieg},
-    {"Verschiebung", 0, 2, 0.01, false, &ModRec::Verschiebung},
-    {"Linearität1", 0.01, 100, 0.01, true, &ModRec::Linearitaet1},
-    {"Linearität2", 0, 1, 0.01, false, &ModRec::Linearitaet2},
-    {"Digitalisieren", 0, 32, 1, false, &ModRec::Digits},
-    {"Gammakorrektur", 0.01, 100, 0.01, true, &ModRec::Gamma},
-};
+// The sliders in panel order, by field of the modifier's parameter description.
+const char* const kRegler[7] = {"Iterationen",  "Anstieg", "Verschiebung", "Linearitaet1",
+                                "Linearitaet2", "Digits",  "Gamma"};
+
+const Parameter& reglerParameter(int i) {
+    return ModParameter()[*parameterSuchen(ModParameter(), kRegler[i])];
+}
 
 const char* const kModi[8] = {"f=1",       "f=0/1",        "f=x",         "f=x²",
                               "f=sqrt(x)", "f=cos(x*2pi)", "f=sin(x*pi)", "f=cos(x*pi)"};
@@ -93,8 +85,9 @@ ModPanel::ModPanel(ModRec& mod, QWidget* parent)
     reglerSpalte->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 7; ++i) {
         regler_[i] = new ReglerWidget(innen, 196, 46);
-        regler_[i]->anlegen({kRegler[i].titel, kRegler[i].minimum, kRegler[i].maximum,
-                             kRegler[i].schritt, mod_.*kRegler[i].feld, kRegler[i].log});
+        const Parameter& p = reglerParameter(i);
+        regler_[i]->anlegen({std::string(p.titel), p.minimum, p.maximum, p.schritt,
+                             feldLesen(mod_, p), p.skala == Skala::Logarithmisch});
         reglerSpalte->addWidget(regler_[i]);
         connect(regler_[i], &ReglerWidget::geaendert, this, &ModPanel::checkenEinstellungenMod);
         connect(regler_[i], &ReglerWidget::losgelassen, this, &ModPanel::checkenEinstellungenMod);
@@ -132,7 +125,7 @@ void ModPanel::checkModClick() {
 
 void ModPanel::checkenEinstellungenMod() {
     for (int i = 0; i < 7; ++i)
-        mod_.*kRegler[i].feld = regler_[i]->wert();
+        feldSetzen(mod_, reglerParameter(i), regler_[i]->wert());
     mod_.Modus = combo_->currentIndex() + 1;
     mod_.Welle = welle_->isChecked();
     mod_.Negativ = negativ_->isChecked();

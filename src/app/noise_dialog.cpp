@@ -155,7 +155,7 @@ NoiseParamRec TErstelleNoise::arbeit() const {
     const auto& tabelle = rahmenParameter();
     const Werte& w = arbeitsSatz();
     for (std::size_t i = 0; i < tabelle.size() && i < w.size(); ++i)
-        feldSetzen(&p, tabelle[i], w[i]);
+        feldSetzen(p, tabelle[i], w[i]);
     p.Methode = methoden_->currentIndex();
     p.TypX = achseX_->currentIndex() + 1;
     p.TypY = achseY_->currentIndex() + 1;

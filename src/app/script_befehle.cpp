@@ -55,7 +55,10 @@ void ScriptSpeichernClick(TLandGenerator& f) {
 
 void ScriptAbspielenClick(TLandGenerator& f) {
     if (f.dok().ScriptAnzahl < 1) return;
-    if (f.dienste().abspielen()) f.neuZeichnen();
+    const auto fehler = f.dienste().abspielen();
+    if (!fehler) return;
+    f.neuZeichnen();
+    if (!fehler->empty()) f.dienste().fehler(*fehler);
 }
 
 }  // namespace gm

@@ -111,6 +111,22 @@ Status schreiben(Ausstehend& aus, const std::string& ziel, auto&& schreiber) {
     return {};
 }
 
+// Plays the loaded script: a line that did not run is a warning, as in the
+// window; an operation that failed fails the run.
+Status scriptAbspielen(Sitzung& s, const std::string& datei) {
+    Status fehler;
+    for (const ZeilenMeldung& m : ScriptAbspielen(s)) {
+        const std::string wo = datei + ", script line " + std::to_string(m.zeile);
+        if (m.ergebnis.art == ZeilenErgebnis::Fehlgeschlagen) {
+            if (fehler) fehler = Status::fehler(wo + ": " + m.ergebnis.text());
+        } else {
+            std::fprintf(stderr, "gravimonte-cli: warning: %s skipped: %s\n", wo.c_str(),
+                         m.ergebnis.text().c_str());
+        }
+    }
+    return fehler;
+}
+
 Status ausfuehren(Sitzung& s, const Aktion& a, Ausstehend& aus, std::string& ausgabe) {
     Dokument& dok = s.dok;
     switch (a.art) {
@@ -126,14 +142,15 @@ Status ausfuehren(Sitzung& s, const Aktion& a, Ausstehend& aus, std::string& aus
             if (st) Freigeben(dok);
             return st;
         }
-        case AktionsArt::Zeile:
+        case AktionsArt::Zeile: {
             UndoSichern(dok);
-            ZeileAusfuehren(s, a.text);
+            const ZeilenErgebnis e = ZeileAusfuehren(s, a.text);
+            if (!e.ausgefuehrt()) return Status::fehler("--line '" + a.text + "': " + e.text());
             return {};
+        }
         case AktionsArt::Script:
             if (Status st = ScriptDateiLaden(dok, aus.lesepfad(a.text)); !st) return st;
-            ScriptAbspielen(s);
-            return {};
+            return scriptAbspielen(s, a.text);
         case AktionsArt::Setzen:
             EinstellungAnwenden(s, a.einstellung);
             return {};
@@ -145,7 +162,7 @@ Status ausfuehren(Sitzung& s, const Aktion& a, Ausstehend& aus, std::string& aus
             Undo(dok);
             return {};
         case AktionsArt::Operation:
-            return a.operation->ausfuehren(s, a.werte);
+            return a.operation->ausfuehren(s, *a.operation, a.werte);
         case AktionsArt::Maske:
             a.maske(dok);
             return {};
@@ -171,10 +188,14 @@ Status ausfuehren(Sitzung& s, const Aktion& a, Ausstehend& aus, std::string& aus
 
 Status AktionenAusfuehren(Sitzung& s, const Befehlszeile& b, std::string& ausgabe) {
     Ausstehend aus;
+    // Files that replayed lines write wait for the run like --save and --export.
+    s.schreibZiel = [&aus](const std::string& pfad) { return aus.neu(pfad); };
+    Status st;
     for (const Aktion& a : b.aktionen) {
-        if (Status st = ausfuehren(s, a, aus, ausgabe); !st) return st;
+        if (st = ausfuehren(s, a, aus, ausgabe); !st) break;
     }
-    return aus.abschliessen();
+    s.schreibZiel = {};
+    return st ? aus.abschliessen() : st;
 }
 
 }  // namespace gm::cli

@@ -35,10 +35,6 @@ struct ModRec {
 
 constexpr int ScriptMaxZeilen = 200;
 
-struct Dokument;
-// Applies a collected stroke by levelling; provided by the editing layer.
-using NivellierenFn = void (*)(Dokument&);
-
 struct Dokument {
     // The three permanent grids and the mask are allocated once, at full size.
     TFeld Hoehenfeld;
@@ -60,7 +56,7 @@ struct Dokument {
     int Verknuepfungsmodus = 2;
     int VerknuepfungsmodusRechts = 6;
     int Werkzeug = 1;
-    NivellierenFn Nivellieren = nullptr;
+    int Gleichmodus = 3;  // level of the "Same" brush: 1 minimum, 2 maximum, 3 mean
 
     std::uint32_t RandSeed = 0;
 

@@ -186,6 +186,36 @@ StrichRegel strichRegelFuer(int werkzeug) {
     }
 }
 
+void Angleichen(Dokument& dok) {
+    UndoSichern(dok);
+    double minimum = 1.0, maximum = 0.0, summe = 0.0;
+    std::size_t anzahl = 0;
+    for (int x = 0; x <= dok.MaxX; ++x) {
+        const double* z = dok.Zweitbild.spalte(x);
+        const double* h = dok.Hoehenfeld.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            if (z[y] == KeinWert) continue;
+            minimum = std::min(minimum, h[y]);
+            maximum = std::max(maximum, h[y]);
+            summe += h[y];
+            ++anzahl;
+        }
+    }
+    if (anzahl == 0) return;
+    const double mittel = summe / double(anzahl);
+    const double ziel = clamp01(dok.Gleichmodus == 1   ? minimum
+                                : dok.Gleichmodus == 2 ? maximum
+                                                       : mittel);
+    for (int x = 0; x <= dok.MaxX; ++x) {
+        const double* z = dok.Zweitbild.spalte(x);
+        double* h = dok.Hoehenfeld.spalte(x);
+        const std::uint8_t* m = dok.Maske.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            if (z[y] != KeinWert && m[y] == 0) h[y] = ziel;
+        }
+    }
+}
+
 void StrichAnwenden(Dokument& dok) {
     ZweitbildLeeren(dok);
     if (dok.Strichbild) {
@@ -201,7 +231,7 @@ void StrichAnwenden(Dokument& dok) {
             MaskeAusZweitbild(dok);
             break;
         case StrichRegel::Nivellieren:
-            if (dok.Nivellieren) dok.Nivellieren(dok);
+            Angleichen(dok);
             break;
         case StrichRegel::Nichts:
             break;

@@ -23,6 +23,10 @@ void ZweitbildVerknuepfen(Dokument& dok, int modus);
 
 // Copies Strichbild into Zweitbild and applies it by the current tool.
 void StrichAnwenden(Dokument& dok);
+// The "Same" brush: undo copy, then every free cell under the stroke (Zweitbild
+// not KeinWert) takes the minimum, maximum or mean height of the cells under
+// it, as Gleichmodus says.
+void Angleichen(Dokument& dok);
 // Maps the valued cells of Zweitbild like the combination and keeps the higher
 // of them and Strichbild in Strichbild. Strichbild must be allocated.
 void StrichSammeln(Dokument& dok);

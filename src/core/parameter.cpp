@@ -1,7 +1,6 @@
 #include "core/parameter.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "core/zahlen.h"
 
@@ -68,47 +67,6 @@ std::string parameterHilfe(const Parameter& p) {
          formatFixed(p.minimum, stellen) + ".." + formatFixed(p.maximum, stellen) + ")";
     if (!p.titel.empty()) s += "  " + std::string(p.titel);
     return s;
-}
-
-void feldSetzen(void* record, const Parameter& p, double wert) {
-    char* ort = static_cast<char*>(record) + p.offset;
-    switch (p.typ) {
-        case ParamTyp::Real:
-            std::memcpy(ort, &wert, sizeof wert);
-            break;
-        case ParamTyp::Ganz: {
-            int i = int(wert);
-            std::memcpy(ort, &i, sizeof i);
-            break;
-        }
-        case ParamTyp::Bool: {
-            bool b = wert != 0.0;
-            std::memcpy(ort, &b, sizeof b);
-            break;
-        }
-    }
-}
-
-double feldLesen(const void* record, const Parameter& p) {
-    const char* ort = static_cast<const char*>(record) + p.offset;
-    switch (p.typ) {
-        case ParamTyp::Real: {
-            double d;
-            std::memcpy(&d, ort, sizeof d);
-            return d;
-        }
-        case ParamTyp::Ganz: {
-            int i;
-            std::memcpy(&i, ort, sizeof i);
-            return i;
-        }
-        case ParamTyp::Bool: {
-            bool b;
-            std::memcpy(&b, ort, sizeof b);
-            return b ? 1.0 : 0.0;
-        }
-    }
-    return 0.0;
 }
 
 }  // namespace gm

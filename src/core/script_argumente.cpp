@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <optional>
+#include <vector>
 
+#include "core/script_liste.h"
 #include "core/zahlen.h"
 
 namespace gm {
@@ -47,6 +49,52 @@ int ArgumentGanzzahl(ScriptArgumente& args, int slot, int vorgabe, int maximum, 
 std::string ArgumentText(ScriptArgumente& args, int slot) {
     if (slot < 1 || slot > ScriptMaxArgumente) return {};
     return nimmBisTab(args.slot[slot]);
+}
+
+}  // namespace gm
+
+namespace gm {
+
+std::string ScriptZeileAus(std::string_view wort, std::span<const ScriptArgument> tabelle,
+                           const void* record) {
+    if (tabelle.empty()) return std::string(wort);
+    std::vector<ScriptArg> argumente;
+    for (const ScriptArgument& a : tabelle) {
+        switch (a.form) {
+            case ArgForm::Dezimal:
+                argumente.emplace_back(a.lesen(record));
+                break;
+            case ArgForm::Ganz:
+                argumente.emplace_back(int(a.lesen(record)));
+                break;
+            case ArgForm::GanzAlsZahl:
+                argumente.emplace_back(std::string_view(formatFixed(a.lesen(record), 0)));
+                break;
+            case ArgForm::Text:
+                argumente.emplace_back(std::string_view(a.text(record)));
+                break;
+        }
+    }
+    return ScriptZeile(wort, argumente);
+}
+
+void ArgumenteLesen(ScriptArgumente& args, std::span<const ScriptArgument> tabelle, void* record,
+                    const Dokument& dok) {
+    int slot = 0;
+    for (const ScriptArgument& a : tabelle) {
+        ++slot;
+        if (a.form == ArgForm::Text) {
+            a.textSetzen(record, std::string(trimBlanks(ArgumentText(args, slot))));
+            continue;
+        }
+        const double vorgabe = a.grenze ? a.grenze(dok) : a.vorgabe;
+        const double maximum = a.grenze ? a.grenze(dok) : a.maximum;
+        const double wert =
+            a.form == ArgForm::Ganz
+                ? ArgumentGanzzahl(args, slot, int(vorgabe), int(maximum), int(a.minimum))
+                : ArgumentZahl(args, slot, vorgabe, maximum, a.minimum);
+        a.setzen(record, wert);
+    }
 }
 
 }  // namespace gm

@@ -19,7 +19,7 @@ void ScriptNeu(Dokument& dok) {
 ScriptArg::ScriptArg(double v) : text(formatScriptNumber(v)) {}
 ScriptArg::ScriptArg(int v) : text(std::to_string(v)) {}
 
-std::string ScriptZeile(std::string_view wort, std::initializer_list<ScriptArg> argumente) {
+std::string ScriptZeile(std::string_view wort, std::span<const ScriptArg> argumente) {
     std::string zeile(wort);
     zeile += '(';
     bool erstes = true;

@@ -2,6 +2,7 @@
 // The recorded script lines and the text form every operation records itself in.
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,9 @@ struct ScriptArg {
 };
 
 // word(arg1, arg2, ...) with the numbers in the script format.
-std::string ScriptZeile(std::string_view wort, std::initializer_list<ScriptArg> argumente);
+std::string ScriptZeile(std::string_view wort, std::span<const ScriptArg> argumente);
+inline std::string ScriptZeile(std::string_view wort, std::initializer_list<ScriptArg> argumente) {
+    return ScriptZeile(wort, std::span<const ScriptArg>(argumente.begin(), argumente.size()));
+}
 
 }  // namespace gm

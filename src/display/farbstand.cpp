@@ -4,17 +4,6 @@
 
 namespace gm {
 
-namespace {
-const Parameter farbmodusParameter[] = {
-    {"Farbmodus", ParamTyp::Ganz, offsetof(ColourState, Farbmodus), 1, 0, 3, Skala::Linear, 1,
-     "Modus"},
-};
-}  // namespace
-
-std::span<const Parameter> FarbmodusParameter() {
-    return farbmodusParameter;
-}
-
 void PalettenAnordnen(ColourState& farben) {
     for (auto& p : farben.Paletten)
         PaletteAnordnen(p);

@@ -6,25 +6,14 @@ namespace gm {
 
 namespace {
 
-constexpr std::size_t farbe(std::size_t record, std::size_t feld) {
-    return record + feld;
-}
-
-#define GM_REAL(feld, vorgabe, titel)                                                             \
-    Parameter {                                                                                   \
-#feld, ParamTyp::Real, offsetof(RenderRec, feld), vorgabe, 0.0, 1.0, Skala::Linear, 0.01, \
-            titel                                                                                 \
-    }
-#define GM_FARBE(farbfeld, teil, vorgabe)                                                          \
-    Parameter {                                                                                    \
-#farbfeld "." #teil, ParamTyp::Real,                                                       \
-            farbe(offsetof(RenderRec, farbfeld), offsetof(RenderColour, teil)), vorgabe, 0.0, 1.0, \
-            Skala::Linear, 0.01                                                                    \
-    }
+#define GM_REAL(feld, vorgabe, titel) \
+    Param<&RenderRec::feld>(#feld, vorgabe, 0.0, 1.0, Skala::Linear, 0.01, titel)
+#define GM_FARBE(farbfeld, teil, vorgabe) \
+    Param<&RenderRec::farbfeld, &RenderColour::teil>(#farbfeld "." #teil, vorgabe, 0.0, 1.0)
 
 const Parameter renderParameter[] = {
-    {"Schnee", ParamTyp::Bool, offsetof(RenderRec, Schnee), 0, 0, 1, Skala::Linear, 1, "Schnee"},
-    {"Fels", ParamTyp::Bool, offsetof(RenderRec, Fels), 0, 0, 1, Skala::Linear, 1, "Fels"},
+    Param<&RenderRec::Schnee>("Schnee", 0, 0, 1, Skala::Linear, 1, "Schnee"),
+    Param<&RenderRec::Fels>("Fels", 0, 0, 1, Skala::Linear, 1, "Fels"),
     GM_REAL(SchneeHoehe, 0.8, "Grenze Schnee X"),
     GM_REAL(SchneeHoeheBreite, 0.1, "Grenze Schnee X"),
     GM_REAL(SchneeMisch, 0.8, "Grenze Schnee NX"),

@@ -14,8 +14,20 @@
 namespace gm {
 
 const Parameter DigitParameter[1] = {
-    {"AnzahlStufen", ParamTyp::Real, offsetof(DigitRec, AnzahlStufen), 2.0, 2.0,
-     double(DigitMaxWerte), Skala::Linear, 1.0, "Anzahl Stufen"},
+    Param<&DigitRec::AnzahlStufen>("AnzahlStufen", 2.0, 2.0, double(DigitMaxWerte), Skala::Linear,
+                                   1.0, "Anzahl Stufen"),
+};
+
+namespace {
+double anzahlWerte(const Dokument& dok) {
+    return AnzahlWerte(dok);
+}
+}  // namespace
+
+// The line's level count defaults to, and may not exceed, the field's number
+// of distinct values at replay time.
+const ScriptArgument DigitArgumente[1] = {
+    ArgBis<&DigitRec::AnzahlStufen>(&anzahlWerte, 1.0, ArgForm::GanzAlsZahl),
 };
 
 int AnzahlWerte(const Dokument& dok) {
@@ -52,16 +64,13 @@ bool Digitalisieren(Dokument& dok, const DigitRec& rec) {
     if (AnzahlWerte(dok) < DigitMinWerte) return false;
     UndoSichern(dok);
     DigitalisierenAnwenden(dok, rec.AnzahlStufen);
-    ScriptAnhaengen(dok,
-                    ScriptZeile("digit", {std::string_view(formatFixed(rec.AnzahlStufen, 0))}));
+    ScriptAnhaengen(dok, ScriptZeileAus("digit", DigitArgumente, rec));
     return true;
 }
 
 void DigitalisierenNachspielen(Dokument& dok, ScriptArgumente& args) {
-    const int anzahl = AnzahlWerte(dok);
-    if (anzahl < DigitMinWerte) return;
-    const double stufen = ArgumentZahl(args, 1, anzahl, anzahl, 1.0);
-    DigitalisierenAnwenden(dok, stufen);
+    if (AnzahlWerte(dok) < DigitMinWerte) return;
+    DigitalisierenAnwenden(dok, ausArgumenten<DigitRec>(args, DigitArgumente, dok).AnzahlStufen);
 }
 
 Status DigitalisierenAusfuehren(Dokument& dok, const Werte& werte) {

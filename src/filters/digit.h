@@ -13,6 +13,8 @@ struct DigitRec {
 };
 
 extern const Parameter DigitParameter[1];
+// The line "digit(AnzahlStufen)".
+extern const ScriptArgument DigitArgumente[1];
 
 // Most distinct values counted; the count stops there.
 constexpr int DigitMaxWerte = 256;

@@ -11,15 +11,17 @@
 namespace gm {
 
 const Parameter GammaParameter[5] = {
-    {"Gamma", ParamTyp::Real, offsetof(GammaRec, Gamma), 1.0, 0.01, 100.0, Skala::Logarithmisch,
-     0.01, "Gammafunktion"},
-    {"Bias", ParamTyp::Real, offsetof(GammaRec, Bias), 0.5, 0.01, 0.99, Skala::Linear, 0.01,
-     "Gammafunktion 2"},
-    {"Gain", ParamTyp::Real, offsetof(GammaRec, Gain), 0.5, 0.01, 0.99, Skala::Linear, 0.01,
-     "Gammafunktion²"},
-    {"GainMitte", ParamTyp::Real, offsetof(GammaRec, GainMitte), 0.5, 0.01, 0.99, Skala::Linear,
-     0.01, ""},
-    {"GammaModus", ParamTyp::Ganz, offsetof(GammaRec, GammaModus), 1, 1, 3, Skala::Linear, 1, ""},
+    Param<&GammaRec::Gamma>("Gamma", 1.0, 0.01, 100.0, Skala::Logarithmisch, 0.01, "Gammafunktion"),
+    Param<&GammaRec::Bias>("Bias", 0.5, 0.01, 0.99, Skala::Linear, 0.01, "Gammafunktion 2"),
+    Param<&GammaRec::Gain>("Gain", 0.5, 0.01, 0.99, Skala::Linear, 0.01, "Gammafunktion²"),
+    Param<&GammaRec::GainMitte>("GainMitte", 0.5, 0.01, 0.99, Skala::Linear, 0.01, ""),
+    Param<&GammaRec::GammaModus>("GammaModus", 1, 1, 3, Skala::Linear, 1, ""),
+};
+
+const ScriptArgument GammaArgumente[5] = {
+    Arg<&GammaRec::Gamma>(1.0, 100.0, 0.01), Arg<&GammaRec::Bias>(0.5, 0.99, 0.01),
+    Arg<&GammaRec::Gain>(0.5, 0.99, 0.01),   Arg<&GammaRec::GainMitte>(0.5, 0.99, 0.01),
+    Arg<&GammaRec::GammaModus>(1, 3, 1),
 };
 
 double BiasKurve(double t, double b) {
@@ -49,18 +51,11 @@ void GammaKorrekturAnwenden(Dokument& dok, const GammaRec& rec) {
 void GammaKorrektur(Dokument& dok, const GammaRec& rec) {
     UndoSichern(dok);
     GammaKorrekturAnwenden(dok, rec);
-    ScriptAnhaengen(
-        dok, ScriptZeile("gamma", {rec.Gamma, rec.Bias, rec.Gain, rec.GainMitte, rec.GammaModus}));
+    ScriptAnhaengen(dok, ScriptZeileAus("gamma", GammaArgumente, rec));
 }
 
 void GammaKorrekturNachspielen(Dokument& dok, ScriptArgumente& args) {
-    GammaRec rec;
-    rec.Gamma = ArgumentZahl(args, 1, 1.0, 100.0, 0.01);
-    rec.Bias = ArgumentZahl(args, 2, 0.5, 0.99, 0.01);
-    rec.Gain = ArgumentZahl(args, 3, 0.5, 0.99, 0.01);
-    rec.GainMitte = ArgumentZahl(args, 4, 0.5, 0.99, 0.01);
-    rec.GammaModus = ArgumentGanzzahl(args, 5, 1, 3, 1);
-    GammaKorrekturAnwenden(dok, rec);
+    GammaKorrekturAnwenden(dok, ausArgumenten<GammaRec>(args, GammaArgumente, dok));
 }
 
 Status GammaAusfuehren(Dokument& dok, const Werte& werte) {

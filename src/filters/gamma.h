@@ -17,6 +17,8 @@ struct GammaRec {
 };
 
 extern const Parameter GammaParameter[5];
+// The line "gamma(Gamma, Bias, Gain, GainMitte, GammaModus)".
+extern const ScriptArgument GammaArgumente[5];
 
 // bias(t, b) = t ^ (ln b / ln 0.5).
 double BiasKurve(double t, double b);

@@ -10,10 +10,9 @@
 namespace gm {
 
 const Parameter HellKontrParameter[2] = {
-    {"Helligkeit", ParamTyp::Real, offsetof(HellKontrRec, Helligkeit), 0.0, -1.0, 1.0,
-     Skala::Linear, 0.01, "Helligkeit"},
-    {"Kontrast", ParamTyp::Real, offsetof(HellKontrRec, Kontrast), 1.0, 0.01, 2.0, Skala::Linear,
-     0.01, "Kontrast"},
+    Param<&HellKontrRec::Helligkeit>("Helligkeit", 0.0, -1.0, 1.0, Skala::Linear, 0.01,
+                                     "Helligkeit"),
+    Param<&HellKontrRec::Kontrast>("Kontrast", 1.0, 0.01, 2.0, Skala::Linear, 0.01, "Kontrast"),
 };
 
 double HellKontrKurve(const HellKontrRec& rec, double x) {
@@ -21,6 +20,11 @@ double HellKontrKurve(const HellKontrRec& rec, double x) {
     if (rec.Kontrast > 0.0) t = t / rec.Kontrast;
     return clamp01(t);
 }
+
+const ScriptArgument HellKontrArgumente[2] = {
+    Arg<&HellKontrRec::Helligkeit>(0.0, 1.0, -1.0),
+    Arg<&HellKontrRec::Kontrast>(1.0, 2.0, 0.01),
+};
 
 bool HellKontrUebersprungen(const HellKontrRec& rec) {
     return rec.Kontrast == 0.0 || (rec.Helligkeit == 0.0 && rec.Kontrast == 1.0);
@@ -36,14 +40,11 @@ void HelligkeitKontrast(Dokument& dok, const HellKontrRec& rec) {
         UndoSichern(dok);
         HelligkeitKontrastAnwenden(dok, rec);
     }
-    ScriptAnhaengen(dok, ScriptZeile("lumcontr", {rec.Helligkeit, rec.Kontrast}));
+    ScriptAnhaengen(dok, ScriptZeileAus("lumcontr", HellKontrArgumente, rec));
 }
 
 void HelligkeitKontrastNachspielen(Dokument& dok, ScriptArgumente& args) {
-    HellKontrRec rec;
-    rec.Helligkeit = ArgumentZahl(args, 1, 0.0, 1.0, -1.0);
-    rec.Kontrast = ArgumentZahl(args, 2, 1.0, 2.0, 0.01);
-    HelligkeitKontrastAnwenden(dok, rec);
+    HelligkeitKontrastAnwenden(dok, ausArgumenten<HellKontrRec>(args, HellKontrArgumente, dok));
 }
 
 Histogramm HistogrammFuellen(const Dokument& dok) {

@@ -17,6 +17,8 @@ struct HellKontrRec {
 };
 
 extern const Parameter HellKontrParameter[2];
+// The line "lumcontr(Helligkeit, Kontrast)".
+extern const ScriptArgument HellKontrArgumente[2];
 
 // The transfer function at x, clamped to 0..1.
 double HellKontrKurve(const HellKontrRec& rec, double x);

@@ -10,8 +10,13 @@
 namespace gm {
 
 const Parameter SkalierenParameter[2] = {
-    {"Minimum", ParamTyp::Real, offsetof(SkalierenRec, Minimum), 0.0, 0.0, 1.0},
-    {"Maximum", ParamTyp::Real, offsetof(SkalierenRec, Maximum), 1.0, 0.0, 1.0},
+    Param<&SkalierenRec::Minimum>("Minimum", 0.0, 0.0, 1.0),
+    Param<&SkalierenRec::Maximum>("Maximum", 1.0, 0.0, 1.0),
+};
+
+const ScriptArgument SkalierenArgumente[2] = {
+    Arg<&SkalierenRec::Minimum>(0.0, 1.0, 0.0),
+    Arg<&SkalierenRec::Maximum>(1.0, 1.0, 0.0),
 };
 
 void InvertierenAnwenden(Dokument& dok) {
@@ -34,7 +39,7 @@ void InvertierenNachspielen(Dokument& dok, ScriptArgumente&) {
 void Strecken(Dokument& dok, double a, double b) {
     UndoSichern(dok);
     BereichSkalieren(dok, a, b);
-    ScriptAnhaengen(dok, ScriptZeile("scale", {a, b}));
+    ScriptAnhaengen(dok, ScriptZeileAus("scale", SkalierenArgumente, SkalierenRec{a, b}));
 }
 
 void StreckenNullEins(Dokument& dok) {
@@ -46,9 +51,8 @@ void StreckenMarken(Dokument& dok) {
 }
 
 void SkalierenNachspielen(Dokument& dok, ScriptArgumente& args) {
-    const double a = ArgumentZahl(args, 1, 0.0, 1.0, 0.0);
-    const double b = ArgumentZahl(args, 2, 1.0, 1.0, 0.0);
-    BereichSkalieren(dok, a, b);
+    const auto rec = ausArgumenten<SkalierenRec>(args, SkalierenArgumente, dok);
+    BereichSkalieren(dok, rec.Minimum, rec.Maximum);
 }
 
 void ModifizierenNachspielen(Dokument& dok, ScriptArgumente&) {

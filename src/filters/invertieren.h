@@ -21,6 +21,8 @@ struct SkalierenRec {
     double Maximum = 1.0;
 };
 extern const Parameter SkalierenParameter[2];
+// The line "scale(Minimum, Maximum)".
+extern const ScriptArgument SkalierenArgumente[2];
 
 // Undo copy, BereichSkalieren(a, b), record "scale(a, b)".
 void Strecken(Dokument& dok, double a, double b);

@@ -13,14 +13,10 @@
 namespace gm {
 
 const Parameter RegenParameter[4] = {
-    {"Zyklen", ParamTyp::Ganz, offsetof(RegenRec, Zyklen), 150, 1, 1000, Skala::Linear, 1,
-     "Zyklen"},
-    {"Regenmenge", ParamTyp::Real, offsetof(RegenRec, Regenmenge), 0.1, 0.002, 1.0, Skala::Linear,
-     0.01, "Menge"},
-    {"Abtrag", ParamTyp::Real, offsetof(RegenRec, Abtrag), 0.1, 0.002, 1.0, Skala::Linear, 0.01,
-     "Feinheit1"},
-    {"Glaettung", ParamTyp::Real, offsetof(RegenRec, Glaettung), 0.03, 0.001, 1.0, Skala::Linear,
-     0.01, "Feinheit2"},
+    Param<&RegenRec::Zyklen>("Zyklen", 150, 1, 1000, Skala::Linear, 1, "Zyklen"),
+    Param<&RegenRec::Regenmenge>("Regenmenge", 0.1, 0.002, 1.0, Skala::Linear, 0.01, "Menge"),
+    Param<&RegenRec::Abtrag>("Abtrag", 0.1, 0.002, 1.0, Skala::Linear, 0.01, "Feinheit1"),
+    Param<&RegenRec::Glaettung>("Glaettung", 0.03, 0.001, 1.0, Skala::Linear, 0.01, "Feinheit2"),
 };
 
 const RegenRegler RegenReglerTabelle[4] = {
@@ -28,6 +24,13 @@ const RegenRegler RegenReglerTabelle[4] = {
     {0.01, 1, 0.01, 5},
     {0.01, 1, 0.01, 5},
     {0.01, 1, 0.01, 10},
+};
+
+const ScriptArgument RegenArgumente[4] = {
+    Arg<&RegenRec::Zyklen>(150, 1000, 1),
+    Arg<&RegenRec::Regenmenge>(0.1, 1.0, 0.01),
+    Arg<&RegenRec::Abtrag>(0.1, 1.0, 0.01),
+    Arg<&RegenRec::Glaettung>(0.03, 1.0, 0.01),
 };
 
 int RegenProzent(int zyklus, int gesamt) {
@@ -59,17 +62,11 @@ void RegenErosionAnwenden(Dokument& dok, const RegenRec& rec, const RegenFortsch
 void RegenErosion(Dokument& dok, const RegenRec& rec, const RegenFortschritt& fortschritt) {
     UndoSichern(dok);
     RegenErosionAnwenden(dok, rec, fortschritt);
-    ScriptAnhaengen(
-        dok, ScriptZeile("raining", {rec.Zyklen, rec.Regenmenge, rec.Abtrag, rec.Glaettung}));
+    ScriptAnhaengen(dok, ScriptZeileAus("raining", RegenArgumente, rec));
 }
 
 void RegenErosionNachspielen(Dokument& dok, ScriptArgumente& args) {
-    RegenRec rec;
-    rec.Zyklen = ArgumentGanzzahl(args, 1, 150, 1000, 1);
-    rec.Regenmenge = ArgumentZahl(args, 2, 0.1, 1.0, 0.01);
-    rec.Abtrag = ArgumentZahl(args, 3, 0.1, 1.0, 0.01);
-    rec.Glaettung = ArgumentZahl(args, 4, 0.03, 1.0, 0.01);
-    RegenErosionAnwenden(dok, rec);
+    RegenErosionAnwenden(dok, ausArgumenten<RegenRec>(args, RegenArgumente, dok));
 }
 
 Status RegenErosionAusfuehren(Dokument& dok, const Werte& werte) {

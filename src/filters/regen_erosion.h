@@ -22,6 +22,8 @@ struct RegenRec {
 
 // Ranges cover both the dialog (which reaches 0.002 and 0.001) and script lines.
 extern const Parameter RegenParameter[4];
+// The line "raining(Zyklen, Regenmenge, Abtrag, Glaettung)".
+extern const ScriptArgument RegenArgumente[4];
 // The dialog's sliders show these ranges; a slider value divided by its
 // divisor gives the field (rows as in RegenParameter).
 struct RegenRegler {

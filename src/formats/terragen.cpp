@@ -12,20 +12,13 @@
 namespace gm {
 
 const Parameter TerragenParameter[7] = {
-    {"SkalierungX", ParamTyp::Real, offsetof(TerragenRec, SkalierungX), 30, 1, 99999, Skala::Linear,
-     1, "Skalierung :"},
-    {"SkalierungY", ParamTyp::Real, offsetof(TerragenRec, SkalierungY), 30, 1, 99999, Skala::Linear,
-     1, ""},
-    {"SkalierungZ", ParamTyp::Real, offsetof(TerragenRec, SkalierungZ), 30, 1, 99999, Skala::Linear,
-     1, ""},
-    {"Radius", ParamTyp::Real, offsetof(TerragenRec, Radius), 6400, 1, 99999, Skala::Linear, 1,
-     "Radius :"},
-    {"Kugel", ParamTyp::Bool, offsetof(TerragenRec, Kugel), 0, 0, 1, Skala::Linear, 1,
-     "Rendermodus (flach/sphärisch)"},
-    {"HoeheMin", ParamTyp::Real, offsetof(TerragenRec, HoeheMin), 0, -16000, 16000, Skala::Linear,
-     1, "Höhe min :"},
-    {"HoeheMax", ParamTyp::Real, offsetof(TerragenRec, HoeheMax), 1000, -16000, 16000,
-     Skala::Linear, 1, "Höhe max :"},
+    Param<&TerragenRec::SkalierungX>("SkalierungX", 30, 1, 99999, Skala::Linear, 1, "Skalierung :"),
+    Param<&TerragenRec::SkalierungY>("SkalierungY", 30, 1, 99999, Skala::Linear, 1, ""),
+    Param<&TerragenRec::SkalierungZ>("SkalierungZ", 30, 1, 99999, Skala::Linear, 1, ""),
+    Param<&TerragenRec::Radius>("Radius", 6400, 1, 99999, Skala::Linear, 1, "Radius :"),
+    Param<&TerragenRec::Kugel>("Kugel", 0, 0, 1, Skala::Linear, 1, "Rendermodus (flach/sphärisch)"),
+    Param<&TerragenRec::HoeheMin>("HoeheMin", 0, -16000, 16000, Skala::Linear, 1, "Höhe min :"),
+    Param<&TerragenRec::HoeheMax>("HoeheMax", 1000, -16000, 16000, Skala::Linear, 1, "Höhe max :"),
 };
 
 namespace {
@@ -125,10 +118,22 @@ std::string scriptNameProblem(std::string_view name) {
     return {};
 }
 
+using Z = TerragenZeile;
+const ScriptArgument TerragenArgumente[9] = {
+    Arg<&Z::rec, &TerragenRec::SkalierungX>(30, 99999, 1),
+    Arg<&Z::rec, &TerragenRec::SkalierungY>(30, 99999, 1),
+    Arg<&Z::rec, &TerragenRec::SkalierungZ>(30, 99999, 1),
+    Arg<&Z::rec, &TerragenRec::Radius>(6400, 99999, 1),
+    Arg<&Z::rec, &TerragenRec::Kugel>(0, 1, 0),
+    Arg<&Z::rec, &TerragenRec::HoeheMin>(0, 32000, -32000),
+    Arg<&Z::rec, &TerragenRec::HoeheMax>(1000, 32000, -32000),
+    Arg<&Z::kurz>(0, 1, 0),
+    TextArg<&Z::pfad>(),
+};
+
 std::string terragenScriptZeile(const TerragenRec& rec, bool kurz, std::string_view pfad) {
-    return ScriptZeile("save_terragen",
-                       {rec.SkalierungX, rec.SkalierungY, rec.SkalierungZ, rec.Radius,
-                        rec.Kugel ? 1 : 0, rec.HoeheMin, rec.HoeheMax, kurz ? 1 : 0, pfad});
+    return ScriptZeileAus("save_terragen", TerragenArgumente,
+                          TerragenZeile{rec, kurz, std::string(pfad)});
 }
 
 Status SchreibeTerragen(Dokument& dok, TerragenRec& rec, const std::string& pfad, bool kurz) {
@@ -152,26 +157,16 @@ Status SchreibeTerragen(Dokument& dok, TerragenRec& rec, const std::string& pfad
     return {};
 }
 
-Status terragenNachspielen(Dokument& dok, TerragenRec& rec, ScriptArgumente& args) {
-    rec.SkalierungX = ArgumentZahl(args, 1, 30, 99999, 1);
-    rec.SkalierungY = ArgumentZahl(args, 2, 30, 99999, 1);
-    rec.SkalierungZ = ArgumentZahl(args, 3, 30, 99999, 1);
-    rec.Radius = ArgumentZahl(args, 4, 6400, 99999, 1);
-    rec.Kugel = ArgumentGanzzahl(args, 5, 0, 1, 0) == 1;
-    rec.HoeheMin = ArgumentZahl(args, 6, 0, 32000, -32000);
-    rec.HoeheMax = ArgumentZahl(args, 7, 1000, 32000, -32000);
-    const bool kurz = ArgumentGanzzahl(args, 8, 0, 1, 0) == 1;
-    const std::string pfad = std::string(trimBlanks(ArgumentText(args, 9)));
-    if (pfad.empty()) return Status::fehler("save_terragen: no file name");
+Status terragenNachspielen(Dokument& dok, TerragenRec& rec, ScriptArgumente& args,
+                           const SchreibZiel& ziel) {
+    const auto zeile = ausArgumenten(args, TerragenArgumente, dok, TerragenZeile{rec});
+    rec = zeile.rec;
+    if (zeile.pfad.empty()) return Status::fehler("save_terragen: no file name");
     const bool aufnahme = dok.ScriptAufnahme;
     dok.ScriptAufnahme = false;
-    Status s = SchreibeTerragen(dok, rec, pfad, kurz);
+    Status s = SchreibeTerragen(dok, rec, ziel ? ziel(zeile.pfad) : zeile.pfad, zeile.kurz);
     dok.ScriptAufnahme = aufnahme;
     return s;
-}
-
-void save_terragenNachspielen(Dokument& dok, TerragenRec& rec, ScriptArgumente& args) {
-    (void)terragenNachspielen(dok, rec, args);
 }
 
 }  // namespace gm

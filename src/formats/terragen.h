@@ -2,6 +2,7 @@
 // Terragen terrain files (.ter): the settings record, the writer in its full
 // and short ("WM") variant, the reader, and the script line "save_terragen".
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -56,10 +57,20 @@ Status LiesTerragen(Dokument& dok, TerragenRec& rec, const std::string& pfad);
 std::string scriptNameProblem(std::string_view name);
 std::string terragenScriptZeile(const TerragenRec& rec, bool kurz, std::string_view pfad);
 
-// Replays "save_terragen" from the argument slots, with recording off meanwhile.
-// A failure is dropped, as a replayed line never stops playback.
-void save_terragenNachspielen(Dokument& dok, TerragenRec& rec, ScriptArgumente& args);
-// The same, reporting the outcome of the write.
-Status terragenNachspielen(Dokument& dok, TerragenRec& rec, ScriptArgumente& args);
+// What a "save_terragen" line carries: the settings, the variant and the file.
+struct TerragenZeile {
+    TerragenRec rec;
+    bool kurz = false;
+    std::string pfad;
+};
+extern const ScriptArgument TerragenArgumente[9];
+
+// Where a replayed line writes the file it names; the name itself when empty.
+using SchreibZiel = std::function<std::string(const std::string& pfad)>;
+
+// Replays "save_terragen" from the argument slots, with recording off
+// meanwhile; the record takes the line's settings. Reports the write's outcome.
+Status terragenNachspielen(Dokument& dok, TerragenRec& rec, ScriptArgumente& args,
+                           const SchreibZiel& ziel = {});
 
 }  // namespace gm

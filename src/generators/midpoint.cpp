@@ -18,13 +18,11 @@ namespace {
 using R = MittelpunktParamRec;
 
 const Parameter mittelpunktParameter[] = {
-    {"Anstieg", ParamTyp::Real, offsetof(R, Anstieg), 0.6, 0.1, 2.0, Skala::Linear, 0.01,
-     "Anstieg"},
-    {"Ebenen", ParamTyp::Ganz, offsetof(R, Ebenen), 8, 2, 11, Skala::Linear, 1, "Level"},
-    {"Hoehenabhaengigkeit", ParamTyp::Real, offsetof(R, Hoehenabhaengigkeit), 0.0, -1.0, 1.0,
-     Skala::Linear, 0.01, "Höhenabhängigkeit"},
-    {"Invertieren", ParamTyp::Bool, offsetof(R, Invertieren), 0, 0, 1, Skala::Linear, 1,
-     "Invertieren"},
+    Param<&R::Anstieg>("Anstieg", 0.6, 0.1, 2.0, Skala::Linear, 0.01, "Anstieg"),
+    Param<&R::Ebenen>("Ebenen", 8, 2, 11, Skala::Linear, 1, "Level"),
+    Param<&R::Hoehenabhaengigkeit>("Hoehenabhaengigkeit", 0.0, -1.0, 1.0, Skala::Linear, 0.01,
+                                   "Höhenabhängigkeit"),
+    Param<&R::Invertieren>("Invertieren", 0, 0, 1, Skala::Linear, 1, "Invertieren"),
 };
 
 bool imFeld(int x, int y) {

@@ -17,44 +17,36 @@ namespace gm {
 namespace {
 
 using R = NoiseParamRec;
-constexpr auto Real = ParamTyp::Real;
-constexpr auto Ganz = ParamTyp::Ganz;
-constexpr auto Bool = ParamTyp::Bool;
 constexpr auto Log = Skala::Logarithmisch;
 constexpr auto Lin = Skala::Linear;
 
-constexpr std::size_t level(int i) {
-    return offsetof(R, Level) + std::size_t(i) * sizeof(bool);
-}
-
 const Parameter noiseParameter[] = {
-    {"Level1", Bool, level(0), 1, 0, 1, Lin, 1, "L 01"},
-    {"Level2", Bool, level(1), 1, 0, 1, Lin, 1, "L 02"},
-    {"Level3", Bool, level(2), 1, 0, 1, Lin, 1, "L 03"},
-    {"Level4", Bool, level(3), 1, 0, 1, Lin, 1, "L 04"},
-    {"Level5", Bool, level(4), 1, 0, 1, Lin, 1, "L 05"},
-    {"Level6", Bool, level(5), 1, 0, 1, Lin, 1, "L 06"},
-    {"Level7", Bool, level(6), 1, 0, 1, Lin, 1, "L 07"},
-    {"Level8", Bool, level(7), 1, 0, 1, Lin, 1, "L 08"},
-    {"Level9", Bool, level(8), 1, 0, 1, Lin, 1, "L 09"},
-    {"Level10", Bool, level(9), 1, 0, 1, Lin, 1, "L 10"},
-    {"Level11", Bool, level(10), 1, 0, 1, Lin, 1, "L 11"},
-    {"Offset", Real, offsetof(R, Offset), 0.5, 0, 2, Lin, 0.01, "Offset"},
-    {"FraktalDimension", Real, offsetof(R, FraktalDimension), 1.0, 0, 2, Lin, 0.01,
-     "Fraktal Dimension"},
-    {"Anstieg1", Real, offsetof(R, Anstieg1), 2.0, 0.1, 10, Lin, 0.01, "Anstieg 1"},
-    {"Anstieg2", Real, offsetof(R, Anstieg2), 2.0, 0.1, 10, Lin, 0.01, "Anstieg 2"},
-    {"Reserviert", Ganz, offsetof(R, Reserviert), 0, 0, 2, Lin, 1, {}},
-    {"Verknuepfung", Ganz, offsetof(R, Verknuepfung), 0, 0, 3, Lin, 1, "Verknüpfung"},
-    {"Methode", Ganz, offsetof(R, Methode), 0, 0, 10, Lin, 1, {}},
-    {"Startwert", Real, offsetof(R, Startwert), 15360, 1, 32000, Lin, 1, {}},
-    {"Invertieren", Bool, offsetof(R, Invertieren), 0, 0, 1, Lin, 1, "Invertieren"},
-    {"TypX", Ganz, offsetof(R, TypX), 2, 1, 4, Lin, 1, {}},
-    {"TypY", Ganz, offsetof(R, TypY), 1, 1, 4, Lin, 1, {}},
-    {"IterationenX", Real, offsetof(R, IterationenX), 100, 0.1, 1000, Log, 0.1, "Iterationen in X"},
-    {"IterationenY", Real, offsetof(R, IterationenY), 100, 0.1, 1000, Log, 0.1, "Iterationen in Y"},
-    {"VerschiebungX", Real, offsetof(R, VerschiebungX), 0, 0, 2, Lin, 0.01, "Verschiebung in X"},
-    {"VerschiebungY", Real, offsetof(R, VerschiebungY), 0, 0, 2, Lin, 0.01, "Verschiebung in Y"},
+    Param<&R::Level, 0>("Level1", 1, 0, 1, Lin, 1, "L 01"),
+    Param<&R::Level, 1>("Level2", 1, 0, 1, Lin, 1, "L 02"),
+    Param<&R::Level, 2>("Level3", 1, 0, 1, Lin, 1, "L 03"),
+    Param<&R::Level, 3>("Level4", 1, 0, 1, Lin, 1, "L 04"),
+    Param<&R::Level, 4>("Level5", 1, 0, 1, Lin, 1, "L 05"),
+    Param<&R::Level, 5>("Level6", 1, 0, 1, Lin, 1, "L 06"),
+    Param<&R::Level, 6>("Level7", 1, 0, 1, Lin, 1, "L 07"),
+    Param<&R::Level, 7>("Level8", 1, 0, 1, Lin, 1, "L 08"),
+    Param<&R::Level, 8>("Level9", 1, 0, 1, Lin, 1, "L 09"),
+    Param<&R::Level, 9>("Level10", 1, 0, 1, Lin, 1, "L 10"),
+    Param<&R::Level, 10>("Level11", 1, 0, 1, Lin, 1, "L 11"),
+    Param<&R::Offset>("Offset", 0.5, 0, 2, Lin, 0.01, "Offset"),
+    Param<&R::FraktalDimension>("FraktalDimension", 1.0, 0, 2, Lin, 0.01, "Fraktal Dimension"),
+    Param<&R::Anstieg1>("Anstieg1", 2.0, 0.1, 10, Lin, 0.01, "Anstieg 1"),
+    Param<&R::Anstieg2>("Anstieg2", 2.0, 0.1, 10, Lin, 0.01, "Anstieg 2"),
+    Param<&R::Reserviert>("Reserviert", 0, 0, 2, Lin, 1),
+    Param<&R::Verknuepfung>("Verknuepfung", 0, 0, 3, Lin, 1, "Verknüpfung"),
+    Param<&R::Methode>("Methode", 0, 0, 10, Lin, 1),
+    Param<&R::Startwert>("Startwert", 15360, 1, 32000, Lin, 1),
+    Param<&R::Invertieren>("Invertieren", 0, 0, 1, Lin, 1, "Invertieren"),
+    Param<&R::TypX>("TypX", 2, 1, 4, Lin, 1),
+    Param<&R::TypY>("TypY", 1, 1, 4, Lin, 1),
+    Param<&R::IterationenX>("IterationenX", 100, 0.1, 1000, Log, 0.1, "Iterationen in X"),
+    Param<&R::IterationenY>("IterationenY", 100, 0.1, 1000, Log, 0.1, "Iterationen in Y"),
+    Param<&R::VerschiebungX>("VerschiebungX", 0, 0, 2, Lin, 0.01, "Verschiebung in X"),
+    Param<&R::VerschiebungY>("VerschiebungY", 0, 0, 2, Lin, 0.01, "Verschiebung in Y"),
 };
 
 constexpr double StandardStartwert = 15360.0;
@@ -68,6 +60,38 @@ int levelMaske(const NoiseParamRec& p) {
     }
     return maske == 2047 ? 4095 : maske;
 }
+
+double levelMaskeLesen(const NoiseParamRec& p) {
+    return levelMaske(p);
+}
+
+// A whole number 0..4095 selects the levels by its bits; anything else
+// switches every level on.
+void levelMaskeSetzen(NoiseParamRec& p, double maske) {
+    for (int k = 0; k < NoiseLevelMax; ++k)
+        p.Level[k] = (int(maske) >> k) & 1;
+}
+
+// The line "build_noise(...)"; fields it does not carry keep their start values.
+const ScriptArgument noiseArgumente[] = {
+    Arg<&R::Anstieg1>(2.0, 10.0, 0.1),
+    Arg<&R::Anstieg2>(2.0, 10.0, 0.1),
+    Arg<&R::Offset>(0.5, 2.0, 0.0),
+    Arg<&R::FraktalDimension>(1.0, 2.0, 0.0),
+    Arg<&R::Startwert>(15360.0, 32000.0, 1.0),
+    Arg<&R::Reserviert>(1, 2, 1),
+    Arg<&R::Verknuepfung>(0, 3, 0),
+    Arg<&R::Methode>(0, 10, 0),
+    KodiertArg<R, &levelMaskeLesen, &levelMaskeSetzen>(4095, 4095, 0, ArgForm::Ganz),
+    // Only an exact 1 inverts.
+    Arg<&R::Invertieren>(0.0, 1.0, 1.0, ArgForm::GanzAlsZahl),
+    Arg<&R::TypX>(1, 4, 1),
+    Arg<&R::IterationenX>(100.0, 1000.0, 0.1),
+    Arg<&R::VerschiebungX>(0.0, 2.0, 0.0),
+    Arg<&R::TypY>(2, 4, 1),
+    Arg<&R::IterationenY>(100.0, 1000.0, 0.1),
+    Arg<&R::VerschiebungY>(0.0, 2.0, 0.0),
+};
 
 // The seed field's rule: a whole number 1..32000, anything else 15731.
 double startwertPruefen(double v) {
@@ -195,39 +219,19 @@ void NoiseUebernehmen(Dokument& dok, NoiseZustand& z, NoiseParamRec& arbeit) {
 }
 
 std::string NoiseScriptZeile(const NoiseParamRec& p) {
-    return ScriptZeile("build_noise", {p.Anstieg1, p.Anstieg2, p.Offset, p.FraktalDimension,
-                                       p.Startwert, p.Reserviert, p.Verknuepfung, p.Methode,
-                                       levelMaske(p), p.Invertieren ? 1 : 0, p.TypX, p.IterationenX,
-                                       p.VerschiebungX, p.TypY, p.IterationenY, p.VerschiebungY});
+    return ScriptZeileAus("build_noise", noiseArgumente, p);
 }
 
 void NoiseScriptSchreiben(Dokument& dok, const NoiseParamRec& p) {
     ScriptAnhaengen(dok, NoiseScriptZeile(p));
 }
 
-NoiseParamRec NoiseScriptLesen(ScriptArgumente& args) {
-    NoiseParamRec p = NoiseStandard();
-    p.Anstieg1 = ArgumentZahl(args, 1, 2.0, 10.0, 0.1);
-    p.Anstieg2 = ArgumentZahl(args, 2, 2.0, 10.0, 0.1);
-    p.Offset = ArgumentZahl(args, 3, 0.5, 2.0, 0.0);
-    p.FraktalDimension = ArgumentZahl(args, 4, 1.0, 2.0, 0.0);
-    p.Startwert = ArgumentZahl(args, 5, StandardStartwert, 32000.0, 1.0);
-    p.Reserviert = ArgumentGanzzahl(args, 6, 1, 2, 1);
-    p.Verknuepfung = ArgumentGanzzahl(args, 7, 0, 3, 0);
-    p.Methode = ArgumentGanzzahl(args, 8, 0, 10, 0);
-    // A whole number 0..4095 selects the levels by its bits; anything else
-    // switches every level on.
-    const int maske = ArgumentGanzzahl(args, 9, 4095, 4095, 0);
-    for (int k = 0; k < NoiseLevelMax; ++k)
-        p.Level[k] = (maske >> k) & 1;
-    p.Invertieren = ArgumentZahl(args, 10, 0.0, 1.0, 1.0) == 1.0;
-    p.TypX = ArgumentGanzzahl(args, 11, 1, 4, 1);
-    p.IterationenX = ArgumentZahl(args, 12, 100.0, 1000.0, 0.1);
-    p.VerschiebungX = ArgumentZahl(args, 13, 0.0, 2.0, 0.0);
-    p.TypY = ArgumentGanzzahl(args, 14, 2, 4, 1);
-    p.IterationenY = ArgumentZahl(args, 15, 100.0, 1000.0, 0.1);
-    p.VerschiebungY = ArgumentZahl(args, 16, 0.0, 2.0, 0.0);
-    return p;
+NoiseParamRec NoiseScriptLesen(ScriptArgumente& args, const Dokument& dok) {
+    return ausArgumenten(args, noiseArgumente, dok, NoiseStandard());
+}
+
+std::span<const ScriptArgument> NoiseArgumente() {
+    return noiseArgumente;
 }
 
 void NoiseErzeugen(Dokument& dok, const NoiseParamRec& p) {
@@ -237,7 +241,7 @@ void NoiseErzeugen(Dokument& dok, const NoiseParamRec& p) {
 }
 
 void build_noiseNachspielen(Dokument& dok, ScriptArgumente& args) {
-    NoiseErzeugen(dok, NoiseScriptLesen(args));
+    NoiseErzeugen(dok, NoiseScriptLesen(args, dok));
     ZweitbildVerknuepfen(dok);
 }
 

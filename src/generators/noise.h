@@ -134,7 +134,9 @@ void NoiseUebernehmen(Dokument& dok, NoiseZustand& z, NoiseParamRec& arbeit);
 std::string NoiseScriptZeile(const NoiseParamRec& p);
 void NoiseScriptSchreiben(Dokument& dok, const NoiseParamRec& p);
 // Reads the sixteen arguments with their ranges and fallbacks; all levels on.
-NoiseParamRec NoiseScriptLesen(ScriptArgumente& args);
+NoiseParamRec NoiseScriptLesen(ScriptArgumente& args, const Dokument& dok);
+// How "build_noise" writes and reads its arguments.
+std::span<const ScriptArgument> NoiseArgumente();
 // Replay of "build_noise": tables from the line's seed, Zweitbild, combination.
 void build_noiseNachspielen(Dokument& dok, ScriptArgumente& args);
 

@@ -1,17 +1,22 @@
 #include "script/abspielen.h"
 
 #include "core/puffer.h"
-#include "script/zeile.h"
+#include "core/zahlen.h"
 
 namespace gm {
 
-void ScriptAbspielen(Sitzung& s) {
+std::vector<ZeilenMeldung> ScriptAbspielen(Sitzung& s) {
     Dokument& dok = s.dok;
-    if (dok.ScriptAnzahl < 1) return;
+    std::vector<ZeilenMeldung> meldungen;
+    if (dok.ScriptAnzahl < 1) return meldungen;
     UndoSichern(dok);
     for (int i = 1; i <= dok.ScriptAnzahl; ++i) {
-        if (dok.ScriptListe[i].size() > 4) ZeileAusfuehren(s, dok.ScriptListe[i]);
+        const std::string& zeile = dok.ScriptListe[i];
+        ZeilenErgebnis e{ZeilenErgebnis::Ignoriert, {}, {}};
+        if (zeile.size() > 4) e = ZeileAusfuehren(s, zeile);
+        if (!e.ausgefuehrt() && !trimBlanks(zeile).empty()) meldungen.push_back({i, e});
     }
+    return meldungen;
 }
 
 }  // namespace gm

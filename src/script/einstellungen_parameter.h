@@ -11,7 +11,8 @@ namespace gm {
 
 // The fields of ModRec with the modifier panel's slider ranges; booleans 0/1.
 std::span<const Parameter> ModParameter();
-// Wert and Streuung of a height marker, each 0..1.
-std::span<const Parameter> MarkeParameter();
+// Wert and Streuung of each height marker, each 0..1, with that marker's start values.
+std::span<const Parameter> MarkeUntenParameter();
+std::span<const Parameter> MarkeObenParameter();
 
 }  // namespace gm

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/ablage.h"
 #include "core/nativdatei.h"
 #include "core/zahlen.h"
 #include "filters/digit.h"
@@ -18,6 +19,7 @@
 #include "formats/stm.h"
 #include "formats/targa.h"
 #include "formats/terragen.h"
+#include "generators/fuellen.h"
 #include "generators/midpoint.h"
 #include "generators/noise.h"
 #include "script/einstellungen_parameter.h"
@@ -30,20 +32,39 @@ Status nativOeffnen(Sitzung& s, const std::string& pfad) {
     return NativLesen(s.dok, pfad);
 }
 
+Status paintmodeNachspielen(Sitzung& s, const Operation& op, ScriptArgumente& args) {
+    ArgumenteLesen(args, op.argumente, s.dok, s.dok);
+    return {};
+}
+
+Status save_terragenNachspielen(Sitzung& s, const Operation&, ScriptArgumente& args) {
+    return terragenNachspielen(s.dok, s.terragen, args, s.schreibZiel);
+}
+
+const ScriptArgument paintmodeArgumente[] = {Arg<&Dokument::Verknuepfungsmodus>(2, 13, 1)};
+
 // The lists below keep one registration per line.
 // clang-format off
-// Generators and filters, one line each.
+// Generators, filters and script words: name, kind, parameters, script word,
+// script arguments, run, replay, menu command, dialog.
 const std::vector<Operation>& operationsListe() {
+    using enum OperationsArt;
+    using enum DialogArt;
     static const std::vector<Operation> liste = {
-        {"noise", OperationsArt::Generator, NoiseParameter(), [](Sitzung& s, const Werte& w) { return NoiseAusfuehren(s.dok, w); }},
-        {"midpoint", OperationsArt::Generator, MittelpunktParameter(), [](Sitzung& s, const Werte& w) { return MittelpunktAusfuehren(s.dok, w); }},
-        {"gamma", OperationsArt::Filter, GammaParameter, [](Sitzung& s, const Werte& w) { return GammaAusfuehren(s.dok, w); }},
-        {"lumcontr", OperationsArt::Filter, HellKontrParameter, [](Sitzung& s, const Werte& w) { return HelligkeitKontrastAusfuehren(s.dok, w); }},
-        {"digit", OperationsArt::Filter, DigitParameter, [](Sitzung& s, const Werte& w) { return DigitalisierenAusfuehren(s.dok, w); }},
-        {"invert", OperationsArt::Filter, {}, [](Sitzung& s, const Werte& w) { return InvertierenAusfuehren(s.dok, w); }},
-        {"scale", OperationsArt::Filter, SkalierenParameter, [](Sitzung& s, const Werte& w) { return SkalierenAusfuehren(s.dok, w); }},
-        {"modify", OperationsArt::Filter, {}, [](Sitzung& s, const Werte& w) { return ModifizierenAusfuehren(s.dok, w); }},
-        {"raining", OperationsArt::Filter, RegenParameter, [](Sitzung& s, const Werte& w) { return RegenErosionAusfuehren(s.dok, w); }},
+        {"noise", Generator, NoiseParameter(), "build_noise", NoiseArgumente(), &mitWerten<NoiseAusfuehren>, &aufDokument<build_noiseNachspielen>, "PerlinNoise1Click", Eigener},
+        {"midpoint", Generator, MittelpunktParameter(), {}, {}, &mitWerten<MittelpunktAusfuehren>, nullptr, "MidpointDisplacement1Click", Eigener},
+        {"constant", Generator, {}, {}, {}, &ohneWerte<KonstantFuellen>, nullptr, "Konstant1Click", Keiner},
+        {"random", Generator, {}, {}, {}, &ohneWerte<RauschenFuellen>, nullptr, "Rauschen1Click", Keiner},
+        {"gamma", Filter, GammaParameter, "gamma", GammaArgumente, &mitWerten<GammaAusfuehren>, &aufDokument<GammaKorrekturNachspielen>, "Gamma1Click", Eigener},
+        {"lumcontr", Filter, HellKontrParameter, "lumcontr", HellKontrArgumente, &mitWerten<HelligkeitKontrastAusfuehren>, &aufDokument<HelligkeitKontrastNachspielen>, "HelligkeitKontrast1Click", Eigener},
+        {"digit", Filter, DigitParameter, "digit", DigitArgumente, &mitWerten<DigitalisierenAusfuehren>, &aufDokument<DigitalisierenNachspielen>, "Digitalisieren1Click", Eigener},
+        {"invert", Filter, {}, "invert", {}, &mitWerten<InvertierenAusfuehren>, &aufDokument<InvertierenNachspielen>, "In1Click", Keiner},
+        {"scale", Filter, SkalierenParameter, "scale", SkalierenArgumente, &mitWerten<SkalierenAusfuehren>, &aufDokument<SkalierenNachspielen>, {}, Allgemein},
+        {"modify", Filter, {}, "modify", {}, &mitWerten<ModifizierenAusfuehren>, &aufDokument<ModifizierenNachspielen>, "Modifizieren1Click", Keiner},
+        {"raining", Filter, RegenParameter, "raining", RegenArgumente, &mitWerten<RegenErosionAusfuehren>, &aufDokument<RegenErosionNachspielen>, "RegenErosionClick", Eigener},
+        {"clear", Filter, {}, "clear", {}, &ohneWerte<Loeschen>, &ohneArgumente<HoehenfeldNullen>, "Lschen1Click", Keiner},
+        {"paintmode", Skript, {}, "paintmode", paintmodeArgumente, nullptr, &paintmodeNachspielen, {}, Keiner},
+        {"save_terragen", Skript, {}, "save_terragen", TerragenArgumente, nullptr, &save_terragenNachspielen, {}, Keiner},
     };
     return liste;
 }
@@ -84,8 +105,8 @@ const std::vector<Import>& importListe() {
 // Settings records, one line each.
 const std::vector<Einstellungssatz>& satzListe() {
     static const std::vector<Einstellungssatz> liste = {
-        {"MarkeOben", MarkeParameter(), [](Sitzung& s) -> void* { return &s.dok.MarkeOben; }},
-        {"MarkeUnten", MarkeParameter(), [](Sitzung& s) -> void* { return &s.dok.MarkeUnten; }},
+        {"MarkeOben", MarkeObenParameter(), [](Sitzung& s) -> void* { return &s.dok.MarkeOben; }},
+        {"MarkeUnten", MarkeUntenParameter(), [](Sitzung& s) -> void* { return &s.dok.MarkeUnten; }},
         {"ModEinstellungen", ModParameter(), [](Sitzung& s) -> void* { return &s.dok.ModEinstellungen; }},
         {"RenderRec", RenderParameter(), [](Sitzung& s) -> void* { return &s.farben.Render; }},
         {"TerragenRec", TerragenParameter, [](Sitzung& s) -> void* { return &s.terragen; }},
@@ -94,14 +115,13 @@ const std::vector<Einstellungssatz>& satzListe() {
     return liste;
 }
 
-// Single settings, one line each.
+// Single settings, one line each: a field and the record holding it.
 const std::vector<Einstellungswert>& wertListe() {
-    using enum ParamTyp;
     static const std::vector<Einstellungswert> liste = {
-        {{"Verknuepfungsmodus", Ganz, 0, 2, 1, 13, Skala::Linear, 1, "Modus"}, [](Sitzung& s) -> void* { return &s.dok.Verknuepfungsmodus; }},
-        {{"VerknuepfungsmodusRechts", Ganz, 0, 6, 1, 13, Skala::Linear, 1, "Modus rechts"}, [](Sitzung& s) -> void* { return &s.dok.VerknuepfungsmodusRechts; }},
-        {{"Maskenmodus", Ganz, 0, 1, 1, 3, Skala::Linear, 1, "Maskenmodus"}, [](Sitzung& s) -> void* { return &s.dok.Maskenmodus; }},
-        {{"Farbmodus", Ganz, 0, 1, 0, 3, Skala::Linear, 1, "Modus"}, [](Sitzung& s) -> void* { return &s.farben.Farbmodus; }},
+        {Param<&Dokument::Verknuepfungsmodus>("Verknuepfungsmodus", 2, 1, 13, Skala::Linear, 1, "Modus"), [](Sitzung& s) -> void* { return &s.dok; }},
+        {Param<&Dokument::VerknuepfungsmodusRechts>("VerknuepfungsmodusRechts", 6, 1, 13, Skala::Linear, 1, "Modus rechts"), [](Sitzung& s) -> void* { return &s.dok; }},
+        {Param<&Dokument::Maskenmodus>("Maskenmodus", 1, 1, 3, Skala::Linear, 1, "Maskenmodus"), [](Sitzung& s) -> void* { return &s.dok; }},
+        {Param<&ColourState::Farbmodus>("Farbmodus", 1, 0, 3, Skala::Linear, 1, "Modus"), [](Sitzung& s) -> void* { return &s.farben; }},
     };
     return liste;
 }
@@ -164,6 +184,21 @@ const Operation* OperationSuchen(OperationsArt art, std::string_view name) {
     return nullptr;
 }
 
+const Operation* OperationSuchen(std::string_view name) {
+    for (const Operation& o : operationsListe()) {
+        if (gleichOhneGross(o.name, name)) return &o;
+    }
+    return nullptr;
+}
+
+const Operation* OperationFuerWort(std::string_view wort) {
+    if (wort.empty()) return nullptr;
+    for (const Operation& o : operationsListe()) {
+        if (o.wort == wort) return &o;
+    }
+    return nullptr;
+}
+
 const Export* ExportSuchen(std::string_view format) {
     return suchen(exportListe(), format, [](const Export& e) { return e.format; });
 }
@@ -212,7 +247,7 @@ Status EinstellungLesen(std::string_view zuweisung, EinstellungsZuweisung& aus) 
 }
 
 void EinstellungAnwenden(Sitzung& s, const EinstellungsZuweisung& z) {
-    feldSetzen(z.ort(s), *z.parameter, z.wert);
+    z.parameter->setzen(z.ort(s), z.wert);
 }
 
 }  // namespace gm

@@ -1,46 +1,69 @@
 #pragma once
-// The catalogue of named operations the command line (and later the dialogs)
-// read: generators and filters with their parameter descriptions, exports by
-// format name, imports by file extension, and the settings --set may change.
+// The catalogue: one registration row per operation. The menu, the script
+// dispatch, the command line and --help all read these lists.
 //
-// Each list in operationen.cpp holds one line per entry. Registering:
-//   generator or filter:
-//     {"noise", OperationsArt::Generator, NoiseParameter(), &noiseAusfuehren},
-//     where run(Sitzung&, const Werte&) builds its record with recordAus and
-//     does what the dialog's "Übernehmen" does (a generator ends with
-//     ZweitbildVerknuepfen; a filter takes its own undo copy) and records its
-//     script line with ScriptZeile + ScriptAnhaengen.
-//   export:   {"terragen", &terragenSchreiben},
-//   import:   {".ter", &terragenLesen},   (extension compared without case)
-//   settings: {"TerragenRec", TerragenParameter(), [](Sitzung& s) -> void* { return &s.terragen;
-//   }},
-//     which makes every field settable as --set TerragenRec.Field=VALUE.
-//   a single setting: {{"Name", ParamTyp::Ganz, 0, default, min, max}, [](Sitzung& s) -> void* {
-//   return &s.name; }},
-//     (offset 0: the pointer is the field itself).
+// A generator, filter or transform is one row of operationsListe() in
+// operationen.cpp. A plain filter with a record `Rec`, its parameter table,
+// its script-argument table and `void Anwenden(Dokument&, const Rec&)` is:
+//   {"name", OperationsArt::Filter, RecParameter, "word", RecArgumente,
+//    &filterLauf<Rec, &Anwenden>, &filterNachspielen<Rec, &Anwenden>,
+//    "ObjectName1Click", DialogArt::Allgemein},
+// filterLauf takes the undo copy, applies the record and records the line
+// from the argument table; filterNachspielen reads the line through the same
+// table and applies it. Generators use generatorLauf/generatorNachspielen.
+// The menu command is the window's menu item of that object name. An
+// operation with controls beyond its parameter description names
+// DialogArt::Eigener, and the window registers its dialog class under the
+// row's name.
+//
+// Exports, imports and settings records have lists of their own below.
 
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "core/kombination.h"
 #include "core/parameter.h"
+#include "core/puffer.h"
+#include "core/script_argumente.h"
+#include "core/script_liste.h"
 #include "core/status.h"
 #include "script/sitzung.h"
 
 namespace gm {
 
-enum class OperationsArt { Generator, Filter };
+enum class OperationsArt {
+    Generator,  // fills Zweitbild and combines: --gen
+    Filter,     // reworks the field: --filter
+    Skript,     // a script word only, such as "paintmode": --line
+};
 
-using AusfuehrenFn = Status (*)(Sitzung&, const Werte&);
-using DateiFn = Status (*)(Sitzung&, const std::string& pfad);
-using OrtFn = void* (*)(Sitzung&);
+// How the window offers an operation: at once, through the dialog built from
+// the parameter description, or through a dialog class of its own.
+enum class DialogArt { Keiner, Allgemein, Eigener };
+
+struct Operation;
+// Runs the operation as the dialog's "Übernehmen" does, with its values in
+// parameter order, already checked.
+using AusfuehrenFn = Status (*)(Sitzung&, const Operation&, const Werte&);
+// Replays the operation's script line from the argument slots: no undo copy,
+// no recording. Fails only when the operation itself fails.
+using NachspielenFn = Status (*)(Sitzung&, const Operation&, ScriptArgumente&);
 
 struct Operation {
-    std::string_view name;
+    std::string_view name;  // the command-line name
     OperationsArt art;
     std::span<const Parameter> parameter;
-    AusfuehrenFn ausfuehren;  // values in parameter order, already checked
+    std::string_view wort;                      // script word; empty: records nothing
+    std::span<const ScriptArgument> argumente;  // slot i + 1 is row i; empty: a bare word
+    AusfuehrenFn ausfuehren;                    // nullptr for a script word only
+    NachspielenFn nachspielen;                  // nullptr when it has no script word
+    std::string_view menue = {};  // object name of its command in the window's menu; empty: none
+    DialogArt dialog = DialogArt::Keiner;
 };
+
+using DateiFn = Status (*)(Sitzung&, const std::string& pfad);
+using OrtFn = void* (*)(Sitzung&);
 
 struct Export {
     std::string_view format;
@@ -59,7 +82,7 @@ struct Einstellungssatz {
     OrtFn record;
 };
 
-// A single setting under its own key; its parameter's offset is 0.
+// A single setting under its own key: a field of the record `ort` returns.
 struct Einstellungswert {
     Parameter parameter;
     OrtFn ort;
@@ -75,6 +98,8 @@ std::span<const Einstellungswert> Einstellungswerte();
 const Operation* OperationSuchen(OperationsArt art, std::string_view name);
 const Export* ExportSuchen(std::string_view format);
 const Import* ImportFuerPfad(std::string_view pfad);
+// The operation recorded under `wort`, compared exactly; nullptr when none is built.
+const Operation* OperationFuerWort(std::string_view wort);
 
 // Starts from the defaults and applies each "KEY=VALUE", checking keys,
 // numbers and ranges.
@@ -89,5 +114,76 @@ struct EinstellungsZuweisung {
 };
 Status EinstellungLesen(std::string_view zuweisung, EinstellungsZuweisung& aus);
 void EinstellungAnwenden(Sitzung& s, const EinstellungsZuweisung& z);
+
+// The common runs and replays, for rows of plain filters and generators.
+
+template <class Rec, void (*Anwenden)(Dokument&, const Rec&)>
+Status filterLauf(Sitzung& s, const Operation& op, const Werte& werte) {
+    const Rec rec = recordAus<Rec>(op.parameter, werte);
+    UndoSichern(s.dok);
+    Anwenden(s.dok, rec);
+    ScriptAnhaengen(s.dok, ScriptZeileAus(op.wort, op.argumente, rec));
+    return {};
+}
+
+template <class Rec, void (*Anwenden)(Dokument&, const Rec&)>
+Status filterNachspielen(Sitzung& s, const Operation& op, ScriptArgumente& args) {
+    Anwenden(s.dok, ausArgumenten(args, op.argumente, s.dok, recordVorgaben<Rec>(op.parameter)));
+    return {};
+}
+
+// A generator fills Zweitbild from its record; the combination follows.
+template <class Rec, void (*Erzeugen)(Dokument&, const Rec&)>
+Status generatorLauf(Sitzung& s, const Operation& op, const Werte& werte) {
+    const Rec rec = recordAus<Rec>(op.parameter, werte);
+    Erzeugen(s.dok, rec);
+    ZweitbildVerknuepfen(s.dok);
+    if (!op.wort.empty()) ScriptAnhaengen(s.dok, ScriptZeileAus(op.wort, op.argumente, rec));
+    return {};
+}
+
+template <class Rec, void (*Erzeugen)(Dokument&, const Rec&)>
+Status generatorNachspielen(Sitzung& s, const Operation& op, ScriptArgumente& args) {
+    Erzeugen(s.dok, ausArgumenten(args, op.argumente, s.dok, recordVorgaben<Rec>(op.parameter)));
+    ZweitbildVerknuepfen(s.dok);
+    return {};
+}
+
+// Runs the operation named `name` with the values of a record, as a dialog's
+// "Übernehmen" does.
+template <class Rec>
+Status RecordAusfuehren(Sitzung& s, std::string_view name, const Rec& rec);
+
+// Adapters for operations without a record.
+template <void (*F)(Dokument&)>
+Status ohneWerte(Sitzung& s, const Operation&, const Werte&) {
+    F(s.dok);
+    return {};
+}
+template <void (*F)(Dokument&)>
+Status ohneArgumente(Sitzung& s, const Operation&, ScriptArgumente&) {
+    F(s.dok);
+    return {};
+}
+// Adapters for a replay procedure of a lower layer that reads its own slots.
+template <void (*F)(Dokument&, ScriptArgumente&)>
+Status aufDokument(Sitzung& s, const Operation&, ScriptArgumente& a) {
+    F(s.dok, a);
+    return {};
+}
+// A run of a lower layer taking its values in parameter order.
+template <Status (*F)(Dokument&, const Werte&)>
+Status mitWerten(Sitzung& s, const Operation&, const Werte& w) {
+    return F(s.dok, w);
+}
+
+const Operation* OperationSuchen(std::string_view name);
+
+template <class Rec>
+Status RecordAusfuehren(Sitzung& s, std::string_view name, const Rec& rec) {
+    const Operation* op = OperationSuchen(name);
+    assert(op != nullptr);
+    return op->ausfuehren(s, *op, werteAus(op->parameter, rec));
+}
 
 }  // namespace gm

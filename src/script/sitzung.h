@@ -22,6 +22,9 @@ struct Sitzung {
     TerragenRec terragen;
     // Mesh export settings.
     NetzRec netz;
+    // Where a replayed line writes the file it names: the command line points
+    // this at a temporary beside the target, put in place when the run succeeds.
+    SchreibZiel schreibZiel;
 };
 
 }  // namespace gm

@@ -4,6 +4,7 @@
 
 #include "core/zahlen.h"
 #include "script/befehlstabelle.h"
+#include "script/operationen.h"
 
 namespace gm {
 
@@ -66,15 +67,42 @@ std::optional<std::string> ZeileZerlegen(std::string_view zeile, ScriptArgumente
     return klein;
 }
 
-void ZeileAusfuehren(Sitzung& s, std::string_view zeile) {
-    if (auto wort = ZeileZerlegen(zeile, s.Argumente)) BefehlAusfuehren(s, *wort);
+std::string ZeilenErgebnis::text() const {
+    switch (art) {
+        case Ausgefuehrt:
+            return {};
+        case Ignoriert:
+            return "too short to be a command";
+        case Unbekannt:
+            return "\"" + wort + "\" is not a command word";
+        case NichtGebaut:
+            return "\"" + wort + "\" is not available yet";
+        case Fehlgeschlagen:
+            return wort + ": " + status.meldung();
+    }
+    return {};
 }
 
-void BefehlAusfuehren(Sitzung& s, std::string_view wort) {
-    const Befehl* b = BefehlSuchen(wort);
-    if (b == nullptr || b->nachspielen == nullptr) return;
+ZeilenErgebnis ZeileAusfuehren(Sitzung& s, std::string_view zeile) {
+    if (auto wort = ZeileZerlegen(zeile, s.Argumente)) return BefehlAusfuehren(s, *wort);
+    return {ZeilenErgebnis::Ignoriert, {}, {}};
+}
+
+ZeilenErgebnis BefehlAusfuehren(Sitzung& s, std::string_view wort) {
+    ZeilenErgebnis e{ZeilenErgebnis::Ausgefuehrt, std::string(wort), {}};
+    if (BefehlSuchen(wort) == nullptr) {
+        e.art = ZeilenErgebnis::Unbekannt;
+        return e;
+    }
+    const Operation* op = OperationFuerWort(wort);
+    if (op == nullptr || op->nachspielen == nullptr) {
+        e.art = ZeilenErgebnis::NichtGebaut;
+        return e;
+    }
     AufnahmePause pause(s.dok);
-    b->nachspielen(s, s.Argumente);
+    e.status = op->nachspielen(s, *op, s.Argumente);
+    if (!e.status) e.art = ZeilenErgebnis::Fehlgeschlagen;
+    return e;
 }
 
 }  // namespace gm

@@ -26,9 +26,9 @@ struct ProbeRec {
     bool spiegeln;
 };
 const Parameter kProbe[] = {
-    {"hoehe", ParamTyp::Real, offsetof(ProbeRec, hoehe), 0.5, 0, 1, Skala::Linear, 0.01, "Höhe"},
-    {"anzahl", ParamTyp::Ganz, offsetof(ProbeRec, anzahl), 3, 1, 10, Skala::Linear, 1, "Anzahl"},
-    {"spiegeln", ParamTyp::Bool, offsetof(ProbeRec, spiegeln), 0, 0, 1},
+    Param<&ProbeRec::hoehe>("hoehe", 0.5, 0, 1, Skala::Linear, 0.01, "Höhe"),
+    Param<&ProbeRec::anzahl>("anzahl", 3, 1, 10, Skala::Linear, 1, "Anzahl"),
+    Param<&ProbeRec::spiegeln>("spiegeln", 0, 0, 1),
 };
 
 // The preview is a flat field of the working "hoehe".

@@ -59,7 +59,7 @@ class Fenster : public ::testing::Test {
             dlg.vorbereiten();
             abspielText = dlg.text()->toPlainText().toStdString();
             dlg.accept();
-            return true;
+            return std::optional<std::string>(dlg.fehler());
         };
     }
     void TearDown() override { fs::remove_all(ordner); }

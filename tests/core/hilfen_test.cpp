@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <clocale>
 #include <cstddef>
 
@@ -113,15 +115,23 @@ TEST(ScriptListe, AppendsOnlyWhileRecordingAndBelowTheLimit) {
     EXPECT_EQ(ScriptZeile("save_terragen", {-2.5, "a.ter"}), "save_terragen(-2.500, a.ter)");
 }
 
+struct Innen {
+    double Tiefe = 0.0;
+};
 struct ProbeRec {
     double Wert;
     int Anzahl;
     bool An;
+    Innen innen;
+    bool Stufen[3] = {};
+    std::string Datei;
 };
 const Parameter probeParameter[] = {
-    {"Wert", ParamTyp::Real, offsetof(ProbeRec, Wert), 0.5, 0.0, 1.0},
-    {"Anzahl", ParamTyp::Ganz, offsetof(ProbeRec, Anzahl), 3, 1, 10},
-    {"An", ParamTyp::Bool, offsetof(ProbeRec, An), 1, 0, 1},
+    Param<&ProbeRec::Wert>("Wert", 0.5, 0.0, 1.0),
+    Param<&ProbeRec::Anzahl>("Anzahl", 3, 1, 10),
+    Param<&ProbeRec::An>("An", 1, 0, 1),
+    Param<&ProbeRec::innen, &Innen::Tiefe>("Tiefe", -2.0, -5.0, 5.0),
+    Param<&ProbeRec::Stufen, 2>("Stufe3", 1, 0, 1),
 };
 
 TEST(Parameter, RecordsFollowTheirDescription) {
@@ -142,8 +152,61 @@ TEST(Parameter, RecordsFollowTheirDescription) {
     r = recordAus<ProbeRec>(probeParameter, w);
     EXPECT_EQ(r.Wert, 0.25);
     EXPECT_EQ(r.Anzahl, 7);
-    EXPECT_EQ(werteAus(probeParameter, r), (Werte{0.25, 7, 1}));
+    EXPECT_EQ(r.innen.Tiefe, -2.0);
+    EXPECT_TRUE(r.Stufen[2]);
+    EXPECT_FALSE(r.Stufen[1]);
+    EXPECT_EQ(werteAus(probeParameter, r), (Werte{0.25, 7, 1, -2.0, 1}));
     EXPECT_EQ(parameterHilfe(probeParameter[1]), "Anzahl (int, default 3, 1..10)");
+    EXPECT_EQ(probeParameter[2].typ, ParamTyp::Bool);
+    EXPECT_EQ(probeParameter[3].typ, ParamTyp::Real);
+}
+
+double stufenLesen(const ProbeRec& r) {
+    return r.Stufen[0] + 2 * r.Stufen[1] + 4 * r.Stufen[2];
+}
+void stufenSetzen(ProbeRec& r, double bits) {
+    for (int k = 0; k < 3; ++k)
+        r.Stufen[k] = (int(bits) >> k) & 1;
+}
+double vier(const Dokument&) {
+    return 4.0;
+}
+const ScriptArgument probeArgumente[] = {
+    Arg<&ProbeRec::Wert>(0.5, 1.0, 0.0),
+    Arg<&ProbeRec::Anzahl>(3, 10, 1),
+    Arg<&ProbeRec::An>(0.0, 1.0, 1.0, ArgForm::GanzAlsZahl),
+    ArgBis<&ProbeRec::innen, &Innen::Tiefe>(&vier, -5.0, ArgForm::GanzAlsZahl),
+    KodiertArg<ProbeRec, &stufenLesen, &stufenSetzen>(7, 7, 0, ArgForm::Ganz),
+    TextArg<&ProbeRec::Datei>(),
+};
+
+TEST(ScriptArgumentTabelle, WritesEachFormAndReadsItBackWithTheLinesOwnRanges) {
+    auto dok = std::make_unique<Dokument>();
+    ProbeRec r{0.125, 9, true, {3.0}, {true, false, true}, "a b.ter"};
+    const std::string zeile = ScriptZeileAus("probe", probeArgumente, r);
+    EXPECT_EQ(zeile, "probe(0.125, 9, 1, 3, 5, a b.ter)");
+    EXPECT_EQ(ScriptZeileAus("bar", std::span<const ScriptArgument>{}, r), "bar");
+
+    ScriptArgumente a;
+    const char* zurueck[] = {"0.125", "9", "1", "3", "5", " a b.ter "};
+    for (int i = 0; i < 6; ++i)
+        a.slot[i + 1] = zurueck[i];
+    const ProbeRec gelesen = ausArgumenten(a, probeArgumente, *dok, ProbeRec{});
+    EXPECT_EQ(ScriptZeileAus("probe", probeArgumente, gelesen), zeile);
+
+    // Out of range, a fraction in a whole-number slot, an empty slot: the
+    // line's own defaults; the fourth slot's default and maximum come from
+    // the document.
+    const char* falsch[] = {"1.5", "2.5", "0.5", "4.5", "8", ""};
+    for (int i = 0; i < 6; ++i)
+        a.slot[i + 1] = falsch[i];
+    const ProbeRec vorgabe = ausArgumenten(a, probeArgumente, *dok, ProbeRec{});
+    EXPECT_EQ(vorgabe.Wert, 0.5);
+    EXPECT_EQ(vorgabe.Anzahl, 3);
+    EXPECT_FALSE(vorgabe.An);  // only an exact 1 sets it
+    EXPECT_EQ(vorgabe.innen.Tiefe, 4.0);
+    EXPECT_EQ(stufenLesen(vorgabe), 7.0);
+    EXPECT_EQ(vorgabe.Datei, "");
 }
 
 }  // namespace

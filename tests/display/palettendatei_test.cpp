@@ -82,7 +82,7 @@ void erwarteGleich(const ColourState& a, const ColourState& b) {
         }
     }
     for (const Parameter& par : RenderParameter()) {
-        EXPECT_EQ(feldLesen(&a.Render, par), feldLesen(&b.Render, par)) << par.name;
+        EXPECT_EQ(feldLesen(a.Render, par), feldLesen(b.Render, par)) << par.name;
     }
 }
 

@@ -438,7 +438,8 @@ ScriptArgumente argumente(std::vector<std::string> texte) {
 TEST(NoiseScript, ReadsWithRangesAndFallbacks) {
     auto a = argumente({"3.5", "0.05", "2.0", "0", "777", "0", "3", "9", "4095", "1", "4", "0.1",
                         "2", "1", "1000", "0.25"});
-    NoiseParamRec p = NoiseScriptLesen(a);
+    const auto dok = std::make_unique<Dokument>();
+    NoiseParamRec p = NoiseScriptLesen(a, *dok);
     EXPECT_EQ(p.Anstieg1, 3.5);
     EXPECT_EQ(p.Anstieg2, 2.0);  // below 0.1
     EXPECT_EQ(p.Offset, 2.0);
@@ -459,7 +460,7 @@ TEST(NoiseScript, ReadsWithRangesAndFallbacks) {
 
     a = argumente({"x", "10.5", "-1", "2.5", "40000", "2.5", "4", "1.5", "2045", "2", "5", "0.05",
                    "2.01", "0", "1001", "-0.1"});
-    p = NoiseScriptLesen(a);
+    p = NoiseScriptLesen(a, *dok);
     EXPECT_EQ(p.Anstieg1, 2.0);  // unreadable reads 0, outside
     EXPECT_EQ(p.Anstieg2, 2.0);
     EXPECT_EQ(p.Offset, 0.5);
@@ -562,7 +563,7 @@ TEST(NoiseDialogRegeln, ApplyingATypedSeedRecordsWhatReplaysTheAppliedField) {
             a.slot[s] = rest.substr(0, ende);
             rest = rest.substr(ende + 1);
         }
-        NoiseErzeugen(dok, NoiseScriptLesen(a));
+        NoiseErzeugen(dok, NoiseScriptLesen(a, dok));
         for (int x = 0; x <= 16; ++x)
             for (int y = 0; y <= 16; ++y)
                 ASSERT_EQ(dok.Zweitbild(x, y), angewandt[x * 17 + y]);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "script/operationen.h"
+
 namespace gm {
 namespace {
 
@@ -28,12 +30,18 @@ TEST(Befehlstabelle, HoldsTheTwentySixWordsInDispatchOrderWithTheirForms) {
     }
 }
 
-TEST(Befehlstabelle, CoreOperationsReplayNow) {
-    for (const char* wort : {"clear", "paintmode", "modify"}) {
-        const Befehl* b = BefehlSuchen(wort);
-        ASSERT_NE(b, nullptr) << wort;
-        EXPECT_NE(b->nachspielen, nullptr) << wort;
+TEST(Befehlstabelle, EveryScriptWordOfTheCatalogueIsACommandWordOfItsForm) {
+    for (const Operation& op : Operationen()) {
+        if (op.wort.empty()) continue;
+        const Befehl* b = BefehlSuchen(op.wort);
+        ASSERT_NE(b, nullptr) << op.name;
+        EXPECT_EQ(b->form == Form::Bar, op.argumente.empty()) << op.name;
+        EXPECT_NE(op.nachspielen, nullptr) << op.name;
+        EXPECT_EQ(OperationFuerWort(op.wort), &op) << op.name;
     }
+    for (const char* wort : {"clear", "paintmode", "modify", "gamma", "save_terragen"})
+        EXPECT_NE(OperationFuerWort(wort), nullptr) << wort;
+    EXPECT_EQ(OperationFuerWort("terrace"), nullptr);
 }
 
 TEST(Befehlstabelle, LookupIsExactAndCaseSensitive) {

@@ -5,7 +5,10 @@
 #include <cstddef>
 #include <memory>
 
+#include "core/puffer.h"
+#include "core/zufall.h"
 #include "script/einstellungen_parameter.h"
+#include "script/zeile.h"
 
 namespace gm {
 namespace {
@@ -98,9 +101,9 @@ struct ProbeRec {
     bool An;
 };
 const Parameter probeParameter[] = {
-    {"Staerke", ParamTyp::Real, offsetof(ProbeRec, Staerke), 0.5, 0, 1},
-    {"Anzahl", ParamTyp::Ganz, offsetof(ProbeRec, Anzahl), 3, 1, 10},
-    {"An", ParamTyp::Bool, offsetof(ProbeRec, An), 1, 0, 1},
+    Param<&ProbeRec::Staerke>("Staerke", 0.5, 0, 1),
+    Param<&ProbeRec::Anzahl>("Anzahl", 3, 1, 10),
+    Param<&ProbeRec::An>("An", 1, 0, 1),
 };
 
 TEST(WerteLesen, StartsFromDefaultsAndChecksEveryAssignment) {
@@ -115,6 +118,54 @@ TEST(WerteLesen, StartsFromDefaultsAndChecksEveryAssignment) {
         const std::string z[] = {schlecht};
         EXPECT_FALSE(WerteLesen(probeParameter, z, w)) << schlecht;
     }
+}
+
+// A seeded field of awkward size with a few masked cells.
+void startfeld(Dokument& d) {
+    NeueGroesse(d, 10, 6, true);
+    d.RandSeed = 4711;
+    for (int x = 0; x <= d.MaxX; ++x)
+        for (int y = 0; y <= d.MaxY; ++y)
+            d.Hoehenfeld(x, y) = Random(d);
+    d.Maske(3, 2) = 1;
+    d.Maske(7, 5) = 1;
+    d.RandSeed = 99;
+}
+
+TEST(Katalog, EveryRecordedLineReplaysToTheSameField) {
+    for (const Operation& op : Operationen()) {
+        if (op.wort.empty() || !op.ausfuehren) continue;
+        auto lauf = std::make_unique<Sitzung>();
+        auto nach = std::make_unique<Sitzung>();
+        startfeld(lauf->dok);
+        startfeld(nach->dok);
+        lauf->dok.ScriptAufnahme = true;
+        ASSERT_TRUE(op.ausfuehren(*lauf, op, vorgaben(op.parameter))) << op.name;
+        ASSERT_EQ(lauf->dok.ScriptAnzahl, 1) << op.name;
+        const std::string& zeile = lauf->dok.ScriptListe[1];
+        EXPECT_EQ(zeile.substr(0, op.wort.size()), op.wort) << zeile;
+        const ZeilenErgebnis e = ZeileAusfuehren(*nach, zeile);
+        ASSERT_TRUE(e.ausgefuehrt()) << zeile << ": " << e.text();
+        EXPECT_EQ(nach->dok.ScriptAnzahl, 0) << op.name;
+        for (int x = 0; x <= lauf->dok.MaxX; ++x)
+            for (int y = 0; y <= lauf->dok.MaxY; ++y)
+                ASSERT_EQ(lauf->dok.Hoehenfeld(x, y), nach->dok.Hoehenfeld(x, y))
+                    << zeile << " at " << x << "," << y;
+    }
+}
+
+TEST(Katalog, ReplaysTellWhyALineDidNotRun) {
+    auto s = std::make_unique<Sitzung>();
+    EXPECT_EQ(ZeileAusfuehren(*s, "inv").art, ZeilenErgebnis::Ignoriert);
+    EXPECT_EQ(ZeileAusfuehren(*s, "wobble(1)").art, ZeilenErgebnis::Unbekannt);
+    EXPECT_EQ(ZeileAusfuehren(*s, "terrace(5)").art, ZeilenErgebnis::NichtGebaut);
+    EXPECT_EQ(ZeileAusfuehren(*s, "INVERT // all").art, ZeilenErgebnis::Ausgefuehrt);
+    const ZeilenErgebnis e =
+        ZeileAusfuehren(*s, "save_terragen(30, 30, 30, 6400, 0, 0, 1000, 0, /nicht/da/feld.ter)");
+    EXPECT_EQ(e.art, ZeilenErgebnis::Fehlgeschlagen);
+    EXPECT_NE(e.text().find("save_terragen"), std::string::npos) << e.text();
+    EXPECT_EQ(ZeileAusfuehren(*s, "paintmode(7)").art, ZeilenErgebnis::Ausgefuehrt);
+    EXPECT_EQ(s->dok.Verknuepfungsmodus, 7);
 }
 
 TEST(Katalog, NativeImportIsFoundByExtensionWithoutCase) {

@@ -1,0 +1,113 @@
+// The menu commands of the catalogue's operations. An operation with a
+// dialog of its own opens it (the dialog applies the operation on
+// "Übernehmen"); one described by its parameters alone gets the common
+// parameter dialog; one without parameters runs at once.
+
+#include <QString>
+
+#include "app/befehle.h"
+#include "app/digit_dialog.h"
+#include "app/einmal_dialog.h"
+#include "app/gamma_dialog.h"
+#include "app/hauptfenster.h"
+#include "app/hell_kontr_dialog.h"
+#include "app/mittelpunkt_dialog.h"
+#include "app/noise_dialog.h"
+#include "app/parameter_dialog.h"
+#include "app/regen_dialog.h"
+#include "core/kombination.h"
+
+namespace gm {
+
+namespace {
+
+// A filter dialog applies its filter itself; the window redraws when accepted.
+template <class D>
+void filterDialog(TLandGenerator& f) {
+    if (einmalDialog<D>(f).ausfuehren()) f.neuZeichnen();
+}
+
+// An accepted generator dialog leaves its field in Zweitbild; the combination
+// (with the undo copy) follows.
+template <class D>
+void generatorDialog(TLandGenerator& f) {
+    if (!einmalDialog<D>(f).ausfuehren()) return;
+    ZweitbildVerknuepfen(f.dok());
+    f.neuZeichnen();
+}
+
+struct EigenerDialog {
+    std::string_view operation;
+    Befehl oeffnen;
+};
+
+// The operations whose dialogs have controls beyond their parameters.
+const EigenerDialog kEigeneDialoge[] = {
+    {"noise", &generatorDialog<TErstelleNoise>},
+    {"midpoint", &generatorDialog<TErstelleMittelpunkt>},
+    {"gamma", &filterDialog<TGammaKorrektur>},
+    {"lumcontr", &filterDialog<TEingabeHelligkeitKontrast>},
+    {"digit", &filterDialog<TDigitalisiereBild>},
+    {"raining", &filterDialog<TEingabeRegenErosion>},
+};
+
+// The common dialog of one operation, made on first use and kept with its
+// stored set for the life of the window.
+class OperationsDialog : public ParameterDialog {
+  public:
+    OperationsDialog(TLandGenerator& f, const Operation& op)
+        : ParameterDialog(QString::fromUtf8(op.name.data(), qsizetype(op.name.size())),
+                          op.parameter, {}, VorschauGrauMalen, &f),
+          gespeichert_(vorgaben(op.parameter)) {
+        setObjectName(QString::fromUtf8(op.name.data(), qsizetype(op.name.size())));
+    }
+    Werte& gespeichert() { return gespeichert_; }
+
+  private:
+    Werte gespeichert_;
+};
+
+OperationsDialog& dialogFuer(TLandGenerator& f, const Operation& op) {
+    const QString name = QString::fromUtf8(op.name.data(), qsizetype(op.name.size()));
+    if (auto* d = f.findChild<OperationsDialog*>(name, Qt::FindDirectChildrenOnly)) return *d;
+    return *new OperationsDialog(f, op);
+}
+
+void ausfuehren(TLandGenerator& f, const Operation& op, const Werte& werte) {
+    if (Status s = op.ausfuehren(f.sitzung(), op, werte); !s) f.dienste().fehler(s.meldung());
+    f.neuZeichnen();
+}
+
+}  // namespace
+
+Befehl EigenerDialogFuer(std::string_view operation) {
+    for (const EigenerDialog& d : kEigeneDialoge) {
+        if (d.operation == operation) return d.oeffnen;
+    }
+    return nullptr;
+}
+
+void OperationBefehl(TLandGenerator& f, const Operation& op) {
+    switch (op.dialog) {
+        case DialogArt::Eigener:
+            if (Befehl b = EigenerDialogFuer(op.name)) b(f);
+            return;
+        case DialogArt::Allgemein: {
+            OperationsDialog& d = dialogFuer(f, op);
+            if (d.bearbeiten(d.gespeichert())) ausfuehren(f, op, d.gespeichert());
+            return;
+        }
+        case DialogArt::Keiner:
+            ausfuehren(f, op, vorgaben(op.parameter));
+            return;
+    }
+}
+
+const Operation* OperationFuerMenue(std::string_view objekt) {
+    for (const Operation& op : Operationen()) {
+        if (!op.menue.empty() && op.menue == objekt) return &op;
+    }
+    return nullptr;
+}
+
+}  // namespace gm
