@@ -2,18 +2,11 @@
 // 16-bit heightmap and Terragen, and the mask picture of the "Maske" menu.
 // Exports read the document and change nothing; they do not redraw.
 
-#include <functional>
-
 #include "app/austausch.h"
 #include "app/befehle.h"
 #include "app/hauptfenster.h"
 #include "app/terragen_dialog.h"
-#include "formats/bmp.h"
-#include "formats/farbbild.h"
-#include "formats/png16.h"
-#include "formats/raw16.h"
-#include "formats/targa.h"
-#include "formats/terragen.h"
+#include "script/operationen.h"
 #include "script/sitzung.h"
 
 namespace gm {
@@ -31,47 +24,41 @@ const DateiArt kRaw{&Fensterzustand::raw, "Exportieren Raw 16 Bit",
 const DateiArt kTerragen{&Fensterzustand::terragen, "Exportieren Terragen",
                          "Terragen (*.ter);;All  (*.*)", "ter"};
 
-using Schreiber = std::function<Status(Sitzung&, const std::string&)>;
-
-void exportieren(TLandGenerator& f, const DateiArt& art, const Schreiber& schreiben) {
+// Writes through the command line's export of that format name.
+void exportieren(TLandGenerator& f, const DateiArt& art, std::string_view format) {
+    const Export* e = ExportSuchen(format);
+    if (!e) return;
     if (const auto pfad = dateiWaehlen(f, art, true)) {
-        austauschMelden(f, schreiben(f.sitzung(), *pfad), *pfad);
+        austauschMelden(f, e->schreiben(f.sitzung(), *pfad), *pfad);
     }
 }
 
 // Settings dialog, and only when it is accepted the save dialog and the writer.
 void terragenExportieren(TLandGenerator& f, bool kurz) {
     if (!terragenEinstellen(f)) return;
-    exportieren(f, kTerragen, [kurz](Sitzung& s, const std::string& p) {
-        return SchreibeTerragen(s.dok, s.terragen, p, kurz);
-    });
+    exportieren(f, kTerragen, kurz ? "ter-wm" : "ter");
 }
 
 }  // namespace
 
 void BMP1Click(TLandGenerator& f) {
-    exportieren(f, kBmp, [](Sitzung& s, const std::string& p) {
-        return farbBmpSchreiben(s.dok, s.farben, p);
-    });
+    exportieren(f, kBmp, "bmp");
 }
 
 void Targatga1Click(TLandGenerator& f) {
-    exportieren(f, kTga, [](Sitzung& s, const std::string& p) {
-        return farbTargaSchreiben(s.dok, s.farben, p);
-    });
+    exportieren(f, kTga, "tga");
 }
 
 void Targa16Bittga1Click(TLandGenerator& f) {
-    exportieren(f, kTga,
-                [](Sitzung& s, const std::string& p) { return targa16Schreiben(s.dok, p); });
+    exportieren(f, kTga, "tga16");
 }
 
 void Png16Click(TLandGenerator& f) {
-    exportieren(f, kPng, [](Sitzung& s, const std::string& p) { return png16Schreiben(s.dok, p); });
+    exportieren(f, kPng, "png16");
 }
 
 void Raw16Click(TLandGenerator& f) {
-    exportieren(f, kRaw, [](Sitzung& s, const std::string& p) { return raw16Schreiben(s.dok, p); });
+    exportieren(f, kRaw, "r16");
 }
 
 void ExportierenTerragenClick(TLandGenerator& f) {
@@ -83,8 +70,7 @@ void TerragenBetaWM1Click(TLandGenerator& f) {
 }
 
 void ExportierenBMP1Click(TLandGenerator& f) {
-    exportieren(f, kBmp,
-                [](Sitzung& s, const std::string& p) { return maskeBmpSchreiben(s.dok, p); });
+    exportieren(f, kBmp, "maskbmp");
 }
 
 }  // namespace gm

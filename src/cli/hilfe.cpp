@@ -1,5 +1,6 @@
 #include "cli/hilfe.h"
 
+#include "script/befehlstabelle.h"
 #include "script/operationen.h"
 
 namespace gm::cli {
@@ -85,11 +86,20 @@ std::string dateiformate() {
     return text + "\n";
 }
 
+std::string skriptwoerter() {
+    std::string text = "\nScript words for --line and --script (others are refused):";
+    for (const Befehl& b : Befehlstabelle()) {
+        if (OperationFuerWort(b.wort)) text += " " + std::string(b.wort);
+    }
+    return text + "\n";
+}
+
 }  // namespace
 
 std::string HilfeText() {
     return einleitung + operationen(OperationsArt::Generator, "Generators") +
-           operationen(OperationsArt::Filter, "Filters") + einstellungen() + dateiformate();
+           operationen(OperationsArt::Filter, "Filters") + einstellungen() + dateiformate() +
+           skriptwoerter();
 }
 
 }  // namespace gm::cli
