@@ -9,6 +9,7 @@
 #include "filters/gamma.h"
 #include "filters/hell_kontr.h"
 #include "filters/invertieren.h"
+#include "filters/nachbarschaft.h"
 #include "filters/regen_erosion.h"
 #include "formats/bild_import.h"
 #include "formats/bmp.h"
@@ -62,6 +63,10 @@ const std::vector<Operation>& operationsListe() {
         {"scale", Filter, SkalierenParameter, "scale", SkalierenArgumente, &mitWerten<SkalierenAusfuehren>, &aufDokument<SkalierenNachspielen>, {}, Allgemein},
         {"modify", Filter, {}, "modify", {}, &mitWerten<ModifizierenAusfuehren>, &aufDokument<ModifizierenNachspielen>, "Modifizieren1Click", Keiner},
         {"raining", Filter, RegenParameter, "raining", RegenArgumente, &mitWerten<RegenErosionAusfuehren>, &aufDokument<RegenErosionNachspielen>, "RegenErosionClick", Eigener},
+        {"sharpen", Filter, {}, "sharpen", {}, &bareFilterLauf<Schaerfen>, &ohneArgumente<Schaerfen>, "Schrfen1Click", Keiner},
+        {"soften", Filter, {}, "soften", {}, &bareFilterLauf<Weichzeichnen>, &ohneArgumente<Weichzeichnen>, "wischen1Click", Keiner},
+        {"erosion", Filter, {}, "erosion", {}, &bareFilterLauf<Erodieren>, &ohneArgumente<Erodieren>, "Erosion1Click", Keiner},
+        {"dilation", Filter, {}, "dilation", {}, &bareFilterLauf<Dilatieren>, &ohneArgumente<Dilatieren>, "Dilation1Click", Keiner},
         {"clear", Filter, {}, "clear", {}, &ohneWerte<Loeschen>, &ohneArgumente<HoehenfeldNullen>, "Lschen1Click", Keiner},
         {"paintmode", Skript, {}, "paintmode", paintmodeArgumente, nullptr, &paintmodeNachspielen, {}, Keiner},
         {"save_terragen", Skript, {}, "save_terragen", TerragenArgumente, nullptr, &save_terragenNachspielen, {}, Keiner},

@@ -154,6 +154,15 @@ Status generatorNachspielen(Sitzung& s, const Operation& op, ScriptArgumente& ar
 template <class Rec>
 Status RecordAusfuehren(Sitzung& s, std::string_view name, const Rec& rec);
 
+// A filter without a record, recorded as its bare word.
+template <void (*F)(Dokument&)>
+Status bareFilterLauf(Sitzung& s, const Operation& op, const Werte&) {
+    UndoSichern(s.dok);
+    F(s.dok);
+    ScriptAnhaengen(s.dok, op.wort);
+    return {};
+}
+
 // Adapters for operations without a record.
 template <void (*F)(Dokument&)>
 Status ohneWerte(Sitzung& s, const Operation&, const Werte&) {

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "app/abspielen_dialog.h"
+#include "app/befehle.h"
 #include "app/bild_widget.h"
 #include "app/hauptfenster.h"
 #include "app/mod_panel.h"
@@ -94,8 +95,25 @@ TEST_F(Fenster, StartsAt513WithZoom1AndTheWholeMenu) {
     EXPECT_EQ(f->aktion("FileNew1Execute")->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(f->aktion("FileSaveAs1Execute")->text(), QString::fromUtf8("Speichern &unter..."));
     EXPECT_FALSE(f->aktion("Fraktal1Click")->isEnabled());
-    EXPECT_FALSE(f->aktion("Erosion1Click")->isEnabled());
+    EXPECT_FALSE(f->aktion("Terrassieren1Click")->isEnabled());
+    EXPECT_TRUE(f->aktion("Erosion1Click")->isEnabled());
     EXPECT_EQ(f->aktion("Erosion1Click")->shortcut(), QKeySequence("Ctrl+R"));
+    // Every catalogue operation with a menu command has its item, enabled,
+    // and a dialog class when it asks for one.
+    for (const Operation& op : Operationen()) {
+        if (op.dialog == DialogArt::Eigener) EXPECT_NE(EigenerDialogFuer(op.name), nullptr);
+        if (op.menue.empty()) continue;
+        QAction* a = f->aktion(std::string(op.menue).c_str());
+        ASSERT_NE(a, nullptr) << op.name;
+        EXPECT_TRUE(a->isEnabled()) << op.name;
+    }
+    // A catalogue filter without a dialog runs at once from its menu item.
+    s->dok.ScriptAufnahme = true;
+    s->dok.Hoehenfeld(5, 5) = 1.0;
+    befehl("Erosion1Click");
+    EXPECT_EQ(s->dok.Hoehenfeld(5, 5), 0.0);
+    ASSERT_EQ(s->dok.ScriptAnzahl, 1);
+    EXPECT_EQ(s->dok.ScriptListe[1], "erosion");
     EXPECT_TRUE(f->modusListe(0)->currentText() == QString::fromUtf8("Wenn höher"));
     EXPECT_TRUE(f->modusListe(1)->currentText() == QString::fromUtf8("1-x wenn kleiner"));
     EXPECT_EQ(s->dok.ModEinstellungen.Modus, 3);

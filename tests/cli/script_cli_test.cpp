@@ -34,8 +34,7 @@ class ScriptCli : public test::CliLauf {
 
 TEST_F(ScriptCli, ALineThatCannotRunFailsWithOneLine) {
     for (const char* zeile : {"terrace(5)", "wobble(1)", "inv"}) {
-        EXPECT_EQ(laufMitFehler(std::string("--line '") + zeile + "' --save " + datei("a.fla")),
-                  2)
+        EXPECT_EQ(laufMitFehler(std::string("--line '") + zeile + "' --save " + datei("a.fla")), 2)
             << zeile;
         EXPECT_EQ(std::count(fehler.begin(), fehler.end(), '\n'), 1) << fehler;
         EXPECT_NE(fehler.find(zeile), std::string::npos) << fehler;
@@ -45,9 +44,9 @@ TEST_F(ScriptCli, ALineThatCannotRunFailsWithOneLine) {
 
 TEST_F(ScriptCli, AScriptSkipsWithWarningsAndFailsOnAFailedOperation) {
     scriptSchreiben("gut.txt", "terrace(5)\r\n\r\ninvert\r\nwobble\r\n");
-    ASSERT_EQ(laufMitFehler("--size 5x5 --script " + datei("gut.txt") + " --save " +
-                            datei("gut.fla")),
-              0);
+    ASSERT_EQ(
+        laufMitFehler("--size 5x5 --script " + datei("gut.txt") + " --save " + datei("gut.fla")),
+        0);
     EXPECT_EQ(std::count(fehler.begin(), fehler.end(), '\n'), 2) << fehler;
     EXPECT_NE(fehler.find("line 1"), std::string::npos) << fehler;
     EXPECT_NE(fehler.find("line 4"), std::string::npos) << fehler;
@@ -55,21 +54,21 @@ TEST_F(ScriptCli, AScriptSkipsWithWarningsAndFailsOnAFailedOperation) {
         ASSERT_EQ(v, 1.0);  // the invert ran
 
     const std::string fehlt = datei("fehlt/feld.ter");
-    scriptSchreiben("schlecht.txt", "save_terragen(30, 30, 30, 6400, 0, 0, 1000, 0, " + fehlt +
-                                        ")\r\ninvert\r\n");
+    scriptSchreiben("schlecht.txt",
+                    "save_terragen(30, 30, 30, 6400, 0, 0, 1000, 0, " + fehlt + ")\r\ninvert\r\n");
     EXPECT_EQ(laufMitFehler("--size 5x5 --script " + datei("schlecht.txt") + " --save " +
                             datei("schlecht.fla")),
               2);
     EXPECT_NE(fehler.find("save_terragen"), std::string::npos) << fehler;
     EXPECT_TRUE(lesen("schlecht.fla").empty());
-    EXPECT_EQ(laufMitFehler("--line 'save_terragen(30, 30, 30, 6400, 0, 0, 1000, 0, " + fehlt +
-                            ")'"),
-              2);
+    EXPECT_EQ(
+        laufMitFehler("--line 'save_terragen(30, 30, 30, 6400, 0, 0, 1000, 0, " + fehlt + ")'"), 2);
 }
 
 TEST_F(ScriptCli, ATerragenLineWritesOnlyWhenTheWholeRunSucceeds) {
     const std::string ter = datei("feld.ter");
-    const std::string zeile = "--line 'save_terragen(30, 30, 30, 6400, 0, 0, 1000, 0, " + ter + ")'";
+    const std::string zeile =
+        "--line 'save_terragen(30, 30, 30, 6400, 0, 0, 1000, 0, " + ter + ")'";
     EXPECT_EQ(laufMitFehler("--size 9x9 --gen noise " + zeile + " --open " + datei("fehlt.fla")),
               2);
     EXPECT_TRUE(lesen("feld.ter").empty());
