@@ -28,6 +28,7 @@
 #include "core/zahlen.h"
 #include "core/zufall.h"
 #include "display/hauptbild.h"
+#include "script/operationen.h"
 #include "script/sitzung.h"
 
 namespace gm {
@@ -330,7 +331,8 @@ void TLandGenerator::modusGewaehlt(int liste, int index) {
         return;
     }
     s_.dok.Verknuepfungsmodus = index + 1;
-    ScriptAnhaengen(s_.dok, ScriptZeile("paintmode", {index + 1}));
+    const Operation* paintmode = OperationSuchen("paintmode");
+    ScriptAnhaengen(s_.dok, ScriptZeileAus(paintmode->wort, paintmode->argumente, s_.dok));
 }
 
 bool TLandGenerator::event(QEvent* e) {

@@ -19,6 +19,7 @@
 #include "core/zufall.h"
 #include "formats/netz_auswahl.h"
 #include "formats/netz_export.h"
+#include "script/operationen.h"
 
 namespace gm {
 
@@ -123,7 +124,11 @@ NetzErgebnis mitFortschritt(TLandGenerator& f, const NetzRec& rec, NetzFormat fo
     return e;
 }
 
-void exportieren(TLandGenerator& f, NetzFormat format, const DateiArt& art) {
+// Exports in the mesh format of the command line's export `name`.
+void exportieren(TLandGenerator& f, std::string_view name, const DateiArt& art) {
+    const Export* ex = ExportSuchen(name);
+    if (!ex || !ex->netz) return;
+    const NetzFormat format = *ex->netz;
     const auto pfad = dateiWaehlen(f, art, true);
     if (!pfad) return;
     const NetzRec rec = dxfDialog(f).gespeichert();
@@ -139,19 +144,19 @@ void exportieren(TLandGenerator& f, NetzFormat format, const DateiArt& art) {
 }  // namespace
 
 void DXF1Click(TLandGenerator& f) {
-    exportieren(f, NetzFormat::DXF, kDxf);
+    exportieren(f, "dxf", kDxf);
 }
 
 void PovRayinc1Click(TLandGenerator& f) {
-    exportieren(f, NetzFormat::Mesh, kPovRay);
+    exportieren(f, "pov", kPovRay);
 }
 
 void PovRayinc2Click(TLandGenerator& f) {
-    exportieren(f, NetzFormat::Mesh2, kPovRay);
+    exportieren(f, "pov2", kPovRay);
 }
 
 void Wavefrontobj1Click(TLandGenerator& f) {
-    exportieren(f, NetzFormat::OBJ, kWavefront);
+    exportieren(f, "obj", kWavefront);
 }
 
 // On acceptance the selection runs once without export and marks its points.

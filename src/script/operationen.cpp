@@ -85,10 +85,10 @@ const std::vector<Export>& exportListe() {
         {"ter-wm", [](Sitzung& s, const std::string& p) { return SchreibeTerragen(s.dok, s.terragen, p, true); }},
         {"png16", [](Sitzung& s, const std::string& p) { return png16Schreiben(s.dok, p); }},
         {"r16", [](Sitzung& s, const std::string& p) { return raw16Schreiben(s.dok, p); }},
-        {"dxf", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::DXF, p, NetzOptionenMitSeed(s.dok.RandSeed)); }},
-        {"pov", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh, p, NetzOptionenMitSeed(s.dok.RandSeed)); }},
-        {"pov2", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh2, p, NetzOptionenMitSeed(s.dok.RandSeed)); }},
-        {"obj", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::OBJ, p, NetzOptionenMitSeed(s.dok.RandSeed)); }},
+        {"dxf", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::DXF, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::DXF},
+        {"pov", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::Mesh},
+        {"pov2", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh2, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::Mesh2},
+        {"obj", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::OBJ, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::OBJ},
     };
     return liste;
 }

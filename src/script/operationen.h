@@ -18,6 +18,7 @@
 //
 // Exports, imports and settings records have lists of their own below.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,6 +29,7 @@
 #include "core/script_argumente.h"
 #include "core/script_liste.h"
 #include "core/status.h"
+#include "formats/netz_export.h"
 #include "script/sitzung.h"
 
 namespace gm {
@@ -68,6 +70,9 @@ using OrtFn = void* (*)(Sitzung&);
 struct Export {
     std::string_view format;
     DateiFn schreiben;  // reads the state and changes nothing
+    // The mesh format of a mesh export, which the window runs beside its
+    // own thread to show the selection's progress.
+    std::optional<NetzFormat> netz = std::nullopt;
 };
 
 struct Import {

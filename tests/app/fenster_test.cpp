@@ -278,6 +278,24 @@ TEST_F(Fenster, ScriptRecordedFromTheMenuReplaysWithOneUndo) {
     befehl("Undo1Click");
     EXPECT_EQ(s->dok.Hoehenfeld(2, 3), 0.9);
     EXPECT_EQ(s->dok.Hoehenfeld(0, 4), 0.3);
+    EXPECT_TRUE(fehler.empty());
+
+    // Unknown words pass silently; an operation that fails is reported and the
+    // rest of the script still runs.
+    const std::string ziel = (ordner / "fehlt" / "x.ter").string();
+    s->dok.ScriptListe[2] = "wobble(3)";
+    s->dok.ScriptListe[3] = "save_terragen(30, 30, 30, 6400, 0, 0, 1000, 0, " + ziel + ")";
+    s->dok.ScriptListe[4] = "clear";
+    s->dok.ScriptAnzahl = 4;
+    befehl("ScriptAbspielenClick");
+    ASSERT_EQ(fehler.size(), 1u);
+    EXPECT_NE(fehler[0].find("Script line 3"), std::string::npos) << fehler[0];
+    EXPECT_EQ(fehler[0].find("wobble"), std::string::npos) << fehler[0];
+    EXPECT_EQ(s->dok.Hoehenfeld(2, 3), 0.0);
+    fehler.clear();
+    befehl("Undo1Click");
+    s->dok.ScriptListe[2] = "clear";
+    s->dok.ScriptAnzahl = 2;
 
     // Save, "Neu", reopen.
     const fs::path datei = ordner / "s.txt";
