@@ -48,6 +48,8 @@ void AlleFelderLoeschen(Dokument& dok) {
     dok.Hoehenfeld.fuellen(0.0);
     dok.Zweitbild.fuellen(0.0);
     dok.UndoBild.fuellen(0.0);
+    dok.UndoMaxX = dok.MaxX;
+    dok.UndoMaxY = dok.MaxY;
     dok.Maske.fuellen(0);
 }
 
@@ -57,8 +59,12 @@ void MaskeLoeschen(Dokument& dok) {
 
 void UndoSichern(Dokument& dok) {
     aktivKopieren(dok, dok.Hoehenfeld, dok.UndoBild);
+    dok.UndoMaxX = dok.MaxX;
+    dok.UndoMaxY = dok.MaxY;
 }
 void UndoZurueck(Dokument& dok) {
+    dok.MaxX = dok.UndoMaxX;
+    dok.MaxY = dok.UndoMaxY;
     aktivKopieren(dok, dok.UndoBild, dok.Hoehenfeld);
 }
 void ZweitbildKopieren(Dokument& dok) {
@@ -173,7 +179,14 @@ void Umrechnen(Dokument& dok, int altMaxX, int altMaxY) {
     bilinearAbtasten(dok.Hoehenfeld, altMaxX, altMaxY, dok.MaxX + 1, dok.MaxY + 1,
                      [&](int x, int y, double v) { dok.Zweitbild(x, y) = v; });
     ZweitbildEinsetzen(dok);
+}
+
+void GroesseUmrechnen(Dokument& dok, int maxX, int maxY) {
+    const int altX = dok.MaxX, altY = dok.MaxY;
     UndoSichern(dok);
+    NeueGroesse(dok, maxX, maxY, false);
+    Umrechnen(dok, altX, altY);
+    dok.Ablagebild.reset();
 }
 
 void NeueGroesse(Dokument& dok, int maxX, int maxY, bool zuruecksetzen) {
