@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "core/zahlen.h"
 
@@ -147,7 +148,9 @@ void ZweitbildEinsetzen(Dokument& dok) {
 }
 
 Spanne ZweitbildSpanne(const Dokument& dok) {
-    double minimum = 1000.0, maximum = -1000.0;
+    // Open bounds, so that a result of any scale is stretched over its own range.
+    double minimum = std::numeric_limits<double>::infinity();
+    double maximum = -std::numeric_limits<double>::infinity();
     jedeSpalte(dok, [&](int x) {
         const double* z = dok.Zweitbild.spalte(x);
         for (int y = 0; y <= dok.MaxY; ++y) {
@@ -156,7 +159,8 @@ Spanne ZweitbildSpanne(const Dokument& dok) {
             maximum = std::max(maximum, z[y]);
         }
     });
-    if (maximum != minimum) return {minimum, 1.0 / (maximum - minimum)};
+    // A single value, or none, is not stretched.
+    if (maximum > minimum) return {minimum, 1.0 / (maximum - minimum)};
     return {0.0, 1.0};
 }
 

@@ -36,7 +36,8 @@ struct Spanne {
     double minimum;
     double skala;
 };
-// Minimum and stretch factor of the valued cells of Zweitbild.
+// Minimum and stretch factor of the valued cells of Zweitbild; minimum 0 and
+// factor 1 when they hold fewer than two distinct values.
 Spanne ZweitbildSpanne(const Dokument& dok);
 
 // Maps the current range of Hoehenfeld linearly onto a..b outside the mask.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/kombination.h"
 #include "support/feld_hilfen.h"
 
 namespace gm {
@@ -61,6 +62,33 @@ TEST(ZweitbildSpanne, OnlyValuedCellsCount) {
     s = ZweitbildSpanne(dok);  // one value: not stretched
     EXPECT_EQ(s.minimum, 0.0);
     EXPECT_EQ(s.skala, 1.0);
+}
+
+TEST(ZweitbildSpanne, ValuesBeyondAThousandSpanTheirTrueRange) {
+    Dokument dok;
+    setzeFeld(dok, dok.Zweitbild, {{KeinWert, 1500.0, 2000.0}, {1250.0, KeinWert, 3000.0}});
+    Spanne s = ZweitbildSpanne(dok);
+    EXPECT_EQ(s.minimum, 1250.0);
+    EXPECT_EQ(s.skala, 1.0 / 1750.0);
+
+    setzeFeld(dok, dok.Zweitbild, {{-3000.0, KeinWert}, {-1500.0, -2000.0}});
+    s = ZweitbildSpanne(dok);
+    EXPECT_EQ(s.minimum, -3000.0);
+    EXPECT_EQ(s.skala, 1.0 / 1500.0);
+
+    // One value above a thousand, or none at all: not stretched.
+    for (double v : {1500.0, KeinWert}) {
+        setzeFeld(dok, dok.Zweitbild, {{KeinWert, v}, {KeinWert, KeinWert}});
+        s = ZweitbildSpanne(dok);
+        EXPECT_EQ(s.minimum, 0.0) << v;
+        EXPECT_EQ(s.skala, 1.0) << v;
+    }
+
+    // The combination maps such a result onto the full range.
+    setzeFeld(dok, dok.Hoehenfeld, {{0.3, 0.3, 0.3}});
+    setzeFeld(dok, dok.Zweitbild, {{1500.0, 2000.0, 2500.0}});
+    ZweitbildVerknuepfen(dok, 1);
+    EXPECT_TRUE(feldGleich(dok, dok.Hoehenfeld, {{0.0, 0.5, 1.0}}));
 }
 
 TEST(ZweitbildEinsetzen, ClampsAndIgnoresMaskAndKeinWert) {
