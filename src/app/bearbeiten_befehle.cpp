@@ -12,8 +12,17 @@
 namespace gm {
 
 void Undo1Click(TLandGenerator& f) {
+    const Dokument& d = f.dok();
+    const int altX = d.MaxX, altY = d.MaxY;
     Undo(f.dok());
-    f.neuZeichnen();
+    if (d.MaxX == altX && d.MaxY == altY) {
+        f.neuZeichnen();
+        return;
+    }
+    // The undo copy was taken at another size: fit the view and the
+    // clipboard's menu items to it.
+    f.neueGroesse(false);
+    f.ablageMenueAktualisieren();
 }
 
 void Bitmapkopieren1Click(TLandGenerator& f) {

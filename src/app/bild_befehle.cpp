@@ -10,12 +10,9 @@ namespace gm {
 
 void Bildgre1Click(TLandGenerator& f) {
     Dokument& d = f.dok();
-    const int altX = d.MaxX;
-    const int altY = d.MaxY;
     const auto g = f.dienste().groesse({d.punkteX(), d.punkteY()});
     if (!g || !punkteGueltig(g->punkteX, g->punkteY)) return;
-    NeueGroesse(d, g->punkteX - 1, g->punkteY - 1, false);
-    Umrechnen(d, altX, altY);
+    GroesseUmrechnen(d, g->punkteX - 1, g->punkteY - 1);
     f.neueGroesse(false);
     Freigeben1Click(f);
 }

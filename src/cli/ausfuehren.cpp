@@ -137,6 +137,9 @@ Status ausfuehren(Sitzung& s, const Aktion& a, Ausstehend& aus, std::string& aus
             NeueGroesse(dok, a.punkteX - 1, a.punkteY - 1, true);
             Freigeben(dok);
             return {};
+        case AktionsArt::Umrechnen:
+            GroesseUmrechnen(dok, a.punkteX - 1, a.punkteY - 1);
+            return {};
         case AktionsArt::Oeffnen: {
             Status st = a.import->lesen(s, aus.lesepfad(a.text));
             if (st) Freigeben(dok);

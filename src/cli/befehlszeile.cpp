@@ -73,10 +73,10 @@ Status groesseLesen(Leser& l, const std::string& opt, Aktion& a) {
     const std::string_view t(text);
     if (x == std::string::npos || !ganzzahlLesen(t.substr(0, x), 1u << 30, w) ||
         !ganzzahlLesen(t.substr(x + 1), 1u << 30, h)) {
-        return Status::fehler("--size needs WxH in points, such as 513x513; got \"" + text + "\"");
+        return Status::fehler(opt + " needs WxH in points, such as 513x513; got \"" + text + "\"");
     }
     if (!punkteGueltig(int(w), int(h))) {
-        return Status::fehler("--size " + text + ": each side must be " +
+        return Status::fehler(opt + " " + text + ": each side must be " +
                               std::to_string(MinPunkte) + ".." + std::to_string(MaxPunkte) +
                               " points");
     }
@@ -163,6 +163,7 @@ struct Option {
 const Option optionen[] = {
     {"--seed", AktionsArt::Seed, &seedLesen},
     {"--size", AktionsArt::Groesse, &groesseLesen},
+    {"--resize", AktionsArt::Umrechnen, &groesseLesen},
     {"--open", AktionsArt::Oeffnen, &oeffnenLesen},
     {"--line", AktionsArt::Zeile, &zeileLesen},
     {"--script", AktionsArt::Script, &dateiLesen},

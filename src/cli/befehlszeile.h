@@ -15,6 +15,7 @@ namespace gm::cli {
 enum class AktionsArt {
     Seed,
     Groesse,
+    Umrechnen,
     Oeffnen,
     Zeile,
     Script,

@@ -16,6 +16,8 @@ Options:
   --seed N             set the random seed (0..4294967295); without it the clock
                        seeds the generator
   --size WxH           start again from an all-zero field of W x H points (5..2049)
+  --resize WxH         resample the field to W x H points (5..2049), taking the
+                       undo copy first ("Bildgröße")
   --open FILE          open a height field file (types listed below)
   --add FILE           read a native .fla file of the current size and combine it
                        into the field ("Hinzu Öffnen")

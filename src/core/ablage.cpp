@@ -10,7 +10,10 @@
 namespace gm {
 
 void Undo(Dokument& dok) {
+    const bool andereGroesse = dok.UndoMaxX != dok.MaxX || dok.UndoMaxY != dok.MaxY;
     UndoZurueck(dok);
+    // A size change by undo discards the clipboard like every size change.
+    if (andereGroesse) Freigeben(dok);
 }
 
 namespace {

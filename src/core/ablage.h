@@ -6,6 +6,8 @@
 
 namespace gm {
 
+// Restores the undo copy with its extents; when they differ from the current
+// ones the clipboard is released.
 void Undo(Dokument& dok);
 // Moves the masked cells into the clipboard and zeroes them.
 void Ausschneiden(Dokument& dok);

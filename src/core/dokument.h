@@ -48,6 +48,10 @@ struct Dokument {
 
     int MaxX = 512;
     int MaxY = 512;
+    // The extents UndoBild was taken at: Undo brings them back with the cells,
+    // so a size change can be undone like any other change.
+    int UndoMaxX = 512;
+    int UndoMaxY = 512;
 
     int Maskenmodus = 1;  // 1 new, 2 plus, 3 minus
     Marke MarkeUnten{0.0, 0.0};

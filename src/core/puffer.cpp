@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "core/zahlen.h"
 
@@ -48,6 +49,8 @@ void AlleFelderLoeschen(Dokument& dok) {
     dok.Hoehenfeld.fuellen(0.0);
     dok.Zweitbild.fuellen(0.0);
     dok.UndoBild.fuellen(0.0);
+    dok.UndoMaxX = dok.MaxX;
+    dok.UndoMaxY = dok.MaxY;
     dok.Maske.fuellen(0);
 }
 
@@ -57,8 +60,12 @@ void MaskeLoeschen(Dokument& dok) {
 
 void UndoSichern(Dokument& dok) {
     aktivKopieren(dok, dok.Hoehenfeld, dok.UndoBild);
+    dok.UndoMaxX = dok.MaxX;
+    dok.UndoMaxY = dok.MaxY;
 }
 void UndoZurueck(Dokument& dok) {
+    dok.MaxX = dok.UndoMaxX;
+    dok.MaxY = dok.UndoMaxY;
     aktivKopieren(dok, dok.UndoBild, dok.Hoehenfeld);
 }
 void ZweitbildKopieren(Dokument& dok) {
@@ -141,7 +148,9 @@ void ZweitbildEinsetzen(Dokument& dok) {
 }
 
 Spanne ZweitbildSpanne(const Dokument& dok) {
-    double minimum = 1000.0, maximum = -1000.0;
+    // Open bounds, so that a result of any scale is stretched over its own range.
+    double minimum = std::numeric_limits<double>::infinity();
+    double maximum = -std::numeric_limits<double>::infinity();
     jedeSpalte(dok, [&](int x) {
         const double* z = dok.Zweitbild.spalte(x);
         for (int y = 0; y <= dok.MaxY; ++y) {
@@ -150,7 +159,8 @@ Spanne ZweitbildSpanne(const Dokument& dok) {
             maximum = std::max(maximum, z[y]);
         }
     });
-    if (maximum != minimum) return {minimum, 1.0 / (maximum - minimum)};
+    // A single value, or none, is not stretched.
+    if (maximum > minimum) return {minimum, 1.0 / (maximum - minimum)};
     return {0.0, 1.0};
 }
 
@@ -173,7 +183,14 @@ void Umrechnen(Dokument& dok, int altMaxX, int altMaxY) {
     bilinearAbtasten(dok.Hoehenfeld, altMaxX, altMaxY, dok.MaxX + 1, dok.MaxY + 1,
                      [&](int x, int y, double v) { dok.Zweitbild(x, y) = v; });
     ZweitbildEinsetzen(dok);
+}
+
+void GroesseUmrechnen(Dokument& dok, int maxX, int maxY) {
+    const int altX = dok.MaxX, altY = dok.MaxY;
     UndoSichern(dok);
+    NeueGroesse(dok, maxX, maxY, false);
+    Umrechnen(dok, altX, altY);
+    dok.Ablagebild.reset();
 }
 
 void NeueGroesse(Dokument& dok, int maxX, int maxY, bool zuruecksetzen) {

@@ -10,7 +10,9 @@ namespace gm {
 // Zeroes the whole arrays of Hoehenfeld, Zweitbild, UndoBild and Maske.
 void AlleFelderLoeschen(Dokument& dok);
 void MaskeLoeschen(Dokument& dok);
+// UndoBild := Hoehenfeld over the active area, remembering the extents.
 void UndoSichern(Dokument& dok);
+// Brings back the extents of the undo copy, then Hoehenfeld := UndoBild.
 void UndoZurueck(Dokument& dok);
 void ZweitbildKopieren(Dokument& dok);
 void ZweitbildLeeren(Dokument& dok);
@@ -34,7 +36,8 @@ struct Spanne {
     double minimum;
     double skala;
 };
-// Minimum and stretch factor of the valued cells of Zweitbild.
+// Minimum and stretch factor of the valued cells of Zweitbild; minimum 0 and
+// factor 1 when they hold fewer than two distinct values.
 Spanne ZweitbildSpanne(const Dokument& dok);
 
 // Maps the current range of Hoehenfeld linearly onto a..b outside the mask.
@@ -72,8 +75,14 @@ void bilinearAbtasten(const TFeld& quelle, int altMaxX, int altMaxY, int nx, int
 }
 
 // Resamples Hoehenfeld from the old size to the current MaxX/MaxY by bilinear
-// blending (extrapolating past the last old sample), then takes the undo copy.
+// blending (extrapolating past the last old sample). Takes no undo copy: the
+// caller takes it before the size changes, so that undo restores the old size.
 void Umrechnen(Dokument& dok, int altMaxX, int altMaxY);
+
+// "Bildgröße": undo copy of the field at its old size, new size, Umrechnen,
+// and the clipboard released as on every size change. The caller checks the
+// size rules.
+void GroesseUmrechnen(Dokument& dok, int maxX, int maxY);
 
 // Core side of a size change: sets the size and, when `zuruecksetzen`, clears
 // every grid. The caller checks the size rules.

@@ -1,10 +1,9 @@
 #include "display/hauptbild.h"
 
 #include <algorithm>
-#include <system_error>
-#include <thread>
 #include <vector>
 
+#include "core/faeden.h"
 #include "core/zahlen.h"
 #include "display/farbe.h"
 #include "display/farbtabelle.h"
@@ -80,15 +79,10 @@ void ZeichneHauptbild(const ColourState& farben, Dokument& dok, double zoom, Pix
     // views are split between two threads at a strip boundary.
     constexpr long GrosseAnsicht = 256L * 256L;
     if (tabelle.ohneZufall() && long(g.breite) * g.hoehe >= GrosseAnsicht) {
-        const int mitte = (g.breite / 2 + Streifen - 1) / Streifen * Streifen;
-        std::thread zweiter;
-        try {
-            zweiter = std::thread([&] { streifenZeichnen(ansicht, dok, mitte, g.breite, bild); });
-        } catch (const std::system_error&) {
-            streifenZeichnen(ansicht, dok, mitte, g.breite, bild);  // no thread to be had
-        }
-        streifenZeichnen(ansicht, dok, 0, mitte, bild);
-        if (zweiter.joinable()) zweiter.join();
+        const int grenzen[3] = {0, (g.breite / 2 + Streifen - 1) / Streifen * Streifen, g.breite};
+        ZweiFaeden([&](int teil) {
+            streifenZeichnen(ansicht, dok, grenzen[teil], grenzen[teil + 1], bild);
+        });
         return;
     }
     streifenZeichnen(ansicht, dok, 0, g.breite, bild);

@@ -13,10 +13,10 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
-#include <thread>
 #include <utility>
 #include <vector>
 
+#include "core/faeden.h"
 #include "core/zahlen.h"
 #include "filters/regen_erosion.h"
 
@@ -186,7 +186,10 @@ void RegenSimulieren(double* hoehen, int nx, int ny, const RegenRec& rec, int ke
     std::vector<Streifen> streifen(static_cast<std::size_t>(kerne), Streifen(ny));
     double* z = hoehen;
     double* hn = zweiteHoehen.data();
-    const int mitte = 1 + (nx - 2) / 2;
+    // The interior columns 1..nx-2 in one or two halves; the halves' threads
+    // are started once for the whole run.
+    const int grenzen[3] = {1, kerne == 1 ? nx - 1 : 1 + (nx - 2) / 2, nx - 1};
+    Faeden faeden(kerne);
     for (int i = 1; i <= rec.Zyklen; ++i) {
         if (fortschritt) fortschritt(i, rec.Zyklen);
         const Zustand s{g,
@@ -196,13 +199,9 @@ void RegenSimulieren(double* hoehen, int nx, int ny, const RegenRec& rec, int ke
                         wasser.data(),
                         wasserNeu.data(),
                         keine.data()};
-        if (kerne == 1) {
-            spaltenRechnen(s, streifen[0], 1, nx - 1);
-        } else {
-            std::thread zweiter([&] { spaltenRechnen(s, streifen[1], mitte, nx - 1); });
-            spaltenRechnen(s, streifen[0], 1, mitte);
-            zweiter.join();
-        }
+        faeden.ausfuehren([&](int teil) {
+            spaltenRechnen(s, streifen[std::size_t(teil)], grenzen[teil], grenzen[teil + 1]);
+        });
         randKopieren(hn, g);
         // The new heights and water become the current ones. The old buffers
         // are overwritten in full next cycle (heights border included); water

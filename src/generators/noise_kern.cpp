@@ -1,6 +1,10 @@
 #include "generators/noise_kern.h"
 
+// The vector kernels and their run-time choice exist only on x86-64; every
+// other machine runs the scalar kernel, which gives the same bits.
+#if defined(__x86_64__)
 #include <immintrin.h>
+#endif
 
 namespace gm::noise_intern {
 
@@ -22,6 +26,8 @@ void kernSkalar(const SpaltenTabelle& s, const ZeilenDaten& z, double* n, int an
     for (int y = 0; y < anzahl; ++y)
         n[y] = zelle(s, z, y);
 }
+
+#if defined(__x86_64__)
 
 __attribute__((target("avx2"))) inline __m256d sammeln4(__m128i index, const double* basis) {
     const __m256d alle = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
@@ -109,9 +115,12 @@ __attribute__((target("avx512f"))) void kernAvx512(const SpaltenTabelle& s, cons
         n[y] = zelle(s, z, y);
 }
 
+#endif  // __x86_64__
+
 }  // namespace
 
 KernFn kernFuer(NoiseKern kern) {
+#if defined(__x86_64__)
     switch (kern) {
         case NoiseKern::Skalar:
             return kernSkalar;
@@ -124,6 +133,9 @@ KernFn kernFuer(NoiseKern kern) {
     }
     if (NoiseKernVerfuegbar(NoiseKern::Avx512)) return kernAvx512;
     if (NoiseKernVerfuegbar(NoiseKern::Avx2)) return kernAvx2;
+#else
+    (void)kern;
+#endif
     return kernSkalar;
 }
 
@@ -133,10 +145,16 @@ namespace gm {
 
 bool NoiseKernVerfuegbar(NoiseKern kern) {
     switch (kern) {
+#if defined(__x86_64__)
         case NoiseKern::Avx2:
             return __builtin_cpu_supports("avx2");
         case NoiseKern::Avx512:
             return __builtin_cpu_supports("avx512f");
+#else
+        case NoiseKern::Avx2:
+        case NoiseKern::Avx512:
+            return false;
+#endif
         default:
             return true;
     }

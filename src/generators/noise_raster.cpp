@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/faeden.h"
 #include "generators/noise_intern.h"
 #include "generators/noise_kern.h"
 
@@ -268,13 +269,10 @@ void NoiseRaster(const NoiseParamRec& p, const NoiseTabellen& t, std::span<const
             }
         }
     };
-    std::vector<std::thread> helfer;
-    const int n = threadAnzahl(threads, nx);
-    for (int i = 1; i < n; ++i)
-        helfer.emplace_back(arbeiten);
-    arbeiten();
-    for (auto& h : helfer)
-        h.join();
+    // Every part takes columns from the shared counter until none are left,
+    // so a part whose thread could not start simply finds no work.
+    Faeden faeden(threadAnzahl(threads, nx));
+    faeden.ausfuehren([&](int) { arbeiten(); });
 }
 
 }  // namespace gm

@@ -252,6 +252,23 @@ TEST_F(Fenster, ClipboardCommandsEnableAndRelease) {
     EXPECT_FALSE(s->dok.AblageBelegt());
 }
 
+TEST_F(Fenster, UndoAfterBildgroesseFitsTheViewToTheOldSize) {
+    neu(9, 7);
+    s->dok.Hoehenfeld(3, 2) = 0.5;
+    befehl("CopyItemClick");
+    antwortGroesse = Groesse{17, 13};
+    befehl("Bildgre1Click");
+    EXPECT_EQ(f->bild()->bild().size(), QSize(17, 13));
+    befehl("CopyItemClick");
+    befehl("Undo1Click");
+    EXPECT_EQ(s->dok.MaxX, 8);
+    EXPECT_EQ(s->dok.MaxY, 6);
+    EXPECT_EQ(f->bild()->bild().size(), QSize(9, 7));
+    EXPECT_EQ(s->dok.Hoehenfeld(3, 2), 0.5);
+    EXPECT_EQ(s->dok.Hoehenfeld(4, 2), 0.0);
+    EXPECT_FALSE(f->aktion("PasteItemClick")->isEnabled());  // the clipboard went with the size
+}
+
 TEST_F(Fenster, ScriptRecordedFromTheMenuReplaysWithOneUndo) {
     neu(5, 5);
     s->dok.Hoehenfeld(2, 3) = 0.4;

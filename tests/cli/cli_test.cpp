@@ -219,6 +219,35 @@ TEST_F(Cli, EveryErrorExitsTwoWithOneLineAndWritesNothing) {
     }
 }
 
+TEST_F(Cli, ResizeResamplesAndUndoBringsBackTheOldSizeAndField) {
+    const std::vector<std::string> feld = {"--seed", "7", "--size", "40x30", "--gen", "noise"};
+    auto mit = [&](std::vector<std::string> rest) {
+        auto a = feld;
+        a.insert(a.end(), rest.begin(), rest.end());
+        return a;
+    };
+    Ergebnis ohne = lauf(mit({"--info", "--save", pfad("ohne.fla")}));
+    ASSERT_EQ(ohne.status, 0) << ohne.fehler;
+    Ergebnis e = lauf(mit({"--resize", "80x60", "--info", "--save", pfad("gross.fla"), "--undo",
+                           "--info", "--save", pfad("zurueck.fla")}));
+    ASSERT_EQ(e.status, 0) << e.fehler;
+    ASSERT_EQ(e.ausgabe.rfind("points 80 60 ", 0), 0u) << e.ausgabe;
+    EXPECT_EQ(e.ausgabe.substr(e.ausgabe.find('\n') + 1), ohne.ausgabe);
+    EXPECT_EQ(ohne.ausgabe.rfind("points 40 30 ", 0), 0u) << ohne.ausgabe;
+    EXPECT_EQ(lesen(pfad("zurueck.fla")), lesen(pfad("ohne.fla")));
+    EXPECT_EQ(lesen(pfad("gross.fla")).size(), 16u + 80 * 60 * 8);
+    // Resampling to the same size keeps every sample.
+    e = lauf(mit({"--resize", "40x30", "--save", pfad("gleich.fla")}));
+    ASSERT_EQ(e.status, 0) << e.fehler;
+    EXPECT_EQ(lesen(pfad("gleich.fla")), lesen(pfad("ohne.fla")));
+    // Sizes are checked like those of --size.
+    for (const char* falsch : {"4x30", "40x2050", "40", "40.5x30"}) {
+        e = lauf({"--resize", falsch});
+        EXPECT_EQ(e.status, 2) << falsch;
+        EXPECT_EQ(e.fehler.rfind("gravimonte-cli: --resize ", 0), 0u) << e.fehler;
+    }
+}
+
 TEST_F(Cli, AFailedRunLeavesAnExistingTargetAsItWas) {
     std::ofstream(pfad("ziel.fla"), std::ios::binary) << "alt";
     Ergebnis e = lauf({"--save", pfad("ziel.fla"), "--open", pfad("fehlt.fla")});

@@ -92,6 +92,38 @@ TEST(Undo, TwiceEqualsOnceAndAfterNewGivesZeros) {
     EXPECT_TRUE(feldGleich(dok, dok.Hoehenfeld, {{0, 0}}));
 }
 
+TEST(Undo, AfterAResizeBringsBackTheOldSizeAndEveryCell) {
+    Dokument dok;
+    const test::Zeilen alt = {{0.1, 0.9, 0.3, 0.7, 0.5, 0.2, 0.8},
+                              {0.4, 0.6, 0.0, 1.0, 0.25, 0.75, 0.35},
+                              {0.05, 0.95, 0.45, 0.55, 0.15, 0.85, 0.65},
+                              {0.3, 0.1, 0.9, 0.2, 0.8, 0.4, 0.6},
+                              {0.7, 0.5, 0.3, 0.1, 0.95, 0.05, 0.45}};
+    // Down to 5 x 5 (every column resampled) and up to 9 x 8 (extrapolated
+    // edges clamped); each undone, twice, from the same start.
+    for (const auto& [px, py] : {std::pair{5, 5}, std::pair{9, 8}}) {
+        setzeFeld(dok, dok.Hoehenfeld, alt);
+        Kopieren(dok);
+        GroesseUmrechnen(dok, px - 1, py - 1);
+        ASSERT_EQ(dok.punkteX(), px);
+        ASSERT_EQ(dok.punkteY(), py);
+        EXPECT_FALSE(dok.AblageBelegt());
+        EXPECT_NE(dok.Hoehenfeld(1, 1), 0.6);
+        Kopieren(dok);  // a clipboard of the new size goes with the size
+        Undo(dok);
+        EXPECT_FALSE(dok.AblageBelegt());
+        EXPECT_TRUE(feldGleich(dok, dok.Hoehenfeld, alt, 0.0));
+        Undo(dok);
+        EXPECT_TRUE(feldGleich(dok, dok.Hoehenfeld, alt, 0.0));
+    }
+    // An undo copy taken after the resize holds the new size.
+    GroesseUmrechnen(dok, 5, 4);
+    const test::Zeilen neu = test::leseFeld(dok, dok.Hoehenfeld);
+    Loeschen(dok);
+    Undo(dok);
+    EXPECT_TRUE(feldGleich(dok, dok.Hoehenfeld, neu, 0.0));
+}
+
 TEST(Loeschen, RecordsClearOnlyWhileRecording) {
     Dokument dok;
     Loeschen(dok);
