@@ -101,7 +101,9 @@ TEST_F(Fenster, StartsAt513WithZoom1AndTheWholeMenu) {
     // Every catalogue operation with a menu command has its item, enabled,
     // and a dialog class when it asks for one.
     for (const Operation& op : Operationen()) {
-        if (op.dialog == DialogArt::Eigener) EXPECT_NE(EigenerDialogFuer(op.name), nullptr);
+        if (op.dialog == DialogArt::Eigener) {
+            EXPECT_NE(EigenerDialogFuer(op.name), nullptr) << op.name;
+        }
         if (op.menue.empty()) continue;
         QAction* a = f->aktion(std::string(op.menue).c_str());
         ASSERT_NE(a, nullptr) << op.name;
