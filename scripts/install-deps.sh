@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs; quiet when nothing is missing.
 set -euo pipefail
-pakete=(cmake ninja-build g++ clang libgtest-dev libbenchmark-dev qt6-base-dev
+pakete=(cmake ninja-build ccache g++ clang libgtest-dev libbenchmark-dev qt6-base-dev
         libjpeg62-turbo-dev libpng-dev)
 fehlend=()
 for p in "${pakete[@]}"; do

@@ -1,77 +1,29 @@
 // Runs the built gravimonte-cli as a process.
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "support/cli_lauf.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Ergebnis {
-    int status = -1;
-    std::string ausgabe;  // stdout
-    std::string fehler;   // stderr
-};
+using Ergebnis = gm::test::CliErgebnis;
 
-std::string lesen(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-class Cli : public ::testing::Test {
+class Cli : public gm::test::CliLauf {
   protected:
-    void SetUp() override {
-        ordner = fs::temp_directory_path() /
-                 ("gm_cli_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(ordner);
-        fs::create_directories(ordner);
-    }
-    void TearDown() override { fs::remove_all(ordner); }
-
-    Ergebnis lauf(const std::vector<std::string>& args) {
-        std::string befehl = quote(GM_CLI_PFAD);
-        for (const auto& a : args)
-            befehl += " " + quote(a);
-        const fs::path fehlerDatei = ordner / "stderr.txt";
-        befehl += " 2>" + quote(fehlerDatei.string());
-        Ergebnis e;
-        std::FILE* p = ::popen(befehl.c_str(), "r");
-        if (!p) return e;
-        char puffer[4096];
-        std::size_t n;
-        while ((n = std::fread(puffer, 1, sizeof puffer, p)) > 0)
-            e.ausgabe.append(puffer, n);
-        const int w = ::pclose(p);
-        e.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
-        e.fehler = lesen(fehlerDatei);
-        fs::remove(fehlerDatei);
-        return e;
-    }
-    std::string pfad(const char* name) { return (ordner / name).string(); }
-    std::vector<std::string> dateien() {
+    // The names of the files in the test's folder, sorted.
+    std::vector<std::string> dateien() const {
         std::vector<std::string> namen;
-        for (const auto& e : fs::directory_iterator(ordner))
+        for (const auto& e : fs::directory_iterator(ordner.pfad()))
             namen.push_back(e.path().filename());
         std::sort(namen.begin(), namen.end());
         return namen;
     }
-
-    fs::path ordner;
 };
 
 // A native file of 5 x 5 points: header 4.0, 4.0, then x outer.
@@ -87,7 +39,7 @@ std::string nativ5x5(double (*wert)(int x, int y)) {
 }
 
 TEST_F(Cli, SizeAndInfoDescribeTheField) {
-    Ergebnis e = lauf({"--info", "--size", "7x5", "--info"});
+    Ergebnis e = laufMitAusgabe({"--info", "--size", "7x5", "--info"});
     ASSERT_EQ(e.status, 0) << e.fehler;
     EXPECT_EQ(e.ausgabe,
               "points 513 513 min 0.000000 max 0.000000 mean 0.000000\n"
@@ -96,56 +48,57 @@ TEST_F(Cli, SizeAndInfoDescribeTheField) {
 }
 
 TEST_F(Cli, SaveThenOpenRoundTripsEverySample) {
-    const std::string quelle = pfad("quelle.fla");
+    const std::string quelle = datei("quelle.fla");
     const std::string daten = nativ5x5([](int x, int y) { return x * 0.25 - y * 0.125 + 0.5; });
     std::ofstream(quelle, std::ios::binary) << daten;
-    Ergebnis e = lauf({"--open", quelle, "--info", "--save", pfad("kopie.fla")});
+    Ergebnis e = laufMitAusgabe({"--open", quelle, "--info", "--save", datei("kopie.fla")});
     ASSERT_EQ(e.status, 0) << e.fehler;
     // Values span 0.0 (x 0, y 4) .. 1.5 (x 4, y 0) and are kept unclamped.
     EXPECT_EQ(e.ausgabe, "points 5 5 min 0.000000 max 1.500000 mean 0.750000\n");
-    EXPECT_EQ(lesen(pfad("kopie.fla")), daten);
-    e = lauf({"--open", pfad("kopie.fla"), "--save", pfad("zwei.fla")});
+    EXPECT_EQ(lesen("kopie.fla"), daten);
+    e = laufMitAusgabe({"--open", datei("kopie.fla"), "--save", datei("zwei.fla")});
     ASSERT_EQ(e.status, 0) << e.fehler;
-    EXPECT_EQ(lesen(pfad("zwei.fla")), daten);
+    EXPECT_EQ(lesen("zwei.fla"), daten);
 }
 
 TEST_F(Cli, LinesAndSettingsChangeTheField) {
-    const std::string quelle = pfad("q.fla");
+    const std::string quelle = datei("q.fla");
     std::ofstream(quelle, std::ios::binary) << nativ5x5([](int x, int) { return x * 0.25; });
-    Ergebnis e =
-        lauf({"--open", quelle, "--set", "modeinstellungen.invertieren=1", "--line", "modify",
-              "--info", "--undo", "--info", "--line", " CLEAR // all", "--info"});
+    Ergebnis e = laufMitAusgabe({"--open", quelle, "--set", "modeinstellungen.invertieren=1",
+                                 "--line", "modify", "--info", "--undo", "--info", "--line",
+                                 " CLEAR // all", "--info"});
     ASSERT_EQ(e.status, 0) << e.fehler;
     EXPECT_EQ(e.ausgabe,
               "points 5 5 min 0.000000 max 1.000000 mean 0.500000\n"
               "points 5 5 min 0.000000 max 1.000000 mean 0.500000\n"
               "points 5 5 min 0.000000 max 0.000000 mean 0.000000\n");
     // modify inverted: column x holds 1 - x/4; check the saved bytes.
-    e = lauf({"--open", quelle, "--set", "ModEinstellungen.Invertieren=1", "--line", "modify",
-              "--save", pfad("inv.fla")});
+    e = laufMitAusgabe({"--open", quelle, "--set", "ModEinstellungen.Invertieren=1", "--line",
+                        "modify", "--save", datei("inv.fla")});
     ASSERT_EQ(e.status, 0) << e.fehler;
-    EXPECT_EQ(lesen(pfad("inv.fla")), nativ5x5([](int x, int) { return 1.0 - x * 0.25; }));
+    EXPECT_EQ(lesen("inv.fla"), nativ5x5([](int x, int) { return 1.0 - x * 0.25; }));
 }
 
 TEST_F(Cli, ScriptFileReplaysWithOneUndoAndNeedsItsHeader) {
-    const std::string quelle = pfad("q.fla");
+    const std::string quelle = datei("q.fla");
     std::ofstream(quelle, std::ios::binary) << nativ5x5([](int, int y) { return y * 0.25; });
-    std::ofstream(pfad("gut.txt"), std::ios::binary) << " Gravimonte-Script \nmodify\nclear\n";
-    Ergebnis e = lauf({"--open", quelle, "--set", "ModEinstellungen.Invertieren=1", "--script",
-                       pfad("gut.txt"), "--info", "--undo", "--save", pfad("zurueck.fla")});
+    std::ofstream(datei("gut.txt"), std::ios::binary) << " Gravimonte-Script \nmodify\nclear\n";
+    Ergebnis e =
+        laufMitAusgabe({"--open", quelle, "--set", "ModEinstellungen.Invertieren=1", "--script",
+                        datei("gut.txt"), "--info", "--undo", "--save", datei("zurueck.fla")});
     ASSERT_EQ(e.status, 0) << e.fehler;
     EXPECT_EQ(e.ausgabe, "points 5 5 min 0.000000 max 0.000000 mean 0.000000\n");
-    EXPECT_EQ(lesen(pfad("zurueck.fla")), lesen(quelle));
-    std::ofstream(pfad("schlecht.txt"), std::ios::binary) << "gravimonte-script\r\nclear\r\n";
-    e = lauf({"--script", pfad("schlecht.txt"), "--save", pfad("nie.fla")});
+    EXPECT_EQ(lesen("zurueck.fla"), lesen("q.fla"));
+    std::ofstream(datei("schlecht.txt"), std::ios::binary) << "gravimonte-script\r\nclear\r\n";
+    e = laufMitAusgabe({"--script", datei("schlecht.txt"), "--save", datei("nie.fla")});
     EXPECT_EQ(e.status, 2);
     EXPECT_NE(e.fehler.find("not a script file"), std::string::npos) << e.fehler;
-    EXPECT_FALSE(fs::exists(pfad("nie.fla")));
+    EXPECT_FALSE(fs::exists(datei("nie.fla")));
 }
 
 TEST_F(Cli, SeededRunRepeatsBitForBit) {
     // The combination draws the marker spread from the seeded generator.
-    const std::string quelle = pfad("q.fla");
+    const std::string quelle = datei("q.fla");
     std::ofstream(quelle, std::ios::binary)
         << nativ5x5([](int x, int y) { return (x * y) / 16.0; });
     const std::vector<std::string> basis = {"--seed", "12345",
@@ -157,26 +110,26 @@ TEST_F(Cli, SeededRunRepeatsBitForBit) {
                                             "--add",  quelle};
     auto mit = [&](const char* ziel) {
         auto a = basis;
-        a.insert(a.end(), {"--save", pfad(ziel)});
+        a.insert(a.end(), {"--save", datei(ziel)});
         return a;
     };
-    ASSERT_EQ(lauf(mit("a.fla")).status, 0);
-    ASSERT_EQ(lauf(mit("b.fla")).status, 0);
-    const std::string a = lesen(pfad("a.fla"));
+    ASSERT_EQ(laufMitAusgabe(mit("a.fla")).status, 0);
+    ASSERT_EQ(laufMitAusgabe(mit("b.fla")).status, 0);
+    const std::string a = lesen("a.fla");
     EXPECT_EQ(a.size(), 16u + 25 * 8);
-    EXPECT_EQ(a, lesen(pfad("b.fla")));
+    EXPECT_EQ(a, lesen("b.fla"));
     auto anders = mit("c.fla");
     anders[1] = "54321";
-    ASSERT_EQ(lauf(anders).status, 0);
-    EXPECT_NE(a, lesen(pfad("c.fla")));
+    ASSERT_EQ(laufMitAusgabe(anders).status, 0);
+    EXPECT_NE(a, lesen("c.fla"));
 }
 
 TEST_F(Cli, EveryErrorExitsTwoWithOneLineAndWritesNothing) {
-    const std::string quelle = pfad("q.fla");
+    const std::string quelle = datei("q.fla");
     std::ofstream(quelle, std::ios::binary) << nativ5x5([](int, int) { return 0.5; });
-    std::ofstream(pfad("kurz.fla"), std::ios::binary)
+    std::ofstream(datei("kurz.fla"), std::ios::binary)
         << nativ5x5([](int, int) { return 0.5; }).substr(0, 100);
-    const std::string aus = pfad("aus.fla");
+    const std::string aus = datei("aus.fla");
     const std::vector<std::vector<std::string>> faelle = {
         {"--bogus"},
         {"--save", aus, "--size", "4x5"},
@@ -192,16 +145,16 @@ TEST_F(Cli, EveryErrorExitsTwoWithOneLineAndWritesNothing) {
         {"--save", aus, "--gen", "nichtda"},
         {"--save", aus, "--filter", "nichtda", "a=1"},
         {"--save", aus, "--mask", "everything"},
-        {"--save", aus, "--export", "nichtda", pfad("x.ter")},
-        {"--save", aus, "--open", pfad("fehlt.fla")},
-        {"--save", aus, "--open", pfad("datei.xyz")},
-        {"--save", aus, "--open", pfad("kurz.fla")},
-        {"--save", aus, "--add", pfad("fehlt.fla")},
+        {"--save", aus, "--export", "nichtda", datei("x.ter")},
+        {"--save", aus, "--open", datei("fehlt.fla")},
+        {"--save", aus, "--open", datei("datei.xyz")},
+        {"--save", aus, "--open", datei("kurz.fla")},
+        {"--save", aus, "--add", datei("fehlt.fla")},
         {"--save", aus, "--size", "7x7", "--add", quelle},  // another size
-        {"--save", aus, "--script", pfad("fehlt.txt")},
-        {"--save", aus, "--save", pfad("kein/ordner/x.fla")},
-        {"--save", aus, "--save", ordner.string()},
-        {"--save", aus, "--save", ordner.string() + "/"},
+        {"--save", aus, "--script", datei("fehlt.txt")},
+        {"--save", aus, "--save", datei("kein/ordner/x.fla")},
+        {"--save", aus, "--save", ordner.pfad().string()},
+        {"--save", aus, "--save", ordner.pfad().string() + "/"},
         {"--save"},
         {},
     };
@@ -209,7 +162,7 @@ TEST_F(Cli, EveryErrorExitsTwoWithOneLineAndWritesNothing) {
         std::string text;
         for (const auto& a : args)
             text += a + " ";
-        Ergebnis e = lauf(args);
+        Ergebnis e = laufMitAusgabe(args);
         EXPECT_EQ(e.status, 2) << text;
         EXPECT_EQ(e.ausgabe, "") << text;
         ASSERT_FALSE(e.fehler.empty()) << text;
@@ -249,20 +202,20 @@ TEST_F(Cli, ResizeResamplesAndUndoBringsBackTheOldSizeAndField) {
 }
 
 TEST_F(Cli, AFailedRunLeavesAnExistingTargetAsItWas) {
-    std::ofstream(pfad("ziel.fla"), std::ios::binary) << "alt";
-    Ergebnis e = lauf({"--save", pfad("ziel.fla"), "--open", pfad("fehlt.fla")});
+    std::ofstream(datei("ziel.fla"), std::ios::binary) << "alt";
+    Ergebnis e = laufMitAusgabe({"--save", datei("ziel.fla"), "--open", datei("fehlt.fla")});
     EXPECT_EQ(e.status, 2);
-    EXPECT_EQ(lesen(pfad("ziel.fla")), "alt");
+    EXPECT_EQ(lesen("ziel.fla"), "alt");
     // Reading back a file saved earlier in the same run sees the new content.
-    e = lauf({"--size", "5x6", "--save", pfad("ziel.fla"), "--size", "9x9", "--open",
-              pfad("ziel.fla"), "--info"});
+    e = laufMitAusgabe({"--size", "5x6", "--save", datei("ziel.fla"), "--size", "9x9", "--open",
+                        datei("ziel.fla"), "--info"});
     ASSERT_EQ(e.status, 0) << e.fehler;
     EXPECT_EQ(e.ausgabe, "points 5 6 min 0.000000 max 0.000000 mean 0.000000\n");
-    EXPECT_EQ(lesen(pfad("ziel.fla")).size(), 16u + 30 * 8);
+    EXPECT_EQ(lesen("ziel.fla").size(), 16u + 30 * 8);
 }
 
 TEST_F(Cli, HelpListsOptionsSettingsAndFormats) {
-    Ergebnis e = lauf({"--help"});
+    Ergebnis e = laufMitAusgabe({"--help"});
     ASSERT_EQ(e.status, 0);
     for (const char* teil :
          {"--seed N", "--size WxH", "--open FILE", "--line", "--script FILE", "--set KEY=VALUE",
@@ -291,17 +244,17 @@ std::string ersterExport(const std::string& hilfe) {
 }
 
 TEST_F(Cli, ExportIsWrittenOnlyWhenTheWholeRunSucceeds) {
-    const std::string format = ersterExport(lauf({"--help"}).ausgabe);
+    const std::string format = ersterExport(laufMitAusgabe({"--help"}).ausgabe);
     if (format.empty()) GTEST_SKIP() << "no export format registered";
-    Ergebnis e =
-        lauf({"--size", "9x9", "--export", format, pfad("bild.out"), "--open", pfad("fehlt.fla")});
+    Ergebnis e = laufMitAusgabe(
+        {"--size", "9x9", "--export", format, datei("bild.out"), "--open", datei("fehlt.fla")});
     EXPECT_EQ(e.status, 2);
     EXPECT_TRUE(dateien().empty()) << format;
-    e = lauf({"--size", "9x9", "--export", format, pfad("bild.out")});
+    e = laufMitAusgabe({"--size", "9x9", "--export", format, datei("bild.out")});
     ASSERT_EQ(e.status, 0) << e.fehler;
     EXPECT_EQ(dateien(), std::vector<std::string>{"bild.out"});
-    EXPECT_GT(fs::file_size(pfad("bild.out")), 0u);
-    e = lauf({"--export", format});
+    EXPECT_GT(fs::file_size(datei("bild.out")), 0u);
+    e = laufMitAusgabe({"--export", format});
     EXPECT_EQ(e.status, 2);
     EXPECT_NE(e.fehler.find("--export"), std::string::npos) << e.fehler;
 }

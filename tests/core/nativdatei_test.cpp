@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "core/puffer.h"
@@ -90,6 +91,34 @@ TEST_F(NativDatei, HeaderIsRoundedAndOutOfRangeSizesAreRefused) {
         EXPECT_EQ(dok.Hoehenfeld(4, 512), 0.5);
     }
     EXPECT_FALSE(NativLesen(dok, pfad("fehlt.fla")).ok());
+}
+
+// A header one point beyond the largest field, in a file holding every sample
+// that header asks for: only the size limit can refuse it. The largest field
+// itself is read.
+TEST_F(NativDatei, SizeLimitRefusesAFileLongEnoughForItsHeader) {
+    Dokument dok;
+    test::setzeFeld(dok, dok.Hoehenfeld, {{0.1, 0.2}, {0.3, 0.4}});
+    for (auto [maxX, maxY] : {std::pair{4, 2050}, std::pair{2050, 4}}) {
+        std::vector<double> datei = {double(maxX), double(maxY)};
+        datei.resize(2 + std::size_t(maxX + 1) * std::size_t(maxY + 1), 0.5);
+        schreibeDoubles(pfad("gross.fla"), datei);
+        Status s = NativLesen(dok, pfad("gross.fla"));
+        EXPECT_FALSE(s.ok()) << maxX << " x " << maxY;
+        EXPECT_NE(s.meldung().find("size outside"), std::string::npos) << s.meldung();
+        EXPECT_TRUE(test::feldGleich(dok, dok.Hoehenfeld, {{0.1, 0.2}, {0.3, 0.4}}));
+    }
+    for (auto [maxX, maxY] : {std::pair{4, 2049}, std::pair{2049, 4}}) {
+        std::vector<double> datei = {double(maxX), double(maxY)};
+        datei.resize(2 + std::size_t(maxX + 1) * std::size_t(maxY + 1), 0.5);
+        datei.back() = 0.25;
+        schreibeDoubles(pfad("groesste.fla"), datei);
+        ASSERT_TRUE(NativLesen(dok, pfad("groesste.fla")).ok()) << maxX << " x " << maxY;
+        EXPECT_EQ(dok.MaxX, maxX);
+        EXPECT_EQ(dok.MaxY, maxY);
+        EXPECT_EQ(dok.Hoehenfeld(maxX, maxY), 0.25);
+        EXPECT_EQ(dok.Hoehenfeld(0, 0), 0.5);
+    }
 }
 
 TEST_F(NativDatei, TruncatedFileLeavesDocumentUndoAndMaskAsTheyWere) {

@@ -1,18 +1,18 @@
 #include "formats/bild_import.h"
 
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 
 #include <cmath>
-#include <cstdlib>
 
 #include "formats/jpeg.h"
 #include "formats_hilfen.h"
+#include "jpeg_hilfen.h"
 
 namespace gm {
 namespace {
 
 using test::Bytes;
+using test::jpeg;
 
 // A 24-bit BMP built by hand from rows given top-down.
 std::string bmp(const std::vector<std::vector<RGB8>>& zeilen) {
@@ -25,34 +25,6 @@ std::string bmp(const std::vector<std::vector<RGB8>>& zeilen) {
         b.null(std::size_t(w % 4));
     }
     return b.s;
-}
-
-// Encodes a picture with libjpeg itself.
-std::string jpeg(int w, int h, const std::vector<std::uint8_t>& rgb, bool progressiv = false) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr fehler{};
-    info.err = jpeg_std_error(&fehler);
-    jpeg_create_compress(&info);
-    unsigned char* puffer = nullptr;
-    unsigned long laenge = 0;
-    jpeg_mem_dest(&info, &puffer, &laenge);
-    info.image_width = JDIMENSION(w);
-    info.image_height = JDIMENSION(h);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 100, TRUE);
-    if (progressiv) jpeg_simple_progression(&info);
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW zeile = const_cast<std::uint8_t*>(rgb.data()) + info.next_scanline * w * 3;
-        jpeg_write_scanlines(&info, &zeile, 1);
-    }
-    jpeg_finish_compress(&info);
-    std::string s(reinterpret_cast<char*>(puffer), laenge);
-    jpeg_destroy_compress(&info);
-    std::free(puffer);
-    return s;
 }
 
 std::vector<std::uint8_t> flaeche(int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <random>
+#include <vector>
 
 #include "formats/bild_import.h"
 #include "formats/bmp.h"
@@ -14,6 +15,7 @@
 #include "formats/stm.h"
 #include "formats/terragen.h"
 #include "formats_hilfen.h"
+#include "jpeg_hilfen.h"
 
 namespace gm {
 namespace {
@@ -110,13 +112,24 @@ TEST(Mutation, PictureReaders) {
                               {0.2, 0.4, 0.6, 0.8, 1}});
     std::string png;
     ASSERT_TRUE(png16Kodieren(quelle, png).ok());
+    // The PNG import reads from a file; each mutant is written to the same one.
+    const std::string pfad = test::tempPfad("mutant.png");
     mutationsLauf(
         png,
-        [](Dokument&, const std::string& d) {
-            Grau16Bild g;
-            return png16Dekodieren(d, g);
+        [&pfad](Dokument& dok, const std::string& d) {
+            test::dateiAnlegen(pfad, d);
+            return png16Lesen(dok, pfad);
         },
         4);
+
+    // A small colour JPEG through the same picture import as the BMP.
+    std::vector<std::uint8_t> rgb;
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 8; ++x)
+            rgb.insert(rgb.end(),
+                       {std::uint8_t(x * 30), std::uint8_t(y * 40), std::uint8_t(x * y)});
+    }
+    mutationsLauf(test::jpeg(8, 6, rgb), bild, 5);
 }
 
 }  // namespace

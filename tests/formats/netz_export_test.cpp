@@ -11,6 +11,7 @@
 #include "formats/netz_auswahl.h"
 #include "formats/netz_export.h"
 #include "formats/netz_stichproben.h"
+#include "support/test_ordner.h"
 
 namespace gm {
 namespace {
@@ -178,9 +179,9 @@ TEST(NetzExport, RegularMeshLimit) {
     const Status s = NetzBilden(*dok, r, {}, n);
     EXPECT_EQ(s.meldung(), "Zuviel Punkte (551397 - max. 550000)");
     EXPECT_TRUE(n.punkte.empty());
-    const auto pfad = std::filesystem::temp_directory_path() / "gm_netz_grenze.dxf";
-    std::filesystem::remove(pfad);
-    EXPECT_FALSE(ExportiereNetz(*dok, r, NetzFormat::DXF, pfad.string()).ok());
+    const test::TestOrdner ordner;
+    const std::string pfad = ordner.datei("grenze.dxf");
+    EXPECT_FALSE(ExportiereNetz(*dok, r, NetzFormat::DXF, pfad).ok());
     EXPECT_FALSE(std::filesystem::exists(pfad));
     // 1024 x 538 cells = 550000 - 1 ... the largest sizes that pass.
     EXPECT_FALSE(RegulaerGrenzeMeldung(einstellungen(1024, 538)).has_value());

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "formats/netz_schreiben.h"
+#include "support/test_ordner.h"
 
 namespace gm {
 namespace {
@@ -101,18 +101,15 @@ TEST(NetzSchreiben, RoundsHalfwayDecimalsOfTheBinaryValueAndLargeMeshesSplitInto
 }
 
 TEST(NetzSchreiben, WritesTheFileAndReportsAFolderThatIsMissing) {
-    const auto ordner = std::filesystem::temp_directory_path() / "gm_netz_schreiben_test";
-    std::filesystem::create_directories(ordner);
-    const std::string pfad = (ordner / "netz.obj").string();
+    const test::TestOrdner ordner;
+    const std::string pfad = ordner.datei("netz.obj");
     ASSERT_TRUE(NetzSchreiben(NetzFormat::OBJ, kleinesNetz(), pfad).ok());
     std::ifstream f(pfad, std::ios::binary);
     std::stringstream inhalt;
     inhalt << f.rdbuf();
     EXPECT_EQ(inhalt.str(), NetzText(NetzFormat::OBJ, kleinesNetz()));
-    const Status s =
-        NetzSchreiben(NetzFormat::DXF, kleinesNetz(), (ordner / "fehlt" / "x.dxf").string());
+    const Status s = NetzSchreiben(NetzFormat::DXF, kleinesNetz(), ordner.datei("fehlt/x.dxf"));
     EXPECT_FALSE(s.ok());
-    std::filesystem::remove_all(ordner);
 }
 
 }  // namespace

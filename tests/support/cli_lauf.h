@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -15,6 +17,12 @@
 
 namespace gm::test {
 
+struct CliErgebnis {
+    int status = -1;
+    std::string ausgabe;  // stdout
+    std::string fehler;   // stderr
+};
+
 class CliLauf : public ::testing::Test {
   protected:
     // Runs the command line with `argumente` (shell words) and returns its exit status.
@@ -23,6 +31,30 @@ class CliLauf : public ::testing::Test {
             std::string(GM_CLI_PFAD) + " " + argumente + " >/dev/null 2>/dev/null";
         const int w = std::system(befehl.c_str());
         return WIFEXITED(w) ? WEXITSTATUS(w) : -1;
+    }
+    // Runs the command line with each argument passed as it is (no shell
+    // words) and returns its exit status, stdout and stderr.
+    CliErgebnis laufMitAusgabe(const std::vector<std::string>& argumente) {
+        std::string befehl = quote(GM_CLI_PFAD);
+        for (const auto& a : argumente)
+            befehl += " " + quote(a);
+        // stderr goes through a file that is removed again before returning,
+        // so it never shows among the files a run wrote.
+        const std::string fehlerDatei = ordner.datei("stderr.txt");
+        befehl += " 2>" + quote(fehlerDatei);
+        CliErgebnis e;
+        std::FILE* p = ::popen(befehl.c_str(), "r");
+        if (!p) return e;
+        char puffer[4096];
+        std::size_t n;
+        while ((n = std::fread(puffer, 1, sizeof puffer, p)) > 0)
+            e.ausgabe.append(puffer, n);
+        const int w = ::pclose(p);
+        e.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
+        std::ifstream f(fehlerDatei, std::ios::binary);
+        e.fehler.assign(std::istreambuf_iterator<char>(f), {});
+        std::filesystem::remove(fehlerDatei);
+        return e;
     }
     std::string datei(const std::string& name) const { return ordner.datei(name); }
     std::string lesen(const std::string& name) const {
@@ -47,6 +79,14 @@ class CliLauf : public ::testing::Test {
     }
 
     TestOrdner ordner;
+
+  private:
+    static std::string quote(const std::string& s) {
+        std::string q = "'";
+        for (char c : s)
+            q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return q + "'";
+    }
 };
 
 }  // namespace gm::test
