@@ -100,7 +100,7 @@ void TGammaKorrektur::kurveZeichnen() {
 
 void TGammaKorrektur::accept() {
     reglerLesen();
-    RecordAusfuehren(s_, "gamma", arbeit_);
+    (void)RecordAusfuehren(s_, "gamma", arbeit_);
     gespeichert_ = arbeit_;
     ParameterDialog::accept();
 }

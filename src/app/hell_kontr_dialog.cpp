@@ -66,7 +66,8 @@ void TEingabeHelligkeitKontrast::bilderZeichnen() {
 
 void TEingabeHelligkeitKontrast::accept() {
     pruefen();
-    RecordAusfuehren(s_, "lumcontr", recordAus<HellKontrRec>(HellKontrParameter, arbeitsSatz()));
+    (void)RecordAusfuehren(s_, "lumcontr",
+                           recordAus<HellKontrRec>(HellKontrParameter, arbeitsSatz()));
     ParameterDialog::accept();
 }
 

@@ -159,7 +159,7 @@ Status SchreibeTerragen(Dokument& dok, TerragenRec& rec, const std::string& pfad
 
 Status terragenNachspielen(Dokument& dok, TerragenRec& rec, ScriptArgumente& args,
                            const SchreibZiel& ziel) {
-    const auto zeile = ausArgumenten(args, TerragenArgumente, dok, TerragenZeile{rec});
+    const auto zeile = ausArgumenten(args, TerragenArgumente, dok, TerragenZeile{rec, false, {}});
     rec = zeile.rec;
     if (zeile.pfad.empty()) return Status::fehler("save_terragen: no file name");
     const bool aufnahme = dok.ScriptAufnahme;

@@ -101,6 +101,7 @@ std::span<const Einstellungswert> Einstellungswerte();
 
 // Lookups compare names without regard to case; nullptr when not found.
 const Operation* OperationSuchen(OperationsArt art, std::string_view name);
+const Operation* OperationSuchen(std::string_view name);  // of any kind
 const Export* ExportSuchen(std::string_view format);
 const Import* ImportFuerPfad(std::string_view pfad);
 // The operation recorded under `wort`, compared exactly; nullptr when none is built.
@@ -190,8 +191,6 @@ template <Status (*F)(Dokument&, const Werte&)>
 Status mitWerten(Sitzung& s, const Operation&, const Werte& w) {
     return F(s.dok, w);
 }
-
-const Operation* OperationSuchen(std::string_view name);
 
 template <class Rec>
 Status RecordAusfuehren(Sitzung& s, std::string_view name, const Rec& rec) {

@@ -179,23 +179,23 @@ TEST_F(Cli, ResizeResamplesAndUndoBringsBackTheOldSizeAndField) {
         a.insert(a.end(), rest.begin(), rest.end());
         return a;
     };
-    Ergebnis ohne = lauf(mit({"--info", "--save", pfad("ohne.fla")}));
+    Ergebnis ohne = laufMitAusgabe(mit({"--info", "--save", datei("ohne.fla")}));
     ASSERT_EQ(ohne.status, 0) << ohne.fehler;
-    Ergebnis e = lauf(mit({"--resize", "80x60", "--info", "--save", pfad("gross.fla"), "--undo",
-                           "--info", "--save", pfad("zurueck.fla")}));
+    Ergebnis e = laufMitAusgabe(mit({"--resize", "80x60", "--info", "--save", datei("gross.fla"),
+                                     "--undo", "--info", "--save", datei("zurueck.fla")}));
     ASSERT_EQ(e.status, 0) << e.fehler;
     ASSERT_EQ(e.ausgabe.rfind("points 80 60 ", 0), 0u) << e.ausgabe;
     EXPECT_EQ(e.ausgabe.substr(e.ausgabe.find('\n') + 1), ohne.ausgabe);
     EXPECT_EQ(ohne.ausgabe.rfind("points 40 30 ", 0), 0u) << ohne.ausgabe;
-    EXPECT_EQ(lesen(pfad("zurueck.fla")), lesen(pfad("ohne.fla")));
-    EXPECT_EQ(lesen(pfad("gross.fla")).size(), 16u + 80 * 60 * 8);
+    EXPECT_EQ(lesen("zurueck.fla"), lesen("ohne.fla"));
+    EXPECT_EQ(lesen("gross.fla").size(), 16u + 80 * 60 * 8);
     // Resampling to the same size keeps every sample.
-    e = lauf(mit({"--resize", "40x30", "--save", pfad("gleich.fla")}));
+    e = laufMitAusgabe(mit({"--resize", "40x30", "--save", datei("gleich.fla")}));
     ASSERT_EQ(e.status, 0) << e.fehler;
-    EXPECT_EQ(lesen(pfad("gleich.fla")), lesen(pfad("ohne.fla")));
+    EXPECT_EQ(lesen("gleich.fla"), lesen("ohne.fla"));
     // Sizes are checked like those of --size.
     for (const char* falsch : {"4x30", "40x2050", "40", "40.5x30"}) {
-        e = lauf({"--resize", falsch});
+        e = laufMitAusgabe({"--resize", falsch});
         EXPECT_EQ(e.status, 2) << falsch;
         EXPECT_EQ(e.fehler.rfind("gravimonte-cli: --resize ", 0), 0u) << e.fehler;
     }
