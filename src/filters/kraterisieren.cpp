@@ -1,0 +1,41 @@
+#include "filters/kraterisieren.h"
+
+#include <cmath>
+
+#include "core/zahlen.h"
+#include "core/zufall.h"
+#include "filters/zellen.h"
+
+namespace gm {
+
+const Parameter KraterisierenParameter[4] = {
+    Param<&KraterisierenRec::Schnittlevel>("Schnittlevel", 0.66, 0.01, 1.0, Skala::Linear, 0.01,
+                                           "Schnittlevel"),
+    Param<&KraterisierenRec::Randbreite>("Randbreite", 0.0, 0.0, 1.0, Skala::Linear, 0.01),
+    Param<&KraterisierenRec::Tiefe>("Tiefe", 1.0, -10.0, 10.0, Skala::Linear, 0.01, "Tiefe"),
+    Param<&KraterisierenRec::Zufall>("Zufall", 0.0, 0.0, 1.0, Skala::Linear, 0.01, "Zufall"),
+};
+
+const ScriptArgument KraterisierenArgumente[4] = {
+    Arg<&KraterisierenRec::Schnittlevel>(0.66, 1.0, 0.01),
+    Arg<&KraterisierenRec::Randbreite>(0.0, 1.0, 0.0),
+    Arg<&KraterisierenRec::Tiefe>(1.0, 10.0, -10.0),
+    Arg<&KraterisierenRec::Zufall>(0.0, 1.0, 0.0),
+};
+
+double KraterWert(Dokument& dok, const KraterisierenRec& rec, double x) {
+    const double z = rec.Zufall;
+    const double halb = rec.Randbreite / 2.0;
+    const double p = rec.Schnittlevel + (Random(dok) - 0.5) * z * 0.1;
+    const double lo = p - halb;
+    const double hi = p + halb;
+    if (x < lo) return clamp01(x);
+    if (x < hi) return clamp01(lo + Random(dok) * (halb - std::fabs(x - p)) * z);
+    return clamp01(lo - (x - hi) * rec.Tiefe);
+}
+
+void KraterisierenAnwenden(Dokument& dok, const KraterisierenRec& rec) {
+    freieZellenAbbilden(dok, [&](double v) { return KraterWert(dok, rec, v); });
+}
+
+}  // namespace gm
