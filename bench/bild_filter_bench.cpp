@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +34,12 @@ std::unique_ptr<Sitzung> gelaende() {
     return s;
 }
 
+double prozessZeit() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
+}
+
 // Seconds for one copy of the active area (UndoSichern), best of several.
 double kopierZeit(Dokument& dok) {
     double beste = 1e9;
@@ -54,12 +61,14 @@ void filterLauf(benchmark::State& state, const char* name, std::vector<std::stri
         state.SkipWithError("unknown filter or values");
         return;
     }
-    double summe = 0.0, beste = 1e9;
+    double summe = 0.0, beste = 1e9, cpu = 0.0;
     for (auto _ : state) {
+        const double c0 = prozessZeit();
         const auto t0 = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(op->ausfuehren(*s, *op, werte));
         benchmark::ClobberMemory();
         const std::chrono::duration<double> d = std::chrono::steady_clock::now() - t0;
+        cpu += prozessZeit() - c0;
         summe += d.count();
         beste = std::min(beste, d.count());
         // Keep the field from converging to a flat one over the iterations.
@@ -69,6 +78,9 @@ void filterLauf(benchmark::State& state, const char* name, std::vector<std::stri
     }
     const double kopie = kopierZeit(s->dok);
     state.counters["ms_best"] = 1e3 * beste;
+    // CPU time of all threads per run: on a loaded machine, half of it is
+    // what two free cores would take.
+    state.counters["ms_cpu"] = 1e3 * cpu / double(state.iterations());
     state.counters["ms_per_copy"] = 1e3 * kopie;
     state.counters["copies"] = summe / double(state.iterations()) / kopie;
 }

@@ -71,6 +71,37 @@ TEST(Terrasse, UpperGammaAtMidpointOneAndHugeValuesStayFinite) {
     EXPECT_EQ(TerrasseWert(vorgabe, -2.5), 0.0);
 }
 
+TEST(Terrasse, TheFieldTakesTheTransferAtEveryFreeCellWithOrWithoutGammas) {
+    auto d = std::make_unique<Dokument>();
+    TerrasseRec ohne;
+    ohne.Stufen = 5;
+    ohne.Anstieg = 2.7;
+    ohne.Verschiebung = -0.6;
+    ohne.AnschnittUnten = 0.1;
+    ohne.AnschnittOben = 0.8;
+    ohne.BegrenzenUnten = false;
+    TerrasseRec mit = ohne;
+    mit.GammaUnten = 0.3;
+    mit.GammaOben = 3.0;
+    for (const TerrasseRec& r : {ohne, mit, TerrasseRec{}}) {
+        Zeilen feld(9, std::vector<double>(7));
+        std::vector<std::vector<int>> m(9, std::vector<int>(7));
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 7; ++x) {
+                feld[y][x] = -0.2 + ((x * 11 + y * 5) % 23) / 16.0;
+                m[y][x] = (x + y) % 4 == 0;
+            }
+        Zeilen soll = feld;
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 7; ++x)
+                if (!m[y][x]) soll[y][x] = TerrasseWert(r, feld[y][x]);
+        setze(*d, feld);
+        maske(*d, m);
+        TerrasseAnwenden(*d, r);
+        EXPECT_TRUE(gleich(*d, d->Hoehenfeld, soll)) << r.GammaUnten;
+    }
+}
+
 TEST(Terrasse, FlagsReadAsTrueOnlyWhenExactlyOne) {
     auto d = std::make_unique<Dokument>();
     for (const char* flag : {"1", "0", "0.5", "2", "1.000"}) {
