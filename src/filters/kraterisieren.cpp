@@ -23,19 +23,34 @@ const ScriptArgument KraterisierenArgumente[4] = {
     Arg<&KraterisierenRec::Zufall>(0.0, 1.0, 0.0),
 };
 
-double KraterWert(Dokument& dok, const KraterisierenRec& rec, double x) {
+namespace {
+
+template <class Zufall>
+inline double krater(const KraterisierenRec& rec, double x, Zufall& zufall) {
     const double z = rec.Zufall;
     const double halb = rec.Randbreite / 2.0;
-    const double p = rec.Schnittlevel + (Random(dok) - 0.5) * z * 0.1;
+    const double p = rec.Schnittlevel + (zufall() - 0.5) * z * 0.1;
     const double lo = p - halb;
     const double hi = p + halb;
     if (x < lo) return clamp01(x);
-    if (x < hi) return clamp01(lo + Random(dok) * (halb - std::fabs(x - p)) * z);
+    if (x < hi) return clamp01(lo + zufall() * (halb - std::fabs(x - p)) * z);
     return clamp01(lo - (x - hi) * rec.Tiefe);
 }
 
+}  // namespace
+
+double KraterWert(Dokument& dok, const KraterisierenRec& rec, double x) {
+    auto zufall = [&dok] { return Random(dok); };
+    return krater(rec, x, zufall);
+}
+
 void KraterisierenAnwenden(Dokument& dok, const KraterisierenRec& rec) {
-    freieZellenAbbilden(dok, [&](double v) { return KraterWert(dok, rec, v); });
+    // The draws depend on the mask and the data, so the cells go one after
+    // the other, on a local copy of the seed.
+    const KraterisierenRec r = rec;
+    Zufallsfolge zufall(dok.RandSeed);
+    freieZellenAbbilden(dok, [&](double v) { return krater(r, v, zufall); });
+    dok.RandSeed = zufall.seed();
 }
 
 }  // namespace gm

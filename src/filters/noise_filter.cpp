@@ -1,8 +1,11 @@
 #include "filters/noise_filter.h"
 
+#include <cstdint>
+
 #include "core/puffer.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
+#include "filters/zwei_teile.h"
 
 namespace gm {
 
@@ -29,19 +32,53 @@ int Spiegeln(int i, int max) {
     return r > max ? periode - r : r;
 }
 
-void NoiseFilterAnwenden(Dokument& dok, const NoiseFilterRec& rec) {
-    ZweitbildLeeren(dok);
-    const double w = rec.Noiseweite;
-    for (int x = 0; x <= dok.MaxX; ++x) {
+namespace {
+
+// roundToInt for the small offsets here (well inside the range of int), with
+// the same steps: floor, then up when the rest is above a half or exactly a
+// half with an odd floor.
+inline int rundenHalbGerade(double v) {
+    int i = int(v);
+    i -= double(i) > v ? 1 : 0;
+    const double rest = v - i;
+    return i + ((rest > 0.5 || (rest == 0.5 && (i & 1) != 0)) ? 1 : 0);
+}
+
+// Columns [anfang, ende), drawing from `seed` as the cell at (anfang, 0)
+// would in a run over the whole field.
+void spaltenStreuen(Dokument& dok, double w, std::uint32_t seed, int anfang, int ende) {
+    Zufallsfolge zufall(seed);
+    const int mx = dok.MaxX, my = dok.MaxY;
+    const TFeld& h = dok.Hoehenfeld;
+    for (int x = anfang; x < ende; ++x) {
         double* z = dok.Zweitbild.spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y) {
-            const double r1 = Random(dok);
-            const double r2 = Random(dok);
-            const int sx = Spiegeln(x + roundToInt((r1 - 0.5) * w), dok.MaxX);
-            const int sy = Spiegeln(y + roundToInt((r2 - 0.5) * w), dok.MaxY);
-            z[y] = dok.Hoehenfeld(sx, sy);
+        for (int y = 0; y <= my; ++y) {
+            const double r1 = zufall();
+            const double r2 = zufall();
+            int sx = x + rundenHalbGerade((r1 - 0.5) * w);
+            int sy = y + rundenHalbGerade((r2 - 0.5) * w);
+            if (unsigned(sx) > unsigned(mx)) sx = Spiegeln(sx, mx);
+            if (unsigned(sy) > unsigned(my)) sy = Spiegeln(sy, my);
+            z[y] = h(sx, sy);
         }
     }
+}
+
+}  // namespace
+
+void NoiseFilterAnwenden(Dokument& dok, const NoiseFilterRec& rec) {
+    // Every active cell is written, so Zweitbild needs no clearing. Two draws
+    // per cell in x-outer order: the second half of the columns starts from
+    // the seed its first cell would see.
+    const int n = dok.MaxX + 1;
+    const std::uint64_t proSpalte = 2 * std::uint64_t(dok.MaxY + 1);
+    const std::uint32_t start = dok.RandSeed;
+    ZweiTeile([&](int t) {
+        const Spalten s = haelfte(t, n);
+        spaltenStreuen(dok, rec.Noiseweite,
+                       ZufallVoraus(start, proSpalte * std::uint64_t(s.anfang)), s.anfang, s.ende);
+    });
+    dok.RandSeed = ZufallVoraus(start, proSpalte * std::uint64_t(n));
     ZweitbildUebernehmen(dok);
 }
 

@@ -26,7 +26,7 @@ int spiegelnSchrittweise(int i, int max) {
 // The scatter filter as written: two draws per cell, x outer and y inner,
 // each axis reflected against its own size; the result stretched to 0..1.
 Zeilen gestreut(const Zeilen& feld, const std::vector<std::vector<int>>& m, double w,
-                std::uint32_t seed) {
+                std::uint32_t& seed) {
     const int mx = int(feld[0].size()) - 1, my = int(feld.size()) - 1;
     const auto r = [&seed] {
         seed = seed * 134775813u + 1u;
@@ -69,7 +69,9 @@ TEST(NoiseFilter, ScattersWithinARectangularFieldReflectingAsOftenAsNeeded) {
         maske(*d, m);
         setzeSeed(*d, 987654321u);
         NoiseFilterAnwenden(*d, NoiseFilterRec{w});
-        EXPECT_TRUE(gleich(*d, d->Hoehenfeld, gestreut(feld, m, w, 987654321u))) << w;
+        std::uint32_t seed = 987654321u;
+        EXPECT_TRUE(gleich(*d, d->Hoehenfeld, gestreut(feld, m, w, seed))) << w;
+        EXPECT_EQ(d->RandSeed, seed);
     }
     for (int i = -40; i <= 40; ++i)
         EXPECT_EQ(Spiegeln(i, 4), spiegelnSchrittweise(i, 4)) << i;
