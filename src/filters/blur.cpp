@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/zahlen.h"
+#include "filters/zwei_teile.h"
 
 namespace gm {
 
@@ -27,52 +28,80 @@ const ScriptArgument BlurArgumente[4] = {
 
 namespace {
 
-// One forward and one backward sweep along a contiguous column.
-void spalteGlaetten(double* h, const std::uint8_t* m, int n, double a, double b,
-                    std::vector<double>& v) {
-    v[0] = h[0];
+// The forward and backward sweeps of K neighbouring columns at once: the K
+// recursions are independent, so interleaving them keeps the processor busy
+// while each waits for its previous value. Every column gets exactly the
+// operations of its own sweep.
+template <int K>
+void spaltenGlaetten(Dokument& dok, int x0, double a, double b, std::vector<double>& v) {
+    const int n = dok.MaxY;
+    const std::size_t ny = std::size_t(n) + 1;
+    double* h[K];
+    const std::uint8_t* m[K];
+    for (int k = 0; k < K; ++k) {
+        h[k] = dok.Hoehenfeld.spalte(x0 + k);
+        m[k] = dok.Maske.spalte(x0 + k);
+    }
+    // v holds K running columns, one after the other.
+    for (int k = 0; k < K; ++k)
+        v[k * ny] = h[k][0];
     for (int y = 1; y <= n; ++y)
-        v[std::size_t(y)] = a * v[std::size_t(y - 1)] + b * h[y];
-    for (int y = 0; y <= n; ++y)
-        if (m[y] == 0) h[y] = v[std::size_t(y)];
+        for (int k = 0; k < K; ++k)
+            v[k * ny + y] = a * v[k * ny + y - 1] + b * h[k][y];
+    for (int k = 0; k < K; ++k)
+        for (int y = 0; y <= n; ++y)
+            if (m[k][y] == 0) h[k][y] = v[k * ny + y];
     for (int y = n - 1; y >= 0; --y)
-        v[std::size_t(y)] = a * v[std::size_t(y + 1)] + b * h[y];
-    for (int y = 0; y <= n; ++y)
-        if (m[y] == 0) h[y] = v[std::size_t(y)];
+        for (int k = 0; k < K; ++k)
+            v[k * ny + y] = a * v[k * ny + y + 1] + b * h[k][y];
+    for (int k = 0; k < K; ++k)
+        for (int y = 0; y <= n; ++y)
+            if (m[k][y] == 0) h[k][y] = v[k * ny + y];
 }
 
-// The sweeps along x for all rows at once, one column of running values per
-// direction, so the grid is read column by column. Each row gets exactly the
-// operations of its own sweep.
-void zeilenGlaetten(Dokument& dok, double a, double b) {
-    const int ny = dok.MaxY + 1;
-    std::vector<double> v(dok.Hoehenfeld.spalte(0), dok.Hoehenfeld.spalte(0) + ny);
-    for (int x = 1; x <= dok.MaxX; ++x) {
-        double* h = dok.Hoehenfeld.spalte(x);
-        const std::uint8_t* m = dok.Maske.spalte(x);
-        for (int y = 0; y < ny; ++y) {
-            v[std::size_t(y)] = a * v[std::size_t(y)] + b * h[y];
-            if (m[y] == 0) h[y] = v[std::size_t(y)];
+// The columns [anfang, ende) along y, four at a time.
+void spaltenBereichGlaetten(Dokument& dok, int anfang, int ende, double a, double b) {
+    std::vector<double> v(4 * (std::size_t(dok.MaxY) + 1));
+    int x = anfang;
+    for (; x + 4 <= ende; x += 4)
+        spaltenGlaetten<4>(dok, x, a, b, v);
+    for (; x < ende; ++x)
+        spaltenGlaetten<1>(dok, x, a, b, v);
+}
+
+// The sweeps along x for the rows [y0, y1) at once, one column of running
+// values per direction, so the grid is read column by column. Each row gets
+// exactly the operations of its own sweep.
+void zeilenGlaetten(Dokument& dok, int y0, int y1, double a, double b) {
+    std::vector<double> v(dok.Hoehenfeld.spalte(0) + y0, dok.Hoehenfeld.spalte(0) + y1);
+    const auto schritt = [&](int x) {
+        double* h = dok.Hoehenfeld.spalte(x) + y0;
+        const std::uint8_t* m = dok.Maske.spalte(x) + y0;
+        double* w = v.data();
+        for (int y = 0; y < y1 - y0; ++y) {
+            w[y] = a * w[y] + b * h[y];
+            h[y] = m[y] == 0 ? w[y] : h[y];
         }
-    }
-    for (int x = dok.MaxX - 1; x >= 0; --x) {
-        double* h = dok.Hoehenfeld.spalte(x);
-        const std::uint8_t* m = dok.Maske.spalte(x);
-        for (int y = 0; y < ny; ++y) {
-            v[std::size_t(y)] = a * v[std::size_t(y)] + b * h[y];
-            if (m[y] == 0) h[y] = v[std::size_t(y)];
-        }
-    }
+    };
+    for (int x = 1; x <= dok.MaxX; ++x)
+        schritt(x);
+    for (int x = dok.MaxX - 1; x >= 0; --x)
+        schritt(x);
 }
 
 }  // namespace
 
 void BlurStandard(Dokument& dok, double a) {
     const double b = 1.0 - a;
-    std::vector<double> v(std::size_t(dok.MaxY) + 1);
-    for (int x = 0; x <= dok.MaxX; ++x)
-        spalteGlaetten(dok.Hoehenfeld.spalte(x), dok.Maske.spalte(x), dok.MaxY, a, b, v);
-    zeilenGlaetten(dok, a, b);
+    // Columns are independent along y, rows along x: each phase splits in two.
+    ZweiTeile([&](int t) {
+        const Spalten s = haelfte(t, dok.MaxX + 1);
+        spaltenBereichGlaetten(dok, s.anfang, s.ende, a, b);
+    });
+    ZweiTeile([&](int t) {
+        const Spalten s = haelfte(t, dok.MaxY + 1);
+        zeilenGlaetten(dok, s.anfang, s.ende, a, b);
+    });
 }
 
 void BlurWeich(Dokument& dok, const BlurRec& rec) {

@@ -1,9 +1,12 @@
 #include "filters/pass_filter.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "core/puffer.h"
 #include "core/zahlen.h"
+#include "filters/zwei_teile.h"
 
 namespace gm {
 
@@ -51,26 +54,51 @@ void PassFilterAnwenden(Dokument& dok, const PassRec& rec) {
     const double diag = std::sqrt(double(mx) * mx / 4.0 + double(my) * my / 4.0);
     const int h = roundToInt(mx / 2.0);
     const int k = roundToInt(my / 2.0);
-    const auto gewicht = [&](int i, int j) {
-        const double rho = (i == 0 && j == 0) ? 0.0 : std::sqrt(double(i * i + j * j)) / diag;
-        return PassGewicht(rec, rho);
+    // Each weight w(i, j) serves up to four cells, so the table is made once;
+    // w(i, j) equals w(j, i) (the same sum of squares), so the square part is
+    // computed on one side of its diagonal. The rows split between two threads.
+    const std::size_t spalte = std::size_t(k) + 1;
+    std::vector<double> gewichte((std::size_t(h) + 1) * spalte);
+    const auto w = [&](int i, int j) -> double& {
+        return gewichte[std::size_t(i) * spalte + std::size_t(j)];
     };
+    ZweiTeile([&](int t) {
+        // Row i costs about min(i, k) weights; the first part takes the rows
+        // below 0.7 h, which evens the two out for a square grid.
+        const int grenze = int(0.7 * h);
+        const int anfang = t == 0 ? 0 : grenze, ende = t == 0 ? grenze : h + 1;
+        for (int i = anfang; i < ende; ++i)
+            for (int j = 0; j <= k; ++j) {
+                if (j < i && i <= k) continue;  // mirrored below
+                const double rho =
+                    (i == 0 && j == 0) ? 0.0 : std::sqrt(double(i * i + j * j)) / diag;
+                w(i, j) = PassGewicht(rec, rho);
+            }
+    });
+    for (int i = 1; i <= std::min(h, k); ++i)
+        for (int j = 0; j < i; ++j)
+            w(i, j) = w(j, i);
+
     TFeld& z = dok.Zweitbild;
     for (int i = 0; i <= h; ++i) {
+        double* a = z.spalte(i);
+        double* b = z.spalte(mx - i);
         for (int j = 0; j <= k; ++j) {
-            const double w = gewicht(i, j);
-            z(i, j) *= w;
-            z(mx - i, my - j) *= w;
+            const double g = w(i, j);
+            a[j] *= g;
+            b[my - j] *= g;
         }
     }
     z(h, 0) = 0.0;
     z(0, k) = 0.0;
     z(h, k) = 0.0;
     for (int i = 0; i < h; ++i) {
+        double* a = z.spalte(i);
+        double* b = z.spalte(mx - i);
         for (int j = 0; j < k; ++j) {
-            const double w = gewicht(i, j);
-            z(i, my - j) *= w;
-            z(mx - i, j) *= w;
+            const double g = w(i, j);
+            a[my - j] *= g;
+            b[j] *= g;
         }
     }
     ZweitbildUebernehmen(dok);
