@@ -1,6 +1,7 @@
 #include "filters/kraterisieren.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "core/zahlen.h"
 #include "core/zufall.h"
@@ -46,10 +47,28 @@ double KraterWert(Dokument& dok, const KraterisierenRec& rec, double x) {
 
 void KraterisierenAnwenden(Dokument& dok, const KraterisierenRec& rec) {
     // The draws depend on the mask and the data, so the cells go one after
-    // the other, on a local copy of the seed.
+    // the other, on a local copy of the seed. The band's centre moves by at
+    // most 0.05 z, so a value clearly below or above every possible band
+    // needs no second draw, and its outcome does not hold up the next cell's
+    // draw; only values near the band take the full path. Each case computes
+    // exactly what krater() computes for it.
     const KraterisierenRec r = rec;
+    const double spiel = 0.05 * std::fabs(r.Zufall) + std::fabs(r.Randbreite) / 2.0 + 1e-9;
+    const double sicherUnten = r.Schnittlevel - spiel;
+    const double sicherOben = r.Schnittlevel + spiel;
+    const double halb = r.Randbreite / 2.0;
     Zufallsfolge zufall(dok.RandSeed);
-    freieZellenAbbilden(dok, [&](double v) { return krater(r, v, zufall); });
+    freieZellenAbbilden(dok, [&](double x) {
+        if (x < sicherUnten) {
+            zufall();
+            return clamp01(x);
+        }
+        if (x >= sicherOben) {
+            const double p = r.Schnittlevel + (zufall() - 0.5) * r.Zufall * 0.1;
+            return clamp01((p - halb) - (x - (p + halb)) * r.Tiefe);
+        }
+        return krater(r, x, zufall);
+    });
     dok.RandSeed = zufall.seed();
 }
 

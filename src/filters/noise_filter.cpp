@@ -37,11 +37,13 @@ namespace {
 // roundToInt for the small offsets here (well inside the range of int), with
 // the same steps: floor, then up when the rest is above a half or exactly a
 // half with an odd floor.
+// Written without branches: the rest is above a half for about every other
+// cell, which no branch predictor can guess.
 inline int rundenHalbGerade(double v) {
     int i = int(v);
-    i -= double(i) > v ? 1 : 0;
+    i -= int(double(i) > v);
     const double rest = v - i;
-    return i + ((rest > 0.5 || (rest == 0.5 && (i & 1) != 0)) ? 1 : 0);
+    return i + (int(rest > 0.5) | (int(rest == 0.5) & (i & 1)));
 }
 
 // Columns [anfang, ende), drawing from `seed` as the cell at (anfang, 0)
