@@ -16,7 +16,7 @@ using Befehl = void (*)(TLandGenerator&);
 const Operation* OperationFuerMenue(std::string_view objekt);
 void OperationBefehl(TLandGenerator& f, const Operation& op);
 // The dialog class registered for an operation with a dialog of its own.
-Befehl EigenerDialogFuer(std::string_view operation);
+Befehl EigenerDialogFuer(const Operation& op);
 
 // "&Datei"
 void FileNew1Execute(TLandGenerator& f);
@@ -100,6 +100,13 @@ void Einstellungen1Click(TLandGenerator& f);
 void N00101Click(TLandGenerator& f);
 void minmax1Click(TLandGenerator& f);
 void Bildgre1Click(TLandGenerator& f);
+// "&Bild" -> "FIR-Filter" and "PassFilter": set the mode, then open the dialog.
+void FIRFilter1Click(TLandGenerator& f);
+void Weich1Click(TLandGenerator& f);
+void BPass1Click(TLandGenerator& f);
+void Breject1Click(TLandGenerator& f);
+void LoPass1Click(TLandGenerator& f);
+void HiPass1Click(TLandGenerator& f);
 
 // "Script"
 void ScriptNeuClick(TLandGenerator& f);

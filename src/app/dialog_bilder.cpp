@@ -48,7 +48,7 @@ QImage KurveMalen(const std::vector<double>& werte, int hoehe) {
 }
 
 QImage HistogrammMalen(const Histogramm& h, double helligkeit, double kontrast, int breite,
-                       int hoehe) {
+                       int hoehe, int markeBreite) {
     QImage bild(breite, hoehe, QImage::Format_RGB32);
     bild.fill(kGrau);
     QPainter p(&bild);
@@ -63,7 +63,8 @@ QImage HistogrammMalen(const Histogramm& h, double helligkeit, double kontrast, 
         p.fillRect(mitte - balken / 2, basis - hb, balken, hb, kSilber);
     }
     const int x0 = spalte(helligkeit);
-    p.fillRect(x0, basis + 3, std::max(1, spalte(helligkeit + kontrast) - x0), 4, Qt::white);
+    p.fillRect(x0, basis + 3, std::max(markeBreite, spalte(helligkeit + kontrast) - x0), 4,
+               Qt::white);
     return bild;
 }
 

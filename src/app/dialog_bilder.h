@@ -28,8 +28,9 @@ QImage KurveMalen(const std::vector<double>& werte, int hoehe);
 
 // Histogram bars over the axis min(0, helligkeit)..max(1, helligkeit +
 // kontrast), the largest at 0.8 of the height, with the window from
-// helligkeit to helligkeit + kontrast marked below.
+// helligkeit to helligkeit + kontrast marked below, at least `markeBreite`
+// pixels wide.
 QImage HistogrammMalen(const Histogramm& h, double helligkeit, double kontrast, int breite,
-                       int hoehe);
+                       int hoehe, int markeBreite = 1);
 
 }  // namespace gm

@@ -6,15 +6,20 @@
 #include <QString>
 
 #include "app/befehle.h"
+#include "app/blur_dialog.h"
 #include "app/digit_dialog.h"
 #include "app/einmal_dialog.h"
 #include "app/gamma_dialog.h"
 #include "app/hauptfenster.h"
 #include "app/hell_kontr_dialog.h"
+#include "app/krater_dialog.h"
 #include "app/mittelpunkt_dialog.h"
 #include "app/noise_dialog.h"
+#include "app/noise_filter_dialog.h"
 #include "app/parameter_dialog.h"
+#include "app/pass_dialog.h"
 #include "app/regen_dialog.h"
+#include "app/terrasse_dialog.h"
 #include "core/kombination.h"
 
 namespace gm {
@@ -37,19 +42,32 @@ void generatorDialog(TLandGenerator& f) {
 }
 
 struct EigenerDialog {
+    OperationsArt art;
     std::string_view operation;
     Befehl oeffnen;
 };
 
 // The operations whose dialogs have controls beyond their parameters.
 const EigenerDialog kEigeneDialoge[] = {
-    {"noise", &generatorDialog<TErstelleNoise>},
-    {"midpoint", &generatorDialog<TErstelleMittelpunkt>},
-    {"gamma", &filterDialog<TGammaKorrektur>},
-    {"lumcontr", &filterDialog<TEingabeHelligkeitKontrast>},
-    {"digit", &filterDialog<TDigitalisiereBild>},
-    {"raining", &filterDialog<TEingabeRegenErosion>},
+    {OperationsArt::Generator, "noise", &generatorDialog<TErstelleNoise>},
+    {OperationsArt::Generator, "midpoint", &generatorDialog<TErstelleMittelpunkt>},
+    {OperationsArt::Filter, "gamma", &filterDialog<TGammaKorrektur>},
+    {OperationsArt::Filter, "lumcontr", &filterDialog<TEingabeHelligkeitKontrast>},
+    {OperationsArt::Filter, "digit", &filterDialog<TDigitalisiereBild>},
+    {OperationsArt::Filter, "raining", &filterDialog<TEingabeRegenErosion>},
+    {OperationsArt::Filter, "terrace", &filterDialog<TEingabeTerrasse>},
+    {OperationsArt::Filter, "crater", &filterDialog<TEingabeKraterisieren>},
+    {OperationsArt::Filter, "blur", &filterDialog<TEingabeBlur>},
+    {OperationsArt::Filter, "pass", &filterDialog<TEingabePassFilter>},
+    {OperationsArt::Filter, "noise", &filterDialog<TEingabeNoiseFilter>},
 };
+
+// A menu item that sets the dialog's mode in its stored set, then opens it.
+template <class D, void (D::*Setzen)(int), int Wert>
+void mitModus(TLandGenerator& f) {
+    (einmalDialog<D>(f).*Setzen)(Wert);
+    filterDialog<D>(f);
+}
 
 // The common dialog of one operation, made on first use and kept with its
 // stored set for the life of the window.
@@ -80,17 +98,36 @@ void ausfuehren(TLandGenerator& f, const Operation& op, const Werte& werte) {
 
 }  // namespace
 
-Befehl EigenerDialogFuer(std::string_view operation) {
+Befehl EigenerDialogFuer(const Operation& op) {
     for (const EigenerDialog& d : kEigeneDialoge) {
-        if (d.operation == operation) return d.oeffnen;
+        if (d.art == op.art && d.operation == op.name) return d.oeffnen;
     }
     return nullptr;
+}
+
+void FIRFilter1Click(TLandGenerator& f) {
+    mitModus<TEingabeBlur, &TEingabeBlur::modusSetzen, 1>(f);
+}
+void Weich1Click(TLandGenerator& f) {
+    mitModus<TEingabeBlur, &TEingabeBlur::modusSetzen, 2>(f);
+}
+void BPass1Click(TLandGenerator& f) {
+    mitModus<TEingabePassFilter, &TEingabePassFilter::typSetzen, 1>(f);
+}
+void Breject1Click(TLandGenerator& f) {
+    mitModus<TEingabePassFilter, &TEingabePassFilter::typSetzen, -1>(f);
+}
+void LoPass1Click(TLandGenerator& f) {
+    mitModus<TEingabePassFilter, &TEingabePassFilter::typSetzen, 2>(f);
+}
+void HiPass1Click(TLandGenerator& f) {
+    mitModus<TEingabePassFilter, &TEingabePassFilter::typSetzen, -2>(f);
 }
 
 void OperationBefehl(TLandGenerator& f, const Operation& op) {
     switch (op.dialog) {
         case DialogArt::Eigener:
-            if (Befehl b = EigenerDialogFuer(op.name)) b(f);
+            if (Befehl b = EigenerDialogFuer(op)) b(f);
             return;
         case DialogArt::Allgemein: {
             OperationsDialog& d = dialogFuer(f, op);

@@ -55,6 +55,7 @@ struct ScriptArgument {
     double minimum = 0.0;
     ArgForm form = ArgForm::Dezimal;
     double (*grenze)(const Dokument& dok) = nullptr;
+    bool grenzeNurMaximum = false;  // `grenze` gives the maximum only; `vorgabe` stays
     const std::string& (*text)(const void* record) = nullptr;
     void (*textSetzen)(void* record, std::string wert) = nullptr;
 };
@@ -95,6 +96,16 @@ template <auto... Pfad>
 constexpr ScriptArgument ArgBis(double (*grenze)(const Dokument&), double minimum, ArgForm form) {
     ScriptArgument a = Arg<Pfad...>(0.0, 0.0, minimum, form);
     a.grenze = grenze;
+    return a;
+}
+
+// A number slot with a fixed default whose maximum comes from the document.
+template <auto... Pfad>
+constexpr ScriptArgument ArgBisMitVorgabe(double vorgabe, double (*grenze)(const Dokument&),
+                                          double minimum, ArgForm form) {
+    ScriptArgument a = ArgBis<Pfad...>(grenze, minimum, form);
+    a.vorgabe = vorgabe;
+    a.grenzeNurMaximum = true;
     return a;
 }
 

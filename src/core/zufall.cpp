@@ -37,4 +37,17 @@ void setzeSeed(Dokument& dok, std::uint32_t seed) {
     dok.RandSeed = seed;
 }
 
+std::uint32_t ZufallVoraus(std::uint32_t seed, std::uint64_t n) {
+    // One draw is the map s -> a s + c modulo 2^32; the map of 2^k draws is
+    // that map composed with itself, and n draws compose the maps of n's bits.
+    std::uint32_t a = 134775813u, c = 1u;
+    while (n != 0) {
+        if (n & 1u) seed = a * seed + c;
+        c = a * c + c;
+        a = a * a;
+        n >>= 1;
+    }
+    return seed;
+}
+
 }  // namespace gm

@@ -1,80 +1,183 @@
 #include "filters/nachbarschaft.h"
 
 #include <algorithm>
-#include <array>
+#include <cstdint>
 
-#include "core/puffer.h"
 #include "core/zahlen.h"
+#include "filters/zwei_teile.h"
 
 namespace gm {
 
 namespace {
 
-using Kern = std::array<std::array<double, 3>, 3>;  // [i + 1][j + 1] for offset (i, j)
+// Each filter is a functor over the nine neighbours, given column by column
+// (l: x - 1, c: x, r: x + 1; index 0, 1, 2 for y - 1, y, y + 1). The sums run
+// in the kernel's row order, so every path computes the same bits.
+struct Scharf {
+    double operator()(const double* l, const double* c, const double* r) const {
+        double s = 0.0;
+        s += 0.0 * l[0];
+        s += -1.0 * l[1];
+        s += 0.0 * l[2];
+        s += -1.0 * c[0];
+        s += 5.0 * c[1];
+        s += -1.0 * c[2];
+        s += 0.0 * r[0];
+        s += -1.0 * r[1];
+        s += 0.0 * r[2];
+        return s < 0.0 ? 0.0 : (s > 1.0 ? 1.0 : s);
+    }
+};
 
-// Calls wert(n) for every active cell with its nine neighbours n[i + 1][j + 1]
-// (indices clamped into the field) and delivers the result.
-template <class Wert>
-void nachbarschaftAnwenden(Dokument& dok, Wert wert) {
-    ZweitbildLeeren(dok);
-    std::array<std::array<double, 3>, 3> n;
-    for (int x = 0; x <= dok.MaxX; ++x) {
-        const double* spalten[3] = {dok.Hoehenfeld.spalte(std::max(x - 1, 0)),
-                                    dok.Hoehenfeld.spalte(x),
-                                    dok.Hoehenfeld.spalte(std::min(x + 1, dok.MaxX))};
+struct Weich {
+    double operator()(const double* l, const double* c, const double* r) const {
+        double s = 0.0;
+        s += 0.05 * l[0];
+        s += 0.15 * l[1];
+        s += 0.05 * l[2];
+        s += 0.15 * c[0];
+        s += 0.2 * c[1];
+        s += 0.15 * c[2];
+        s += 0.05 * r[0];
+        s += 0.15 * r[1];
+        s += 0.05 * r[2];
+        return s < 0.0 ? 0.0 : (s > 1.0 ? 1.0 : s);
+    }
+};
+
+inline double kleiner(double a, double b) {
+    return b < a ? b : a;
+}
+inline double groesser(double a, double b) {
+    return b > a ? b : a;
+}
+
+struct Minimum {
+    double operator()(const double* l, const double* c, const double* r) const {
+        double m = l[0];
+        m = kleiner(m, l[1]);
+        m = kleiner(m, l[2]);
+        m = kleiner(m, c[0]);
+        m = kleiner(m, c[1]);
+        m = kleiner(m, c[2]);
+        m = kleiner(m, r[0]);
+        m = kleiner(m, r[1]);
+        m = kleiner(m, r[2]);
+        return m;
+    }
+};
+
+struct Maximum {
+    double operator()(const double* l, const double* c, const double* r) const {
+        double m = l[0];
+        m = groesser(m, l[1]);
+        m = groesser(m, l[2]);
+        m = groesser(m, c[0]);
+        m = groesser(m, c[1]);
+        m = groesser(m, c[2]);
+        m = groesser(m, r[0]);
+        m = groesser(m, r[1]);
+        m = groesser(m, r[2]);
+        return m;
+    }
+};
+
+// One column of the result: the interior rows read their neighbours straight
+// from the three columns (a loop the compiler vectorises); the first and last
+// rows repeat the border value through small copies.
+template <class F>
+void spalteFiltern(const F& f, const double* l, const double* c, const double* r, double* z,
+                   int maxY) {
+    const auto rand = [&](int y) {
+        const int o = std::max(y - 1, 0), u = std::min(y + 1, maxY);
+        const double ll[3] = {l[o], l[y], l[u]};
+        const double cc[3] = {c[o], c[y], c[u]};
+        const double rr[3] = {r[o], r[y], r[u]};
+        z[y] = f(ll, cc, rr);
+    };
+    rand(0);
+    for (int y = 1; y < maxY; ++y)
+        z[y] = f(l + y - 1, c + y - 1, r + y - 1);
+    rand(maxY);
+}
+
+struct Bereich {
+    double lo, hi;
+};
+
+// Writes the result of columns [anfang, ende) into Zweitbild and returns their
+// range, folded in the order the stretch's own search uses.
+template <class F>
+Bereich spaltenFiltern(Dokument& dok, const F& f, int anfang, int ende) {
+    const int mx = dok.MaxX, my = dok.MaxY;
+    Bereich b{0.0, 0.0};
+    for (int x = anfang; x < ende; ++x) {
         double* z = dok.Zweitbild.spalte(x);
+        spalteFiltern(f, dok.Hoehenfeld.spalte(std::max(x - 1, 0)), dok.Hoehenfeld.spalte(x),
+                      dok.Hoehenfeld.spalte(std::min(x + 1, mx)), z, my);
+        if (x == anfang) b = {z[0], z[0]};
+        double lo = b.lo, hi = b.hi;
+        for (int y = 0; y <= my; ++y) {
+            lo = kleiner(lo, z[y]);
+            hi = groesser(hi, z[y]);
+        }
+        b = {lo, hi};
+    }
+    return b;
+}
+
+// ZweitbildUebernehmen for columns [anfang, ende) with a known range.
+void spaltenUebernehmen(Dokument& dok, double minimum, double faktor, int anfang, int ende) {
+    for (int x = anfang; x < ende; ++x) {
+        double* z = dok.Zweitbild.spalte(x);
+        double* h = dok.Hoehenfeld.spalte(x);
+        const std::uint8_t* m = dok.Maske.spalte(x);
         for (int y = 0; y <= dok.MaxY; ++y) {
-            const int zeilen[3] = {std::max(y - 1, 0), y, std::min(y + 1, dok.MaxY)};
-            for (int i = 0; i < 3; ++i)
-                for (int j = 0; j < 3; ++j)
-                    n[i][j] = spalten[i][zeilen[j]];
-            z[y] = wert(n);
+            const double v = clamp01((z[y] - minimum) * faktor);
+            z[y] = v;
+            h[y] = m[y] == 0 ? v : h[y];
         }
     }
-    ZweitbildUebernehmen(dok);
 }
 
-void falten(Dokument& dok, const Kern& k) {
-    nachbarschaftAnwenden(dok, [&k](const Kern& n) {
-        double summe = 0.0;
-        for (int i = 0; i < 3; ++i)
-            for (int j = 0; j < 3; ++j)
-                summe += k[i][j] * n[i][j];
-        return clamp01(summe);
+// Every active cell of Zweitbild is written, so it needs no clearing first.
+// The two halves of the columns run side by side; the range is the same
+// whichever half finds an extreme first, and the stretch that follows uses
+// the operations of ZweitbildUebernehmen.
+template <class F>
+void nachbarschaftAnwenden(Dokument& dok, const F& f) {
+    const int n = dok.MaxX + 1;
+    Bereich teil[2];
+    ZweiTeile([&](int t) {
+        const Spalten s = haelfte(t, n);
+        teil[t] = spaltenFiltern(dok, f, s.anfang, s.ende);
+    });
+    const double lo = kleiner(teil[0].lo, teil[1].lo);
+    const double hi = groesser(teil[0].hi, teil[1].hi);
+    const double minimum = hi == lo ? 0.0 : lo;
+    const double faktor = hi == lo ? 1.0 : 1.0 / (hi - lo);
+    ZweiTeile([&](int t) {
+        const Spalten s = haelfte(t, n);
+        spaltenUebernehmen(dok, minimum, faktor, s.anfang, s.ende);
     });
 }
-
-constexpr Kern kScharf = {{{0, -1, 0}, {-1, 5, -1}, {0, -1, 0}}};
-constexpr Kern kWeich = {{{0.05, 0.15, 0.05}, {0.15, 0.2, 0.15}, {0.05, 0.15, 0.05}}};
 
 }  // namespace
 
 void Schaerfen(Dokument& dok) {
-    falten(dok, kScharf);
+    nachbarschaftAnwenden(dok, Scharf{});
 }
 
 void Weichzeichnen(Dokument& dok) {
-    falten(dok, kWeich);
+    nachbarschaftAnwenden(dok, Weich{});
 }
 
 void Erodieren(Dokument& dok) {
-    nachbarschaftAnwenden(dok, [](const Kern& n) {
-        double m = n[0][0];
-        for (const auto& zeile : n)
-            for (double v : zeile)
-                m = std::min(m, v);
-        return m;
-    });
+    nachbarschaftAnwenden(dok, Minimum{});
 }
 
 void Dilatieren(Dokument& dok) {
-    nachbarschaftAnwenden(dok, [](const Kern& n) {
-        double m = n[0][0];
-        for (const auto& zeile : n)
-            for (double v : zeile)
-                m = std::max(m, v);
-        return m;
-    });
+    nachbarschaftAnwenden(dok, Maximum{});
 }
 
 }  // namespace gm

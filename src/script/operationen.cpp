@@ -5,12 +5,17 @@
 #include "core/ablage.h"
 #include "core/nativdatei.h"
 #include "core/zahlen.h"
+#include "filters/blur.h"
 #include "filters/digit.h"
 #include "filters/gamma.h"
 #include "filters/hell_kontr.h"
 #include "filters/invertieren.h"
+#include "filters/kraterisieren.h"
 #include "filters/nachbarschaft.h"
+#include "filters/noise_filter.h"
+#include "filters/pass_filter.h"
 #include "filters/regen_erosion.h"
+#include "filters/terrasse.h"
 #include "formats/bild_import.h"
 #include "formats/bmp.h"
 #include "formats/farbbild.h"
@@ -42,6 +47,28 @@ Status save_terragenNachspielen(Sitzung& s, const Operation&, ScriptArgumente& a
     return terragenNachspielen(s.dok, s.terragen, args, s.schreibZiel);
 }
 
+// The pass filter refuses a type other than 1, -1, 2 or -2, which replay ignores.
+Status passLauf(Sitzung& s, const Operation& op, const Werte& werte) {
+    const int typ = recordAus<PassRec>(op.parameter, werte).PassTyp;
+    if (typ != 1 && typ != -1 && typ != 2 && typ != -2) {
+        return Status::fehler(
+            "PassTyp must be 1 (band pass), -1 (band reject), 2 (low pass) or -2 "
+            "(high pass), got " +
+            std::to_string(typ));
+    }
+    return filterLauf<PassRec, &PassFilterAnwenden>(s, op, werte);
+}
+
+// The scatter width is bounded by the field's width.
+Status noiseFilterLauf(Sitzung& s, const Operation& op, const Werte& werte) {
+    const double w = recordAus<NoiseFilterRec>(op.parameter, werte).Noiseweite;
+    if (w > s.dok.MaxX) {
+        return Status::fehler("Noiseweite must lie in 1.." + std::to_string(s.dok.MaxX) +
+                              " for this field, got " + formatScriptNumber(w));
+    }
+    return filterLauf<NoiseFilterRec, &NoiseFilterAnwenden>(s, op, werte);
+}
+
 const ScriptArgument paintmodeArgumente[] = {Arg<&Dokument::Verknuepfungsmodus>(2, 13, 1)};
 
 // The lists below keep one registration per line.
@@ -67,6 +94,11 @@ const std::vector<Operation>& operationsListe() {
         {"soften", Filter, {}, "soften", {}, &bareFilterLauf<Weichzeichnen>, &ohneArgumente<Weichzeichnen>, "wischen1Click", Keiner},
         {"erosion", Filter, {}, "erosion", {}, &bareFilterLauf<Erodieren>, &ohneArgumente<Erodieren>, "Erosion1Click", Keiner},
         {"dilation", Filter, {}, "dilation", {}, &bareFilterLauf<Dilatieren>, &ohneArgumente<Dilatieren>, "Dilation1Click", Keiner},
+        {"terrace", Filter, TerrasseParameter, "terrace", TerrasseArgumente, &filterLauf<TerrasseRec, &TerrasseAnwenden>, &filterNachspielen<TerrasseRec, &TerrasseAnwenden>, "Terrassieren1Click", Eigener},
+        {"crater", Filter, KraterisierenParameter, "crater", KraterisierenArgumente, &filterLauf<KraterisierenRec, &KraterisierenAnwenden>, &filterNachspielen<KraterisierenRec, &KraterisierenAnwenden>, "Kraterisieren1Click", Eigener},
+        {"blur", Filter, BlurParameter, "blur", BlurArgumente, &filterLauf<BlurRec, &BlurAnwenden>, &filterNachspielen<BlurRec, &BlurAnwenden>, {}, Eigener},
+        {"pass", Filter, PassParameter, "pass", PassArgumente, &passLauf, &filterNachspielen<PassRec, &PassFilterAnwenden>, {}, Eigener},
+        {"noise", Filter, NoiseFilterParameter, "noise", NoiseFilterArgumente, &noiseFilterLauf, &filterNachspielen<NoiseFilterRec, &NoiseFilterAnwenden>, "NoiseFilter1Click", Eigener},
         {"clear", Filter, {}, "clear", {}, &ohneWerte<Loeschen>, &ohneArgumente<HoehenfeldNullen>, "Lschen1Click", Keiner},
         {"paintmode", Skript, {}, "paintmode", paintmodeArgumente, nullptr, &paintmodeNachspielen, {}, Keiner},
         {"save_terragen", Skript, {}, "save_terragen", TerragenArgumente, nullptr, &save_terragenNachspielen, {}, Keiner},

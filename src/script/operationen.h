@@ -156,9 +156,11 @@ Status generatorNachspielen(Sitzung& s, const Operation& op, ScriptArgumente& ar
 }
 
 // Runs the operation named `name` with the values of a record, as a dialog's
-// "Übernehmen" does.
+// "Übernehmen" does; `art` tells apart operations that share a name.
 template <class Rec>
 Status RecordAusfuehren(Sitzung& s, std::string_view name, const Rec& rec);
+template <class Rec>
+Status RecordAusfuehren(Sitzung& s, OperationsArt art, std::string_view name, const Rec& rec);
 
 // A filter without a record, recorded as its bare word.
 template <void (*F)(Dokument&)>
@@ -195,6 +197,13 @@ Status mitWerten(Sitzung& s, const Operation&, const Werte& w) {
 template <class Rec>
 Status RecordAusfuehren(Sitzung& s, std::string_view name, const Rec& rec) {
     const Operation* op = OperationSuchen(name);
+    assert(op != nullptr);
+    return op->ausfuehren(s, *op, werteAus(op->parameter, rec));
+}
+
+template <class Rec>
+Status RecordAusfuehren(Sitzung& s, OperationsArt art, std::string_view name, const Rec& rec) {
+    const Operation* op = OperationSuchen(art, name);
     assert(op != nullptr);
     return op->ausfuehren(s, *op, werteAus(op->parameter, rec));
 }

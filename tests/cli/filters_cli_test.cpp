@@ -65,5 +65,33 @@ TEST_F(FilterCli, ErosionAndQuantisingByName) {
     EXPECT_EQ(lauf("--filter invert Gamma=2"), 2);
 }
 
+TEST_F(FilterCli, NeighbourhoodFiltersByNameMatchTheirLinesAndNoiseStaysTheGenerator) {
+    std::vector<double> werte;
+    for (int i = 0; i < 9 * 6; ++i)
+        werte.push_back(((i * 29) % 31) / 31.0);
+    nativSchreiben("a.fla", 9, 6, werte);
+    const std::pair<std::string, std::string> faelle[] = {
+        {"terrace Stufen=3 BegrenzenUnten=0",
+         "terrace(0.000, 3, -1.000, 2.000, 0.500, 1.000, 1.000, 0.000, 1.000, 0, 1)"},
+        {"crater Schnittlevel=0.4 Randbreite=0.2 Zufall=0.5", "crater(0.400, 0.200, 1.000, 0.500)"},
+        {"sharpen", "sharpen"},
+        {"blur BlurModus=2 Weichabstand=2", "blur(0.500, 2.000, 1.000, 2)"},
+        {"pass PassTyp=-2", "pass(0.500, 1.000, -2)"},
+        {"noise Noiseweite=5", "noise(5.000)"},
+    };
+    for (const auto& [filter, zeile] : faelle) {
+        // A fixed seed makes the random filters repeat.
+        const std::string start = "--open " + datei("a.fla") + " --seed 17";
+        ASSERT_EQ(lauf(start + " --filter " + filter + " --save " + datei("b.fla")), 0) << filter;
+        ASSERT_EQ(lauf(start + " --line '" + zeile + "' --save " + datei("c.fla")), 0) << zeile;
+        EXPECT_EQ(proben("b.fla"), proben("c.fla")) << zeile;
+        EXPECT_NE(proben("b.fla"), werte) << filter;
+    }
+    EXPECT_EQ(lauf("--open " + datei("a.fla") + " --filter noise Noiseweite=9"), 2);
+    EXPECT_EQ(lauf("--filter pass PassTyp=0"), 2);
+    EXPECT_EQ(lauf("--filter crater Tiefe=11"), 2);
+    EXPECT_EQ(lauf("--gen noise --save " + datei("g.fla")), 0);
+}
+
 }  // namespace
 }  // namespace gm

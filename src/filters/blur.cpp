@@ -1,0 +1,130 @@
+#include "filters/blur.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "core/zahlen.h"
+#include "filters/zwei_teile.h"
+
+namespace gm {
+
+const Parameter BlurParameter[4] = {
+    Param<&BlurRec::Filterstaerke>("Filterstaerke", 0.5, 0.0, 1.0, Skala::Linear, 0.01,
+                                   "Filterstärke"),
+    Param<&BlurRec::Weichabstand>("Weichabstand", 10.0, 1.0, 99.0, Skala::Logarithmisch, 1,
+                                  "Filterstärke"),
+    Param<&BlurRec::Filterstaerke2>("Filterstaerke2", 1.0, 1.0, 99.0, Skala::Logarithmisch, 1,
+                                    "Filterstärke2"),
+    Param<&BlurRec::BlurModus>("BlurModus", 1, 1, 2, Skala::Linear, 1, "Modus"),
+};
+
+const ScriptArgument BlurArgumente[4] = {
+    Arg<&BlurRec::Filterstaerke>(0.5, 1.0, 0.0),
+    Arg<&BlurRec::Weichabstand>(10.0, 99.0, 0.0),
+    Arg<&BlurRec::Filterstaerke2>(1.0, 99.0, 0.0),
+    Arg<&BlurRec::BlurModus>(1, 2, 1),
+};
+
+namespace {
+
+// The forward and backward sweeps of K neighbouring columns at once: the K
+// recursions are independent, so interleaving them keeps the processor busy
+// while each waits for its previous value. Every column gets exactly the
+// operations of its own sweep.
+template <int K>
+void spaltenGlaetten(Dokument& dok, int x0, double a, double b, std::vector<double>& v) {
+    const int n = dok.MaxY;
+    const std::size_t ny = std::size_t(n) + 1;
+    double* h[K];
+    const std::uint8_t* m[K];
+    for (int k = 0; k < K; ++k) {
+        h[k] = dok.Hoehenfeld.spalte(x0 + k);
+        m[k] = dok.Maske.spalte(x0 + k);
+    }
+    // v holds K running columns, one after the other.
+    for (int k = 0; k < K; ++k)
+        v[k * ny] = h[k][0];
+    for (int y = 1; y <= n; ++y)
+        for (int k = 0; k < K; ++k)
+            v[k * ny + y] = a * v[k * ny + y - 1] + b * h[k][y];
+    for (int k = 0; k < K; ++k)
+        for (int y = 0; y <= n; ++y)
+            if (m[k][y] == 0) h[k][y] = v[k * ny + y];
+    for (int y = n - 1; y >= 0; --y)
+        for (int k = 0; k < K; ++k)
+            v[k * ny + y] = a * v[k * ny + y + 1] + b * h[k][y];
+    for (int k = 0; k < K; ++k)
+        for (int y = 0; y <= n; ++y)
+            if (m[k][y] == 0) h[k][y] = v[k * ny + y];
+}
+
+// The columns [anfang, ende) along y, four at a time.
+void spaltenBereichGlaetten(Dokument& dok, int anfang, int ende, double a, double b) {
+    std::vector<double> v(4 * (std::size_t(dok.MaxY) + 1));
+    int x = anfang;
+    for (; x + 4 <= ende; x += 4)
+        spaltenGlaetten<4>(dok, x, a, b, v);
+    for (; x < ende; ++x)
+        spaltenGlaetten<1>(dok, x, a, b, v);
+}
+
+// The sweeps along x for the rows [y0, y1) at once, one column of running
+// values per direction, so the grid is read column by column. Each row gets
+// exactly the operations of its own sweep.
+void zeilenGlaetten(Dokument& dok, int y0, int y1, double a, double b) {
+    std::vector<double> v(dok.Hoehenfeld.spalte(0) + y0, dok.Hoehenfeld.spalte(0) + y1);
+    const auto schritt = [&](int x) {
+        double* h = dok.Hoehenfeld.spalte(x) + y0;
+        const std::uint8_t* m = dok.Maske.spalte(x) + y0;
+        double* w = v.data();
+        for (int y = 0; y < y1 - y0; ++y) {
+            w[y] = a * w[y] + b * h[y];
+            h[y] = m[y] == 0 ? w[y] : h[y];
+        }
+    };
+    for (int x = 1; x <= dok.MaxX; ++x)
+        schritt(x);
+    for (int x = dok.MaxX - 1; x >= 0; --x)
+        schritt(x);
+}
+
+}  // namespace
+
+void BlurStandard(Dokument& dok, double a) {
+    const double b = 1.0 - a;
+    // Columns are independent along y, rows along x: each phase splits in two.
+    ZweiTeile([&](int t) {
+        const Spalten s = haelfte(t, dok.MaxX + 1);
+        spaltenBereichGlaetten(dok, s.anfang, s.ende, a, b);
+    });
+    ZweiTeile([&](int t) {
+        const Spalten s = haelfte(t, dok.MaxY + 1);
+        zeilenGlaetten(dok, s.anfang, s.ende, a, b);
+    });
+}
+
+void BlurWeich(Dokument& dok, const BlurRec& rec) {
+    const int d = roundToInt(std::clamp(rec.Weichabstand, 0.0, 99.0));
+    const int durchgaenge = std::max(1, roundToInt(std::clamp(rec.Filterstaerke2, 0.0, 99.0)));
+    TFeld& h = dok.Hoehenfeld;
+    for (int n = 0; n < durchgaenge; ++n) {
+        for (int y = 0; y <= dok.MaxY; ++y) {
+            const int yL = y - d > 0 ? y - d : y;
+            const int yR = y + d <= dok.MaxY ? y + d : y;
+            for (int x = 0; x <= dok.MaxX; ++x) {
+                if (dok.Maske(x, y) != 0) continue;
+                const int xU = x - d > 0 ? x - d : x;
+                const int xD = x + d <= dok.MaxX ? x + d : x;
+                h(x, y) = (h(xU, yL) + h(xU, yR) + h(xD, yL) + h(xD, yR)) / 4.0;
+            }
+        }
+    }
+}
+
+void BlurAnwenden(Dokument& dok, const BlurRec& rec) {
+    if (rec.BlurModus == 1) BlurStandard(dok, rec.Filterstaerke);
+    if (rec.BlurModus == 2) BlurWeich(dok, rec);
+}
+
+}  // namespace gm

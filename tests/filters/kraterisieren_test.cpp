@@ -1,0 +1,100 @@
+#include "filters/kraterisieren.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <memory>
+
+#include "core/zufall.h"
+#include "filter_hilfen.h"
+
+namespace gm {
+namespace {
+
+using namespace filtertest;
+
+// The generator of the editing state, written out: seed := seed * 134775813 + 1
+// modulo 2^32, then seed / 2^32.
+struct Folge {
+    std::uint32_t seed;
+    double r() {
+        seed = seed * 134775813u + 1u;
+        return seed * (1.0 / 4294967296.0);
+    }
+};
+
+// Craterize as written: x outer, y inner, masked cells skipped without a draw,
+// the second draw only inside the band.
+Zeilen kraterisiert(const Zeilen& feld, const std::vector<std::vector<int>>& m,
+                    const KraterisierenRec& r, std::uint32_t& seed) {
+    Folge z{seed};
+    Zeilen aus = feld;
+    for (std::size_t x = 0; x < feld[0].size(); ++x) {
+        for (std::size_t y = 0; y < feld.size(); ++y) {
+            if (m[y][x] == 1) continue;
+            const double v = feld[y][x];
+            const double p = r.Schnittlevel + (z.r() - 0.5) * r.Zufall * 0.1;
+            const double lo = p - r.Randbreite / 2, hi = p + r.Randbreite / 2;
+            double e;
+            if (v < lo) {
+                e = v;
+            } else if (v < hi) {
+                e = lo + z.r() * (r.Randbreite / 2 - std::fabs(v - p)) * r.Zufall;
+            } else {
+                e = lo - (v - hi) * r.Tiefe;
+            }
+            aus[y][x] = e < 0 ? 0 : (e > 1 ? 1 : e);
+        }
+    }
+    seed = z.seed;
+    return aus;
+}
+
+TEST(Kraterisieren, FollowsTheDrawsOfTheDocumentsGeneratorThroughAMask) {
+    const Zeilen feld = {{0.1, 0.45, 0.5, 0.55, 0.9},
+                         {0.48, 0.52, 0.6, 0.3, 0.47},
+                         {1.0, 0.0, 0.49, 0.51, 0.5},
+                         {0.44, 0.56, 0.53, 0.46, 0.2}};
+    const std::vector<std::vector<int>> m = {
+        {0, 0, 1, 0, 0}, {0, 1, 0, 0, 0}, {0, 0, 0, 0, 1}, {1, 0, 0, 0, 0}};
+    KraterisierenRec r;
+    r.Schnittlevel = 0.5;
+    r.Randbreite = 0.1;
+    r.Tiefe = 2.5;
+    r.Zufall = 0.8;
+    auto d = std::make_unique<Dokument>();
+    setze(*d, feld);
+    maske(*d, m);
+    setzeSeed(*d, 12345);
+    KraterisierenAnwenden(*d, r);
+    std::uint32_t seed = 12345;
+    EXPECT_TRUE(gleich(*d, d->Hoehenfeld, kraterisiert(feld, m, r, seed)));
+    EXPECT_EQ(d->RandSeed, seed);  // exactly the draws made, no more
+}
+
+TEST(Kraterisieren, WithoutRimOrRandomnessFoldsAboveTheCut) {
+    auto d = std::make_unique<Dokument>();
+    setze(*d, {{0.1, 0.5, 0.6, 0.7, 0.9}});
+    KraterisierenRec r;
+    r.Schnittlevel = 0.6;
+    r.Tiefe = 1.0;
+    KraterisierenAnwenden(*d, r);
+    EXPECT_TRUE(gleich(*d, d->Hoehenfeld, {{0.1, 0.5, 0.6, 0.5, 0.3}}, 1e-12));
+    r.Tiefe = 0.0;  // everything above flattens to the cut
+    setze(*d, {{0.1, 0.5, 0.6, 0.7, 0.9}});
+    KraterisierenAnwenden(*d, r);
+    EXPECT_TRUE(gleich(*d, d->Hoehenfeld, {{0.1, 0.5, 0.6, 0.6, 0.6}}));
+}
+
+TEST(Kraterisieren, ReplayReadsARimWidthBelowOneHundredth) {
+    auto d = std::make_unique<Dokument>();
+    ScriptArgumente a = argumente({"0.500", "0.005", "1.000", "0.000"});
+    const auto r = ausArgumenten<KraterisierenRec>(a, KraterisierenArgumente, *d);
+    EXPECT_EQ(r.Randbreite, 0.005);
+    ScriptArgumente b = argumente({"0.500", "1.5", "1.000", "0.000"});
+    EXPECT_EQ(ausArgumenten<KraterisierenRec>(b, KraterisierenArgumente, *d).Randbreite, 0.0);
+}
+
+}  // namespace
+}  // namespace gm

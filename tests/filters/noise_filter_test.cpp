@@ -1,0 +1,94 @@
+#include "filters/noise_filter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "core/zufall.h"
+#include "filter_hilfen.h"
+
+namespace gm {
+namespace {
+
+using namespace filtertest;
+
+// Reflects at 0 and max until inside, one reflection at a time.
+int spiegelnSchrittweise(int i, int max) {
+    while (i < 0 || i > max)
+        i = i < 0 ? -i : 2 * max - i;
+    return i;
+}
+
+// The scatter filter as written: two draws per cell, x outer and y inner,
+// each axis reflected against its own size; the result stretched to 0..1.
+Zeilen gestreut(const Zeilen& feld, const std::vector<std::vector<int>>& m, double w,
+                std::uint32_t& seed) {
+    const int mx = int(feld[0].size()) - 1, my = int(feld.size()) - 1;
+    const auto r = [&seed] {
+        seed = seed * 134775813u + 1u;
+        return seed * (1.0 / 4294967296.0);
+    };
+    Zeilen z = feld;
+    for (int x = 0; x <= mx; ++x)
+        for (int y = 0; y <= my; ++y) {
+            const double r1 = r(), r2 = r();
+            const int sx = spiegelnSchrittweise(x + int(std::nearbyint((r1 - 0.5) * w)), mx);
+            const int sy = spiegelnSchrittweise(y + int(std::nearbyint((r2 - 0.5) * w)), my);
+            z[y][x] = feld[sy][sx];
+        }
+    double lo = z[0][0], hi = z[0][0];
+    for (const auto& zeile : z)
+        for (double v : zeile) {
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
+        }
+    Zeilen aus = feld;
+    for (int y = 0; y <= my; ++y)
+        for (int x = 0; x <= mx; ++x)
+            if (!m[y][x]) aus[y][x] = std::clamp((z[y][x] - lo) * (1.0 / (hi - lo)), 0.0, 1.0);
+    return aus;
+}
+
+TEST(NoiseFilter, ScattersWithinARectangularFieldReflectingAsOftenAsNeeded) {
+    // 21 x 5: a width of 20 moves up to 10 rows in a field of 5, which takes
+    // several reflections, and must not use the field's width for y.
+    Zeilen feld(5, std::vector<double>(21));
+    std::vector<std::vector<int>> m(5, std::vector<int>(21));
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 21; ++x) {
+            feld[y][x] = ((x * 13 + y * 7) % 17) / 16.0;
+            m[y][x] = (x + y) % 7 == 2;
+        }
+    for (double w : {3.0, 20.0, 7.5}) {
+        auto d = std::make_unique<Dokument>();
+        setze(*d, feld);
+        maske(*d, m);
+        setzeSeed(*d, 987654321u);
+        NoiseFilterAnwenden(*d, NoiseFilterRec{w});
+        std::uint32_t seed = 987654321u;
+        EXPECT_TRUE(gleich(*d, d->Hoehenfeld, gestreut(feld, m, w, seed))) << w;
+        EXPECT_EQ(d->RandSeed, seed);
+    }
+    for (int i = -40; i <= 40; ++i)
+        EXPECT_EQ(Spiegeln(i, 4), spiegelnSchrittweise(i, 4)) << i;
+}
+
+TEST(NoiseFilter, WidthOneMovesNothingAndAFlatFieldStaysFlat) {
+    auto d = std::make_unique<Dokument>();
+    setze(*d, {{0.2, 0.4, 0.5, 0.6, 0.8}, {0.8, 0.6, 0.5, 0.4, 0.3}});
+    NoiseFilterAnwenden(*d, NoiseFilterRec{1.0});
+    EXPECT_TRUE(gleich(*d, d->Hoehenfeld,
+                       {{0.0, 1.0 / 3, 0.5, 2.0 / 3, 1.0}, {1.0, 2.0 / 3, 0.5, 1.0 / 3, 1.0 / 6}},
+                       1e-15));
+    auto k = std::make_unique<Dokument>();
+    setze(*k, Zeilen(6, std::vector<double>(7, 0.3)));
+    NoiseFilterAnwenden(*k, NoiseFilterRec{6.0});
+    EXPECT_TRUE(gleich(*k, k->Hoehenfeld, Zeilen(6, std::vector<double>(7, 0.3))));
+}
+
+}  // namespace
+}  // namespace gm
