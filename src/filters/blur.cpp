@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/faeden.h"
 #include "core/zahlen.h"
-#include "filters/zwei_teile.h"
+#include "filters/zellen.h"
 
 namespace gm {
 
@@ -94,11 +95,11 @@ void zeilenGlaetten(Dokument& dok, int y0, int y1, double a, double b) {
 void BlurStandard(Dokument& dok, double a) {
     const double b = 1.0 - a;
     // Columns are independent along y, rows along x: each phase splits in two.
-    ZweiTeile([&](int t) {
+    ZweiFaeden([&](int t) {
         const Spalten s = haelfte(t, dok.MaxX + 1);
         spaltenBereichGlaetten(dok, s.anfang, s.ende, a, b);
     });
-    ZweiTeile([&](int t) {
+    ZweiFaeden([&](int t) {
         const Spalten s = haelfte(t, dok.MaxY + 1);
         zeilenGlaetten(dok, s.anfang, s.ende, a, b);
     });

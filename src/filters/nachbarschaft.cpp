@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/faeden.h"
 #include "core/zahlen.h"
-#include "filters/zwei_teile.h"
+#include "filters/zellen.h"
 
 namespace gm {
 
@@ -148,7 +149,7 @@ template <class F>
 void nachbarschaftAnwenden(Dokument& dok, const F& f) {
     const int n = dok.MaxX + 1;
     Bereich teil[2];
-    ZweiTeile([&](int t) {
+    ZweiFaeden([&](int t) {
         const Spalten s = haelfte(t, n);
         teil[t] = spaltenFiltern(dok, f, s.anfang, s.ende);
     });
@@ -156,7 +157,7 @@ void nachbarschaftAnwenden(Dokument& dok, const F& f) {
     const double hi = groesser(teil[0].hi, teil[1].hi);
     const double minimum = hi == lo ? 0.0 : lo;
     const double faktor = hi == lo ? 1.0 : 1.0 / (hi - lo);
-    ZweiTeile([&](int t) {
+    ZweiFaeden([&](int t) {
         const Spalten s = haelfte(t, n);
         spaltenUebernehmen(dok, minimum, faktor, s.anfang, s.ende);
     });

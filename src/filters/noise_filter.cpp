@@ -2,10 +2,11 @@
 
 #include <cstdint>
 
+#include "core/faeden.h"
 #include "core/puffer.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
-#include "filters/zwei_teile.h"
+#include "filters/zellen.h"
 
 namespace gm {
 
@@ -75,7 +76,7 @@ void NoiseFilterAnwenden(Dokument& dok, const NoiseFilterRec& rec) {
     const int n = dok.MaxX + 1;
     const std::uint64_t proSpalte = 2 * std::uint64_t(dok.MaxY + 1);
     const std::uint32_t start = dok.RandSeed;
-    ZweiTeile([&](int t) {
+    ZweiFaeden([&](int t) {
         const Spalten s = haelfte(t, n);
         spaltenStreuen(dok, rec.Noiseweite,
                        ZufallVoraus(start, proSpalte * std::uint64_t(s.anfang)), s.anfang, s.ende);

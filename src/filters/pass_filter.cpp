@@ -4,9 +4,10 @@
 #include <cmath>
 #include <vector>
 
+#include "core/faeden.h"
 #include "core/puffer.h"
 #include "core/zahlen.h"
-#include "filters/zwei_teile.h"
+#include "filters/zellen.h"
 
 namespace gm {
 
@@ -62,7 +63,7 @@ void PassFilterAnwenden(Dokument& dok, const PassRec& rec) {
     const auto w = [&](int i, int j) -> double& {
         return gewichte[std::size_t(i) * spalte + std::size_t(j)];
     };
-    ZweiTeile([&](int t) {
+    ZweiFaeden([&](int t) {
         // Row i costs about min(i, k) weights; the first part takes the rows
         // below 0.7 h, which evens the two out for a square grid.
         const int grenze = int(0.7 * h);

@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <limits>
 
+#include "core/faeden.h"
 #include "core/zahlen.h"
-#include "filters/zwei_teile.h"
+#include "filters/zellen.h"
 
 namespace gm {
 
@@ -124,7 +125,7 @@ double TerrasseWert(const TerrasseRec& rec, double x) {
 void TerrasseAnwenden(Dokument& dok, const TerrasseRec& rec) {
     const Terrasse f(rec);
     const bool gamma = f.gammaUntenAktiv || f.gammaObenAktiv;
-    ZweiTeile([&](int t) {
+    ZweiFaeden([&](int t) {
         const Spalten s = haelfte(t, dok.MaxX + 1);
         if (gamma) {
             spaltenTerrassieren<true>(dok, f, s.anfang, s.ende);
