@@ -15,16 +15,30 @@
 #include "app/noise_dialog.h"
 #include "app/parameter_dialog.h"
 #include "app/regen_dialog.h"
+#include "app/transform_dialoge.h"
 #include "core/kombination.h"
 
 namespace gm {
 
 namespace {
 
+// After an operation: a redraw, or when it changed the extents (rotations of
+// a rectangular field, the enlargement) the view fitted to the new size and
+// the clipboard, which the operation released, gone from the menu.
+void nachLauf(TLandGenerator& f, int altX, int altY) {
+    if (f.dok().MaxX == altX && f.dok().MaxY == altY) {
+        f.neuZeichnen();
+        return;
+    }
+    f.neueGroesse(false);
+    f.ablageMenueAktualisieren();
+}
+
 // A filter dialog applies its filter itself; the window redraws when accepted.
 template <class D>
 void filterDialog(TLandGenerator& f) {
-    if (einmalDialog<D>(f).ausfuehren()) f.neuZeichnen();
+    const int altX = f.dok().MaxX, altY = f.dok().MaxY;
+    if (einmalDialog<D>(f).ausfuehren()) nachLauf(f, altX, altY);
 }
 
 // An accepted generator dialog leaves its field in Zweitbild; the combination
@@ -49,6 +63,10 @@ const EigenerDialog kEigeneDialoge[] = {
     {"lumcontr", &filterDialog<TEingabeHelligkeitKontrast>},
     {"digit", &filterDialog<TDigitalisiereBild>},
     {"raining", &filterDialog<TEingabeRegenErosion>},
+    {"twirl", &filterDialog<TEingabeTwirl>},
+    {"trace", &filterDialog<TEingabeTrace>},
+    {"shift", &filterDialog<TEingabeBildVerschieben>},
+    {"enlarge", &filterDialog<TEingabeBildErweitern>},
 };
 
 // The common dialog of one operation, made on first use and kept with its
@@ -74,8 +92,9 @@ OperationsDialog& dialogFuer(TLandGenerator& f, const Operation& op) {
 }
 
 void ausfuehren(TLandGenerator& f, const Operation& op, const Werte& werte) {
+    const int altX = f.dok().MaxX, altY = f.dok().MaxY;
     if (Status s = op.ausfuehren(f.sitzung(), op, werte); !s) f.dienste().fehler(s.meldung());
-    f.neuZeichnen();
+    nachLauf(f, altX, altY);
 }
 
 }  // namespace

@@ -57,6 +57,9 @@ struct ScriptArgument {
     double (*grenze)(const Dokument& dok) = nullptr;
     const std::string& (*text)(const void* record) = nullptr;
     void (*textSetzen)(void* record, std::string wert) = nullptr;
+    // When set, the default from the document at replay time (the maximum
+    // then comes from `grenze`).
+    double (*vorgabeAus)(const Dokument& dok) = nullptr;
 };
 
 namespace feldpfad {
@@ -95,6 +98,15 @@ template <auto... Pfad>
 constexpr ScriptArgument ArgBis(double (*grenze)(const Dokument&), double minimum, ArgForm form) {
     ScriptArgument a = Arg<Pfad...>(0.0, 0.0, minimum, form);
     a.grenze = grenze;
+    return a;
+}
+
+// A number slot whose maximum and default come from the document separately.
+template <auto... Pfad>
+constexpr ScriptArgument ArgIm(double (*maximum)(const Dokument&),
+                               double (*vorgabe)(const Dokument&), double minimum, ArgForm form) {
+    ScriptArgument a = ArgBis<Pfad...>(maximum, minimum, form);
+    a.vorgabeAus = vorgabe;
     return a;
 }
 
