@@ -37,53 +37,113 @@ double TraceHoehe(const Dokument& dok, int traceWert) {
 
 namespace {
 
-// One run's reference height and the examination of a neighbour.
-struct Spur {
-    const TFeld& h;
-    TFeld& z;
-    double t;
-    double wert;
-    double referenz = 0.0;
-    bool gesetzt = false;
+bool stufe(double hc, double hm, double t) {
+    return hm - t > hc || hm + t < hc;
+}
 
-    void pruefen(int cx, int cy, int mx, int my) {
-        const double hc = h(cx, cy), hm = h(mx, my);
-        if (!(hm - t > hc || hm + t < hc)) return;
-        if (!gesetzt) {
-            referenz = hm;
-            gesetzt = true;
-            z(cx, cy) = wert;
-        } else if (hc == referenz) {
-            z(mx, my) = wert;
-        } else {
-            z(cx, cy) = wert;
+// Where the first step of a sweep lies, in the sweep's own order.
+struct Fund {
+    bool gefunden = false;
+    long long rang = 0;
+    double referenz = 0.0;
+};
+
+// The forward sweep visits (x, y) for y = 0..MaxY-1 outer, x = 0..MaxX-2
+// inner, the right neighbour before the lower one. Each column is scanned
+// down to its first step only, and the column whose step comes first in the
+// sweep's order gives the reference.
+Fund ersteStufeVorwaerts(const TFeld& h, int maxX, int maxY, double t) {
+    Fund f;
+    for (int x = 0; x <= maxX - 2; ++x) {
+        const double* s = h.spalte(x);
+        const double* r = h.spalte(x + 1);
+        for (int y = 0; y <= maxY - 1; ++y) {
+            const long long rang = (long long)(y)*maxX + x;
+            if (f.gefunden && rang > f.rang) break;
+            double m;
+            if (stufe(s[y], r[y], t)) {
+                m = r[y];
+            } else if (stufe(s[y], s[y + 1], t)) {
+                m = s[y + 1];
+            } else {
+                continue;
+            }
+            f = {true, rang, m};
+            break;
         }
     }
-};
+    return f;
+}
+
+// The backward sweep: y = MaxY-1 down to 1 outer, x = MaxX-1 down to 2
+// inner, the left neighbour before the upper one.
+Fund ersteStufeRueckwaerts(const TFeld& h, int maxX, int maxY, double t) {
+    Fund f;
+    for (int x = maxX - 1; x >= 2; --x) {
+        const double* s = h.spalte(x);
+        const double* l = h.spalte(x - 1);
+        for (int y = maxY - 1; y >= 1; --y) {
+            const long long rang = (long long)(maxY - 1 - y) * maxX + (maxX - 1 - x);
+            if (f.gefunden && rang > f.rang) break;
+            double m;
+            if (stufe(s[y], l[y], t)) {
+                m = l[y];
+            } else if (stufe(s[y], s[y - 1], t)) {
+                m = s[y - 1];
+            } else {
+                continue;
+            }
+            f = {true, rang, m};
+            break;
+        }
+    }
+    return f;
+}
 
 }  // namespace
 
+// Hoehenfeld never changes and every write stores the same height. Once the
+// reference r is set, a step between the current cell c and its neighbour m
+// writes m when H(c) = r and c otherwise; the step that sets r writes c, which
+// is what the rule gives for it too, since H(c) differs from r = H(m). So the
+// result is the set of cells the rule picks over every examined pair, in any
+// order, once r is known: r comes from the first step of the forward sweep,
+// or, when the forward sweep has none and a second iteration runs, from the
+// first step of the backward sweep. Iterations after the second examine no
+// new pairs.
 void TraceAnwenden(Dokument& dok, const TraceRec& rec) {
     ZweitbildKopieren(dok);
-    Spur spur{dok.Hoehenfeld, dok.Zweitbild, rec.TraceToleranz / 30.0,
-              TraceHoehe(dok, rec.TraceWert)};
+    const TFeld& h = dok.Hoehenfeld;
+    TFeld& z = dok.Zweitbild;
+    const double t = rec.TraceToleranz / 30.0;
+    const double wert = TraceHoehe(dok, rec.TraceWert);
     const int maxX = dok.MaxX, maxY = dok.MaxY;
-    // Hoehenfeld never changes and every write stores the same height, so an
-    // iteration repeats the writes of the one before it once the reference
-    // is set; the reference is found, if at all, within the first two.
-    const int n = std::min(rec.TraceDichte, 2);
-    for (int i = 1; i <= n; ++i) {
-        for (int y = 0; y <= maxY - 1; ++y) {
-            for (int x = 0; x <= maxX - 2; ++x) {
-                spur.pruefen(x, y, x + 1, y);
-                spur.pruefen(x, y, x, y + 1);
+    const bool rueckwaerts = rec.TraceDichte >= 2;
+    Fund f = ersteStufeVorwaerts(h, maxX, maxY, t);
+    if (!f.gefunden && rueckwaerts) f = ersteStufeRueckwaerts(h, maxX, maxY, t);
+    if (f.gefunden) {
+        const double r = f.referenz;
+        auto pruefen = [&](int cx, int cy, int mx, int my) {
+            const double hc = h(cx, cy);
+            if (!stufe(hc, h(mx, my), t)) return;
+            if (hc == r) {
+                z(mx, my) = wert;
+            } else {
+                z(cx, cy) = wert;
+            }
+        };
+        for (int x = 0; x <= maxX - 2; ++x) {
+            for (int y = 0; y <= maxY - 1; ++y) {
+                pruefen(x, y, x + 1, y);
+                pruefen(x, y, x, y + 1);
             }
         }
-        if (i < 2) continue;
-        for (int y = maxY - 1; y >= 1; --y) {
-            for (int x = maxX - 1; x >= 2; --x) {
-                spur.pruefen(x, y, x - 1, y);
-                spur.pruefen(x, y, x, y - 1);
+        if (rueckwaerts) {
+            for (int x = 2; x <= maxX - 1; ++x) {
+                for (int y = 1; y <= maxY - 1; ++y) {
+                    pruefen(x, y, x - 1, y);
+                    pruefen(x, y, x, y - 1);
+                }
             }
         }
     }

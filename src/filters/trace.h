@@ -24,8 +24,8 @@ extern const ScriptArgument TraceArgumente[4];
 double TraceHoehe(const Dokument& dok, int traceWert);
 
 // Zweitbild := Hoehenfeld with the trace cells set, then ZweitbildUebernehmen;
-// no undo copy. Every iteration after the second repeats writes already made,
-// so at most two are run.
+// no undo copy. Any TraceDichte of 2 or more gives the result of 2: the
+// reference is found first, then every examined pair is visited once.
 void TraceAnwenden(Dokument& dok, const TraceRec& rec);
 // Undo copy, trace, script line.
 Status TraceAusfuehren(Dokument& dok, const Werte& werte);

@@ -88,7 +88,7 @@ TEST(Trace, AnyDensityGivesTheResultOfTheFullIterations) {
                 for (int x = 0; x < px; ++x)
                     for (int y = 0; y < py; ++y) {
                         double v = stufe(gg) / 3.0;
-                        if (seed == 6) v = (x == px - 2 && y >= 2) ? 0.15 : 0.075;
+                        if (seed == 6) v = x != px - 2 ? 0.075 : (y >= 2 ? 0.15 : 0.0);
                         a->Hoehenfeld(x, y) = b->Hoehenfeld(x, y) = v;
                     }
                 const TraceRec rec{seed == 6 ? 3.0 : 0.5 + seed, dichte, wert, false};
