@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/faeden.h"
 #include "core/puffer.h"
 #include "core/script_liste.h"
 
@@ -38,7 +39,7 @@ double TraceHoehe(const Dokument& dok, int traceWert) {
 namespace {
 
 bool stufe(double hc, double hm, double t) {
-    return hm - t > hc || hm + t < hc;
+    return (hm - t > hc) | (hm + t < hc);
 }
 
 // Where the first step of a sweep lies, in the sweep's own order.
@@ -122,29 +123,65 @@ void TraceAnwenden(Dokument& dok, const TraceRec& rec) {
     Fund f = ersteStufeVorwaerts(h, maxX, maxY, t);
     if (!f.gefunden && rueckwaerts) f = ersteStufeRueckwaerts(h, maxX, maxY, t);
     if (f.gefunden) {
+        // Branch-free per pair: a step writes the neighbour when the current
+        // cell lies at the reference height, else the current cell. The
+        // steps of a rough field are unpredictable, so selects beat jumps.
         const double r = f.referenz;
-        auto pruefen = [&](int cx, int cy, int mx, int my) {
-            const double hc = h(cx, cy);
-            if (!stufe(hc, h(mx, my), t)) return;
-            if (hc == r) {
-                z(mx, my) = wert;
-            } else {
-                z(cx, cy) = wert;
+        auto setzen = [wert](double& ziel, bool ja) { ziel = ja ? wert : ziel; };
+        // The current cell of column x writes columns x and x + 1.
+        auto vorwaerts = [&](int x) {
+            const double* hc = h.spalte(x);
+            const double* hr = h.spalte(x + 1);
+            double* zc = z.spalte(x);
+            double* zr = z.spalte(x + 1);
+            for (int y = 0; y <= maxY - 1; ++y) {
+                const double c = hc[y];
+                const bool e = c == r;
+                const bool rechts = stufe(c, hr[y], t), unten = stufe(c, hc[y + 1], t);
+                setzen(zr[y], rechts & e);
+                setzen(zc[y + 1], unten & e);
+                setzen(zc[y], (rechts | unten) & !e);
             }
         };
-        for (int x = 0; x <= maxX - 2; ++x) {
-            for (int y = 0; y <= maxY - 1; ++y) {
-                pruefen(x, y, x + 1, y);
-                pruefen(x, y, x, y + 1);
+        // The current cell of column x writes columns x - 1 and x.
+        auto rueckwaerts_ = [&](int x) {
+            const double* hc = h.spalte(x);
+            const double* hl = h.spalte(x - 1);
+            double* zc = z.spalte(x);
+            double* zl = z.spalte(x - 1);
+            for (int y = 1; y <= maxY - 1; ++y) {
+                const double c = hc[y];
+                const bool e = c == r;
+                const bool links = stufe(c, hl[y], t), oben = stufe(c, hc[y - 1], t);
+                setzen(zl[y], links & e);
+                setzen(zc[y - 1], oben & e);
+                setzen(zc[y], (links | oben) & !e);
             }
-        }
+        };
+        // Two halves of columns on two threads write disjoint columns; the
+        // column between them, which would write into both, runs afterwards.
+        const int mitte = maxX / 2;
+        ZweiFaeden([&](int teil) {
+            if (teil == 0) {
+                for (int x = 0; x <= std::min(mitte - 2, maxX - 2); ++x)
+                    vorwaerts(x);
+            } else {
+                for (int x = mitte; x <= maxX - 2; ++x)
+                    vorwaerts(x);
+            }
+        });
+        if (mitte - 1 >= 0 && mitte - 1 <= maxX - 2) vorwaerts(mitte - 1);
         if (rueckwaerts) {
-            for (int x = 2; x <= maxX - 1; ++x) {
-                for (int y = 1; y <= maxY - 1; ++y) {
-                    pruefen(x, y, x - 1, y);
-                    pruefen(x, y, x, y - 1);
+            ZweiFaeden([&](int teil) {
+                if (teil == 0) {
+                    for (int x = 2; x <= std::min(mitte - 1, maxX - 1); ++x)
+                        rueckwaerts_(x);
+                } else {
+                    for (int x = std::max(2, mitte + 1); x <= maxX - 1; ++x)
+                        rueckwaerts_(x);
                 }
-            }
+            });
+            if (mitte >= 2 && mitte <= maxX - 1) rueckwaerts_(mitte);
         }
     }
     ZweitbildUebernehmen(dok);
