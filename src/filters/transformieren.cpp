@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/faeden.h"
 #include "core/kombination.h"
 #include "core/puffer.h"
 #include "core/script_liste.h"
@@ -141,13 +142,15 @@ void KartesischPolar(Dokument& dok) {
         faktor[std::size_t(y)] = std::cos(phi);
     }
     const double mitte = maxX / 2.0;
-    for (int x = 0; x <= maxX; ++x) {
-        double* z = dok.Zweitbild.spalte(x);
-        for (int y = 0; y <= maxY; ++y) {
-            const double sx = roundHalfEven(mitte + (x - mitte) * faktor[std::size_t(y)]);
-            if (sx >= 0.0 && sx <= maxX) z[y] = dok.Hoehenfeld(int(sx), y);
+    ZweiFaeden([&](int teil) {
+        for (int x = teil; x <= maxX; x += 2) {
+            double* z = dok.Zweitbild.spalte(x);
+            for (int y = 0; y <= maxY; ++y) {
+                const double sx = roundHalfEven(mitte + (x - mitte) * faktor[std::size_t(y)]);
+                if (sx >= 0.0 && sx <= maxX) z[y] = dok.Hoehenfeld(int(sx), y);
+            }
         }
-    }
+    });
     ZweitbildVerknuepfen(dok);
 }
 
@@ -222,27 +225,52 @@ TwirlRec TwirlMitte(const Dokument& dok, TwirlRec rec) {
 void TwirlAnwenden(Dokument& dok, const TwirlRec& rec) {
     ZweitbildLeeren(dok);
     const int maxX = dok.MaxX, maxY = dok.MaxY;
-    const double cx = rec.TwirlX, cy = rec.TwirlY;
+    const int ix = rec.TwirlX, iy = rec.TwirlY;
+    const double cx = ix, cy = iy;
     const double r = rec.TwirlRadius;
     const double k = 2.0 * pi * rec.TwirlWinkel / (180.0 * r);
-    for (int x = 0; x <= maxX; ++x) {
-        const double* h = dok.Hoehenfeld.spalte(x);
-        double* z = dok.Zweitbild.spalte(x);
-        const double dx = x - cx;
-        for (int y = 0; y <= maxY; ++y) {
-            const double dy = y - cy;
-            const double d = std::sqrt(dx * dx + dy * dy);
-            if (!(d <= r)) {
-                z[y] = h[y];
-                continue;
+    const TFeld& h = dok.Hoehenfeld;
+    TFeld& z = dok.Zweitbild;
+    // The four cells (cx +- a, cy +- b) lie at the same distance, so they
+    // share one angle and its cosine and sine; a and b are whole numbers,
+    // so a * a equals dx * dx exactly and d is the same for all four.
+    const int aMax = std::max(ix, maxX - ix), bMax = std::max(iy, maxY - iy);
+    auto spalten = [&](int teil) {
+        for (int a = teil; a <= aMax; a += 2) {
+            const int xs[2] = {ix + a, ix - a};
+            for (int b = 0; b <= bMax; ++b) {
+                const int ys[2] = {iy + b, iy - b};
+                const double d = std::sqrt(double(a) * a + double(b) * b);
+                const bool innen = d <= r;
+                double c = 1.0, s = 0.0;
+                if (innen) {
+                    const double phi = k * ((r - d) * (r - d)) / r;
+                    c = std::cos(phi);
+                    s = std::sin(phi);
+                }
+                for (int i = 0; i < (a == 0 ? 1 : 2); ++i) {
+                    const int x = xs[i];
+                    if (x < 0 || x > maxX) continue;
+                    const double dx = x - cx;
+                    for (int j = 0; j < (b == 0 ? 1 : 2); ++j) {
+                        const int y = ys[j];
+                        if (y < 0 || y > maxY) continue;
+                        if (!innen) {
+                            z(x, y) = h(x, y);
+                            continue;
+                        }
+                        const double dy = y - cy;
+                        const double sx =
+                            std::clamp(roundHalfEven(cx + c * dx - s * dy), 0.0, double(maxX));
+                        const double sy =
+                            std::clamp(roundHalfEven(cy + s * dx + c * dy), 0.0, double(maxY));
+                        z(x, y) = h(int(sx), int(sy));
+                    }
+                }
             }
-            const double phi = k * ((r - d) * (r - d)) / r;
-            const double c = std::cos(phi), s = std::sin(phi);
-            const double sx = std::clamp(roundHalfEven(cx + c * dx - s * dy), 0.0, double(maxX));
-            const double sy = std::clamp(roundHalfEven(cy + s * dx + c * dy), 0.0, double(maxY));
-            z[y] = dok.Hoehenfeld(int(sx), int(sy));
         }
-    }
+    };
+    ZweiFaeden(spalten);
     ZweitbildUebernehmen(dok);
 }
 
@@ -306,15 +334,18 @@ void WellenAnwenden(Dokument& dok, const WellenRec& rec) {
         versatzX[std::size_t(y)] = int(roundHalfEven(rec.AmplitudeX * std::sin(y * fx)));
     for (int x = 0; x <= maxX; ++x)
         versatzY[std::size_t(x)] = int(roundHalfEven(rec.AmplitudeY * std::sin(x * fy)));
-    for (int x = 0; x <= maxX; ++x) {
-        double* z = dok.Zweitbild.spalte(x);
-        const int vy = versatzY[std::size_t(x)];
-        for (int y = 0; y <= maxY; ++y) {
-            const int sx = falten(x + versatzX[std::size_t(y)], maxX);
-            const int sy = falten(y + vy, maxY);
-            z[y] = dok.Hoehenfeld(sx, sy);
+    // Columns are independent: even ones on one thread, odd on the other.
+    ZweiFaeden([&](int teil) {
+        for (int x = teil; x <= maxX; x += 2) {
+            double* z = dok.Zweitbild.spalte(x);
+            const int vy = versatzY[std::size_t(x)];
+            for (int y = 0; y <= maxY; ++y) {
+                const int sx = falten(x + versatzX[std::size_t(y)], maxX);
+                const int sy = falten(y + vy, maxY);
+                z[y] = dok.Hoehenfeld(sx, sy);
+            }
         }
-    }
+    });
     ZweitbildUebernehmen(dok);
 }
 
