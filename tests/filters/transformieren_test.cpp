@@ -181,6 +181,26 @@ TEST(Abbilden, PolarSqueezesEachLineTowardsTheMiddle) {
     }
 }
 
+TEST(Abbilden, PolarSendsExactHalvesToTheEvenNeighbour) {
+    // MaxX 5: the middle is 2.5, and at y = 0 cos phi is so small that every
+    // x lands on 2.5 exactly, which goes to 2, not 3. The line with phi = 0
+    // (y = 4 of MaxY 9) keeps 0 and 1, so the result is not stretched.
+    auto dok = std::make_unique<Dokument>();
+    dok->MaxX = 5;
+    dok->MaxY = 9;
+    dok->Verknuepfungsmodus = 1;
+    for (int x = 0; x <= 5; ++x)
+        for (int y = 0; y <= 9; ++y)
+            dok->Hoehenfeld(x, y) = 0.5;
+    dok->Hoehenfeld(2, 0) = 0.25;
+    dok->Hoehenfeld(3, 0) = 0.75;
+    dok->Hoehenfeld(0, 4) = 0.0;
+    dok->Hoehenfeld(5, 4) = 1.0;
+    KartesischPolar(*dok);
+    for (int x = 0; x <= 5; ++x)
+        EXPECT_EQ(dok->Hoehenfeld(x, 0), 0.25) << x;
+}
+
 TEST(Abbilden, TilingsTakeEverySecondSample) {
     for (bool spiegel : {false, true}) {
         for (auto [px, py] : {std::pair(9, 9), std::pair(8, 11)}) {
