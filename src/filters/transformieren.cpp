@@ -334,16 +334,28 @@ void WellenAnwenden(Dokument& dok, const WellenRec& rec) {
         versatzX[std::size_t(y)] = int(roundHalfEven(rec.AmplitudeX * std::sin(y * fx)));
     for (int x = 0; x <= maxX; ++x)
         versatzY[std::size_t(x)] = int(roundHalfEven(rec.AmplitudeY * std::sin(x * fy)));
+    // Folded indices looked up instead of computed: index v - lo of a table
+    // holds falten(v) for every v the displacements can reach.
+    auto faltTabelle = [](const std::vector<int>& versatz, int m, int& lo) {
+        lo = std::min(0, *std::min_element(versatz.begin(), versatz.end()));
+        const int hi = m + std::max(0, *std::max_element(versatz.begin(), versatz.end()));
+        std::vector<int> t(std::size_t(hi - lo) + 1);
+        for (int v = lo; v <= hi; ++v)
+            t[std::size_t(v - lo)] = falten(v, m);
+        return t;
+    };
+    int loX = 0, loY = 0;
+    const std::vector<int> faltX = faltTabelle(versatzX, maxX, loX);
+    const std::vector<int> faltY = faltTabelle(versatzY, maxY, loY);
+    const double* h = dok.Hoehenfeld.daten();
     // Columns are independent: even ones on one thread, odd on the other.
     ZweiFaeden([&](int teil) {
         for (int x = teil; x <= maxX; x += 2) {
             double* z = dok.Zweitbild.spalte(x);
-            const int vy = versatzY[std::size_t(x)];
-            for (int y = 0; y <= maxY; ++y) {
-                const int sx = falten(x + versatzX[std::size_t(y)], maxX);
-                const int sy = falten(y + vy, maxY);
-                z[y] = dok.Hoehenfeld(sx, sy);
-            }
+            const int* sy = faltY.data() + (versatzY[std::size_t(x)] - loY);  // sy[y]
+            const int* sx = faltX.data() + (x - loX);                         // sx[versatz]
+            for (int y = 0; y <= maxY; ++y)
+                z[y] = h[TFeld::index(sx[versatzX[std::size_t(y)]], sy[y])];
         }
     });
     ZweitbildUebernehmen(dok);
