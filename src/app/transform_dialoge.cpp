@@ -51,6 +51,17 @@ VorschauRechner twirlKreis(Sitzung& s) {
     };
 }
 
+// The trace sliders: the tolerance slider spans 0.01..1 (the line reads up
+// to 100); 0 would replay as the line's default.
+const std::vector<Parameter>& traceRegler() {
+    static const std::vector<Parameter> t = [] {
+        std::vector<Parameter> v(TraceParameter, TraceParameter + 2);
+        v[0].maximum = 1.0;
+        return v;
+    }();
+    return t;
+}
+
 }  // namespace
 
 TEingabeTwirl::TEingabeTwirl(Sitzung& s, QWidget* parent)
@@ -95,8 +106,7 @@ void TEingabeTwirl::accept() {
 }
 
 TEingabeTrace::TEingabeTrace(Sitzung& s, QWidget* parent)
-    : ParameterDialog(QStringLiteral("Trace"), std::span(TraceParameter, 2), {}, VorschauGrauMalen,
-                      parent),
+    : ParameterDialog(QStringLiteral("Trace"), traceRegler(), {}, VorschauGrauMalen, parent),
       s_(s) {
     setObjectName(QStringLiteral("TEingabeTrace"));
     gitter_ = new QButtonGroup(this);
@@ -116,7 +126,7 @@ QRadioButton* TEingabeTrace::gitter(int wert) const {
 }
 
 bool TEingabeTrace::ausfuehren() {
-    satz_ = werteAus(std::span(TraceParameter, 2), gespeichert_);
+    satz_ = werteAus(traceRegler(), gespeichert_);
     beginnen(satz_);
     gitter(std::clamp(gespeichert_.TraceWert, 0, 3))->setChecked(true);
     return exec() == QDialog::Accepted;
@@ -124,7 +134,7 @@ bool TEingabeTrace::ausfuehren() {
 
 void TEingabeTrace::accept() {
     pruefen();
-    TraceRec rec = recordAus<TraceRec>(std::span(TraceParameter, 2), arbeitsSatz(), gespeichert_);
+    TraceRec rec = recordAus<TraceRec>(traceRegler(), arbeitsSatz(), gespeichert_);
     rec.TraceDichte = int(roundHalfEven(arbeitsSatz()[1]));
     rec.TraceWert = std::max(0, gitter_->checkedId());
     if (Status st = RecordAusfuehren(s_, "trace", rec); !st) return;

@@ -9,7 +9,7 @@
 namespace gm {
 
 const Parameter TraceParameter[4] = {
-    Param<&TraceRec::TraceToleranz>("TraceToleranz", 0.1, 0.01, 1.0, Skala::Linear, 0.01,
+    Param<&TraceRec::TraceToleranz>("TraceToleranz", 0.1, 0.01, 100.0, Skala::Linear, 0.01,
                                     "Toleranz"),
     Param<&TraceRec::TraceDichte>("TraceDichte", 1, 1, 999, Skala::Logarithmisch, 1, "Dichte"),
     Param<&TraceRec::TraceWert>("TraceWert", 0, 0, 3, Skala::Linear, 1, "Gitter"),

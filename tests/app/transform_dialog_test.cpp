@@ -64,6 +64,7 @@ TEST_F(Transform, TraceDialogTakesTheGridChoiceAndHasAToleranceFloor) {
     const bool gezeigt = modalBedienen<TEingabeTrace>(*f, "Trace1Click", [&](TEingabeTrace& d) {
         EXPECT_TRUE(d.gitter(0)->isChecked());
         EXPECT_EQ(d.regler("TraceToleranz")->rec().Minimum, 0.01);
+        EXPECT_EQ(d.regler("TraceToleranz")->rec().Maximum, 1.0);
         d.gitter(3)->click();
         test::weiter(d);
     });

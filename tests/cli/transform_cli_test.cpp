@@ -81,6 +81,9 @@ TEST_F(TransformCli, ScriptWordsByNameMatchTheirLines) {
         EXPECT_NE(proben("b.fla"), feld75()) << f.name;
     }
     EXPECT_NE(lauf("--open " + datei("a.fla") + " --filter twirl TwirlX=7"), 0);
+    // The command line takes the tolerance the script line takes, up to 100.
+    EXPECT_EQ(lauf("--open " + datei("a.fla") + " --filter trace TraceToleranz=100"), 0);
+    EXPECT_EQ(lauf("--open " + datei("a.fla") + " --filter trace TraceToleranz=0"), 2);
 }
 
 TEST_F(TransformCli, ShiftAndEnlarge) {
