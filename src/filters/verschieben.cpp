@@ -124,9 +124,13 @@ Status BildErweitern(Dokument& dok, const ErweiternRec& rec) {
     for (int x = 0; x <= altX; ++x)
         std::copy(dok.Maske.spalte(x), dok.Maske.spalte(x) + altY + 1,
                   maske.begin() + std::ptrdiff_t(std::size_t(x) * std::size_t(altY + 1)));
-    std::vector<int> qy(std::size_t(ny) + 1);
-    for (int y = 0; y <= ny; ++y)
-        qy[std::size_t(y)] = ErweiternQuelle(y, altY, ny, ay);
+    int y0 = ny + 1, y1 = ny, d = 0;
+    for (int y = 0; y <= ny; ++y) {
+        const int sy = ErweiternQuelle(y, altY, ny, ay);
+        if (sy < 0) continue;
+        if (y0 > ny) y0 = y, d = sy - y;
+        y1 = y;
+    }
     for (int x = 0; x <= nx; ++x) {
         const int sx = ErweiternQuelle(x, altX, nx, ax);
         double* h = dok.Hoehenfeld.spalte(x);
@@ -138,16 +142,14 @@ Status BildErweitern(Dokument& dok, const ErweiternRec& rec) {
         }
         const double* u = dok.UndoBild.spalte(sx);
         const std::uint8_t* altM = maske.data() + std::size_t(sx) * std::size_t(altY + 1);
-        for (int y = 0; y <= ny; ++y) {
-            const int sy = qy[std::size_t(y)];
-            if (sy < 0) {
-                h[y] = 0.0;
-                m[y] = 0;
-            } else {
-                setzen(h[y], u[sy]);
-                m[y] = altM[sy];
-            }
-        }
+        // The paired rows y0..y1 are one run whose sources are y + d.
+        std::fill(h, h + y0, 0.0);
+        std::fill(m, m + y0, std::uint8_t(0));
+        for (int y = y0; y <= y1; ++y)
+            setzen(h[y], u[y + d]);
+        std::copy(altM + y0 + d, altM + y1 + d + 1, m + y0);
+        std::fill(h + y1 + 1, h + ny + 1, 0.0);
+        std::fill(m + y1 + 1, m + ny + 1, std::uint8_t(0));
     }
     // Mask bytes the old field had beyond the new one are cleared, so a later
     // size change does not bring them back.
