@@ -20,16 +20,30 @@
 #include "app/pass_dialog.h"
 #include "app/regen_dialog.h"
 #include "app/terrasse_dialog.h"
+#include "app/transform_dialoge.h"
 #include "core/kombination.h"
 
 namespace gm {
 
 namespace {
 
+// After an operation: a redraw, or when it changed the extents (rotations of
+// a rectangular field, the enlargement) the view fitted to the new size and
+// the clipboard, which the operation released, gone from the menu.
+void nachLauf(TLandGenerator& f, int altX, int altY) {
+    if (f.dok().MaxX == altX && f.dok().MaxY == altY) {
+        f.neuZeichnen();
+        return;
+    }
+    f.neueGroesse(false);
+    f.ablageMenueAktualisieren();
+}
+
 // A filter dialog applies its filter itself; the window redraws when accepted.
 template <class D>
 void filterDialog(TLandGenerator& f) {
-    if (einmalDialog<D>(f).ausfuehren()) f.neuZeichnen();
+    const int altX = f.dok().MaxX, altY = f.dok().MaxY;
+    if (einmalDialog<D>(f).ausfuehren()) nachLauf(f, altX, altY);
 }
 
 // An accepted generator dialog leaves its field in Zweitbild; the combination
@@ -60,6 +74,10 @@ const EigenerDialog kEigeneDialoge[] = {
     {OperationsArt::Filter, "blur", &filterDialog<TEingabeBlur>},
     {OperationsArt::Filter, "pass", &filterDialog<TEingabePassFilter>},
     {OperationsArt::Filter, "noise", &filterDialog<TEingabeNoiseFilter>},
+    {OperationsArt::Filter, "twirl", &filterDialog<TEingabeTwirl>},
+    {OperationsArt::Filter, "trace", &filterDialog<TEingabeTrace>},
+    {OperationsArt::Filter, "shift", &filterDialog<TEingabeBildVerschieben>},
+    {OperationsArt::Filter, "enlarge", &filterDialog<TEingabeBildErweitern>},
 };
 
 // A menu item that sets the dialog's mode in its stored set, then opens it.
@@ -92,8 +110,9 @@ OperationsDialog& dialogFuer(TLandGenerator& f, const Operation& op) {
 }
 
 void ausfuehren(TLandGenerator& f, const Operation& op, const Werte& werte) {
+    const int altX = f.dok().MaxX, altY = f.dok().MaxY;
     if (Status s = op.ausfuehren(f.sitzung(), op, werte); !s) f.dienste().fehler(s.meldung());
-    f.neuZeichnen();
+    nachLauf(f, altX, altY);
 }
 
 }  // namespace

@@ -156,6 +156,10 @@ void ZweitbildVerknuepfen(Dokument& dok) {
 
 void ZweitbildVerknuepfen(Dokument& dok, int modus) {
     UndoSichern(dok);
+    ZweitbildEinrechnen(dok, modus);
+}
+
+void ZweitbildEinrechnen(Dokument& dok, int modus) {
     const Abbildung a = abbildungVorbereiten(dok);
     const SpaltenFn kern = spaltenKerne[(modus >= 1 && modus <= 13) ? modus : 0];
     for (int x = 0; x <= dok.MaxX; ++x) {

@@ -20,6 +20,9 @@ double Verknuepfen(int modus, double h, double v);
 void ZweitbildVerknuepfen(Dokument& dok);
 // The same with an explicit combination mode (right-button dabs use the second list).
 void ZweitbildVerknuepfen(Dokument& dok, int modus);
+// The combination without its undo copy, for an operation that has taken the
+// copy itself before changing the extents.
+void ZweitbildEinrechnen(Dokument& dok, int modus);
 
 // Copies Strichbild into Zweitbild and applies it by the current tool.
 void StrichAnwenden(Dokument& dok);

@@ -87,7 +87,7 @@ void ArgumenteLesen(ScriptArgumente& args, std::span<const ScriptArgument> tabel
             a.textSetzen(record, std::string(trimBlanks(ArgumentText(args, slot))));
             continue;
         }
-        const double vorgabe = a.grenze && !a.grenzeNurMaximum ? a.grenze(dok) : a.vorgabe;
+        const double vorgabe = a.vorgabeAus ? a.vorgabeAus(dok) : a.vorgabe;
         const double maximum = a.grenze ? a.grenze(dok) : a.maximum;
         const double wert =
             a.form == ArgForm::Ganz

@@ -54,8 +54,9 @@ struct ScriptArgument {
     double maximum = 0.0;
     double minimum = 0.0;
     ArgForm form = ArgForm::Dezimal;
+    // When set, the maximum and the default from the document at replay time.
     double (*grenze)(const Dokument& dok) = nullptr;
-    bool grenzeNurMaximum = false;  // `grenze` gives the maximum only; `vorgabe` stays
+    double (*vorgabeAus)(const Dokument& dok) = nullptr;
     const std::string& (*text)(const void* record) = nullptr;
     void (*textSetzen)(void* record, std::string wert) = nullptr;
 };
@@ -96,6 +97,7 @@ template <auto... Pfad>
 constexpr ScriptArgument ArgBis(double (*grenze)(const Dokument&), double minimum, ArgForm form) {
     ScriptArgument a = Arg<Pfad...>(0.0, 0.0, minimum, form);
     a.grenze = grenze;
+    a.vorgabeAus = grenze;
     return a;
 }
 
@@ -103,9 +105,18 @@ constexpr ScriptArgument ArgBis(double (*grenze)(const Dokument&), double minimu
 template <auto... Pfad>
 constexpr ScriptArgument ArgBisMitVorgabe(double vorgabe, double (*grenze)(const Dokument&),
                                           double minimum, ArgForm form) {
-    ScriptArgument a = ArgBis<Pfad...>(grenze, minimum, form);
-    a.vorgabe = vorgabe;
-    a.grenzeNurMaximum = true;
+    ScriptArgument a = Arg<Pfad...>(vorgabe, 0.0, minimum, form);
+    a.grenze = grenze;
+    return a;
+}
+
+// A number slot whose maximum and default come from the document separately.
+template <auto... Pfad>
+constexpr ScriptArgument ArgIm(double (*maximum)(const Dokument&),
+                               double (*vorgabe)(const Dokument&), double minimum, ArgForm form) {
+    ScriptArgument a = Arg<Pfad...>(0.0, 0.0, minimum, form);
+    a.grenze = maximum;
+    a.vorgabeAus = vorgabe;
     return a;
 }
 

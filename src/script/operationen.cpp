@@ -16,6 +16,9 @@
 #include "filters/pass_filter.h"
 #include "filters/regen_erosion.h"
 #include "filters/terrasse.h"
+#include "filters/trace.h"
+#include "filters/transformieren.h"
+#include "filters/verschieben.h"
 #include "formats/bild_import.h"
 #include "formats/bmp.h"
 #include "formats/farbbild.h"
@@ -99,6 +102,21 @@ const std::vector<Operation>& operationsListe() {
         {"blur", Filter, BlurParameter, "blur", BlurArgumente, &filterLauf<BlurRec, &BlurAnwenden>, &filterNachspielen<BlurRec, &BlurAnwenden>, {}, Eigener},
         {"pass", Filter, PassParameter, "pass", PassArgumente, &passLauf, &filterNachspielen<PassRec, &PassFilterAnwenden>, {}, Eigener},
         {"noise", Filter, NoiseFilterParameter, "noise", NoiseFilterArgumente, &noiseFilterLauf, &filterNachspielen<NoiseFilterRec, &NoiseFilterAnwenden>, "NoiseFilter1Click", Eigener},
+        {"mirror-x", Filter, {}, {}, {}, &ohneWerte<SpiegelnVertikal>, nullptr, "Vertikal1Click", Keiner},
+        {"mirror-y", Filter, {}, {}, {}, &ohneWerte<SpiegelnHorizontal>, nullptr, "Horizontal1Click", Keiner},
+        {"mirror-diag", Filter, {}, {}, {}, &ohneWerte<SpiegelnDiagonal2>, nullptr, "Diagonal21Click", Keiner},
+        {"mirror-antidiag", Filter, {}, {}, {}, &ohneWerte<SpiegelnDiagonal1>, nullptr, "Diagonal11Click", Keiner},
+        {"rotate-90", Filter, {}, {}, {}, &ohneWerte<Drehen90>, nullptr, "N901Click", Keiner},
+        {"rotate-180", Filter, {}, {}, {}, &ohneWerte<Drehen180>, nullptr, "N1801Click", Keiner},
+        {"rotate-270", Filter, {}, {}, {}, &ohneWerte<Drehen270>, nullptr, "N2701Click", Keiner},
+        {"polar", Filter, {}, {}, {}, &ohneWerte<KartesischPolar>, nullptr, "KartesischPolar1Click", Keiner},
+        {"tile_normal", Filter, {}, "tile_normal", {}, &bareFilterLauf<KachelnNormal>, &ohneArgumente<KachelnNormal>, "Teilen1Click", Keiner},
+        {"tile_mirror", Filter, {}, "tile_mirror", {}, &bareFilterLauf<KachelnSpiegel>, &ohneArgumente<KachelnSpiegel>, "TeilenSpiegelClick", Keiner},
+        {"twirl", Filter, TwirlParameter, "twirl", TwirlArgumente, &mitWerten<TwirlAusfuehren>, &aufDokument<TwirlNachspielen>, "Twirl1Click", Eigener},
+        {"wave", Filter, WellenParameter, "wave", WellenArgumente, &mitWerten<WellenAusfuehren>, &aufDokument<WellenNachspielen>, "Wellen1Click", Allgemein},
+        {"trace", Filter, TraceParameter, "trace", TraceArgumente, &mitWerten<TraceAusfuehren>, &aufDokument<TraceNachspielen>, "Trace1Click", Eigener},
+        {"shift", Filter, VerschiebenParameter, {}, {}, &mitWerten<VerschiebenAusfuehren>, nullptr, "Bildverschieben1Click", Eigener},
+        {"enlarge", Filter, ErweiternParameter, {}, {}, &mitWerten<ErweiternAusfuehren>, nullptr, "Anfgen1Click", Eigener},
         {"clear", Filter, {}, "clear", {}, &ohneWerte<Loeschen>, &ohneArgumente<HoehenfeldNullen>, "Lschen1Click", Keiner},
         {"paintmode", Skript, {}, "paintmode", paintmodeArgumente, nullptr, &paintmodeNachspielen, {}, Keiner},
         {"save_terragen", Skript, {}, "save_terragen", TerragenArgumente, nullptr, &save_terragenNachspielen, {}, Keiner},

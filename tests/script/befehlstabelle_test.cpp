@@ -41,7 +41,7 @@ TEST(Befehlstabelle, EveryScriptWordOfTheCatalogueIsACommandWordOfItsForm) {
     }
     for (const char* wort : {"clear", "paintmode", "modify", "gamma", "save_terragen"})
         EXPECT_NE(OperationFuerWort(wort), nullptr) << wort;
-    EXPECT_EQ(OperationFuerWort("trace"), nullptr);
+    EXPECT_EQ(OperationFuerWort("build_rotate"), nullptr);
 }
 
 TEST(Befehlstabelle, LookupIsExactAndCaseSensitive) {

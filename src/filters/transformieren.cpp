@@ -1,0 +1,376 @@
+#include "filters/transformieren.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "core/faeden.h"
+#include "core/kombination.h"
+#include "core/puffer.h"
+#include "core/script_liste.h"
+#include "core/zahlen.h"
+
+namespace gm {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+// Side of the square blocks in which a transposing copy walks both grids, so
+// that the strided reads stay within a few cache lines per column.
+constexpr int Block = 32;
+
+struct Quelle {
+    bool tauschen;  // the source's first index follows y
+    bool umX;       // the source's first index runs backwards
+    bool umY;       // the source's second index runs backwards
+};
+
+Quelle quelleVon(Abbild a) {
+    switch (a) {
+        case Abbild::Horizontal:
+            return {false, false, true};
+        case Abbild::Vertikal:
+            return {false, true, false};
+        case Abbild::Diagonal1:
+            return {true, true, true};
+        case Abbild::Diagonal2:
+            return {true, false, false};
+        case Abbild::Dreh90:
+            return {true, false, true};
+        case Abbild::Dreh180:
+            return {false, true, true};
+        case Abbild::Dreh270:
+            return {true, true, false};
+    }
+    return {false, false, false};
+}
+
+// Zweitbild over 0..nx x 0..ny from Hoehenfeld. Without exchange the source
+// is (umX ? nx - x : x, umY ? ny - y : y), a column copied forwards or
+// backwards; with it (umX ? ny - y : y, umY ? nx - x : x), copied in blocks.
+void umordnen(Dokument& dok, Quelle q, int nx, int ny) {
+    const TFeld& h = dok.Hoehenfeld;
+    if (!q.tauschen) {
+        for (int x = 0; x <= nx; ++x) {
+            const double* s = h.spalte(q.umX ? nx - x : x);
+            double* z = dok.Zweitbild.spalte(x);
+            if (q.umY) {
+                for (int y = 0; y <= ny; ++y)
+                    z[y] = s[ny - y];
+            } else {
+                std::copy(s, s + ny + 1, z);
+            }
+        }
+        return;
+    }
+    const double* basis = h.daten();
+    for (int x0 = 0; x0 <= nx; x0 += Block) {
+        const int x1 = std::min(nx, x0 + Block - 1);
+        for (int y0 = 0; y0 <= ny; y0 += Block) {
+            const int y1 = std::min(ny, y0 + Block - 1);
+            for (int x = x0; x <= x1; ++x) {
+                const int sy = q.umY ? nx - x : x;
+                double* z = dok.Zweitbild.spalte(x);
+                for (int y = y0; y <= y1; ++y) {
+                    const int sx = q.umX ? ny - y : y;
+                    z[y] = basis[TFeld::index(sx, sy)];
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
+bool vertauschtAchsen(Abbild a) {
+    return quelleVon(a).tauschen;
+}
+
+void Abbilden(Dokument& dok, Abbild a) {
+    const Quelle q = quelleVon(a);
+    const int altX = dok.MaxX, altY = dok.MaxY;
+    if (!q.tauschen || altX == altY) {
+        umordnen(dok, q, altX, altY);
+        ZweitbildVerknuepfen(dok);
+        return;
+    }
+    const int nx = altY, ny = altX;
+    umordnen(dok, q, nx, ny);
+    UndoSichern(dok);
+    NeueGroesse(dok, nx, ny, false);
+    // Cells the old field did not cover meet the result as 0.
+    for (int x = 0; x <= nx; ++x) {
+        double* h = dok.Hoehenfeld.spalte(x);
+        const int ab = x <= altX ? std::min(altY, ny) + 1 : 0;
+        std::fill(h + ab, h + ny + 1, 0.0);
+    }
+    dok.Ablagebild.reset();
+    ZweitbildEinrechnen(dok, dok.Verknuepfungsmodus);
+}
+
+void SpiegelnHorizontal(Dokument& dok) {
+    Abbilden(dok, Abbild::Horizontal);
+}
+void SpiegelnVertikal(Dokument& dok) {
+    Abbilden(dok, Abbild::Vertikal);
+}
+void SpiegelnDiagonal1(Dokument& dok) {
+    Abbilden(dok, Abbild::Diagonal1);
+}
+void SpiegelnDiagonal2(Dokument& dok) {
+    Abbilden(dok, Abbild::Diagonal2);
+}
+void Drehen90(Dokument& dok) {
+    Abbilden(dok, Abbild::Dreh90);
+}
+void Drehen180(Dokument& dok) {
+    Abbilden(dok, Abbild::Dreh180);
+}
+void Drehen270(Dokument& dok) {
+    Abbilden(dok, Abbild::Dreh270);
+}
+
+void KartesischPolar(Dokument& dok) {
+    ZweitbildLeeren(dok);
+    const int maxX = dok.MaxX, maxY = dok.MaxY;
+    std::vector<double> faktor(std::size_t(maxY) + 1);
+    for (int y = 0; y <= maxY; ++y) {
+        const double phi = maxY == 1 ? 0.0 : (y - (maxY - 1) / 2.0) * pi / (maxY - 1);
+        faktor[std::size_t(y)] = std::cos(phi);
+    }
+    const double mitte = maxX / 2.0;
+    ZweiFaeden([&](int teil) {
+        for (int x = teil; x <= maxX; x += 2) {
+            double* z = dok.Zweitbild.spalte(x);
+            for (int y = 0; y <= maxY; ++y) {
+                const double sx = roundHalfEven(mitte + (x - mitte) * faktor[std::size_t(y)]);
+                if (sx >= 0.0 && sx <= maxX) z[y] = dok.Hoehenfeld(int(sx), y);
+            }
+        }
+    });
+    ZweitbildVerknuepfen(dok);
+}
+
+namespace {
+
+// The source index of a tiling along one axis of largest index m.
+int kachelQuelle(int i, int m, bool spiegeln) {
+    if (spiegeln && i > m / 2) return (2 * (m - i)) % (m + 1);
+    return (2 * i) % (m + 1);
+}
+
+void kacheln(Dokument& dok, bool spiegeln) {
+    ZweitbildLeeren(dok);
+    std::vector<int> sy(std::size_t(dok.MaxY) + 1);
+    for (int y = 0; y <= dok.MaxY; ++y)
+        sy[std::size_t(y)] = kachelQuelle(y, dok.MaxY, spiegeln);
+    for (int x = 0; x <= dok.MaxX; ++x) {
+        const double* s = dok.Hoehenfeld.spalte(kachelQuelle(x, dok.MaxX, spiegeln));
+        double* z = dok.Zweitbild.spalte(x);
+        for (int y = 0; y <= dok.MaxY; ++y)
+            z[y] = s[sy[std::size_t(y)]];
+    }
+    ZweitbildUebernehmen(dok);
+}
+
+}  // namespace
+
+void KachelnNormal(Dokument& dok) {
+    kacheln(dok, false);
+}
+void KachelnSpiegel(Dokument& dok) {
+    kacheln(dok, true);
+}
+
+const Parameter TwirlParameter[4] = {
+    Param<&TwirlRec::TwirlX>("TwirlX", -1, -1, FeldMaxIndex, Skala::Linear, 1,
+                             "Mittelpunkt X (-1: Mitte)"),
+    Param<&TwirlRec::TwirlY>("TwirlY", -1, -1, FeldMaxIndex, Skala::Linear, 1,
+                             "Mittelpunkt Y (-1: Mitte)"),
+    Param<&TwirlRec::TwirlWinkel>("TwirlWinkel", 90.0, -1800.0, 1800.0, Skala::Linear, 1, "Winkel"),
+    Param<&TwirlRec::TwirlRadius>("TwirlRadius", 150.0, 1.0, 2049.0, Skala::Linear, 1, "Radius"),
+};
+
+namespace {
+double maxX(const Dokument& dok) {
+    return dok.MaxX;
+}
+double maxY(const Dokument& dok) {
+    return dok.MaxY;
+}
+double mitteX(const Dokument& dok) {
+    return dok.MaxX / 2;
+}
+double mitteY(const Dokument& dok) {
+    return dok.MaxY / 2;
+}
+}  // namespace
+
+const ScriptArgument TwirlArgumente[4] = {
+    ArgIm<&TwirlRec::TwirlX>(&maxX, &mitteX, 0, ArgForm::Ganz),
+    ArgIm<&TwirlRec::TwirlY>(&maxY, &mitteY, 0, ArgForm::Ganz),
+    Arg<&TwirlRec::TwirlWinkel>(90.0, 1800.0, -1800.0),
+    Arg<&TwirlRec::TwirlRadius>(150.0, 2049.0, 1.0),
+};
+
+TwirlRec TwirlMitte(const Dokument& dok, TwirlRec rec) {
+    if (rec.TwirlX == -1) rec.TwirlX = dok.MaxX / 2;
+    if (rec.TwirlY == -1) rec.TwirlY = dok.MaxY / 2;
+    return rec;
+}
+
+void TwirlAnwenden(Dokument& dok, const TwirlRec& rec) {
+    ZweitbildLeeren(dok);
+    const int maxX = dok.MaxX, maxY = dok.MaxY;
+    const int ix = rec.TwirlX, iy = rec.TwirlY;
+    const double cx = ix, cy = iy;
+    const double r = rec.TwirlRadius;
+    const double k = 2.0 * pi * rec.TwirlWinkel / (180.0 * r);
+    const TFeld& h = dok.Hoehenfeld;
+    TFeld& z = dok.Zweitbild;
+    // The four cells (cx +- a, cy +- b) lie at the same distance, so they
+    // share one angle and its cosine and sine; a and b are whole numbers,
+    // so a * a equals dx * dx exactly and d is the same for all four.
+    const int aMax = std::max(ix, maxX - ix), bMax = std::max(iy, maxY - iy);
+    auto spalten = [&](int teil) {
+        for (int a = teil; a <= aMax; a += 2) {
+            const int xs[2] = {ix + a, ix - a};
+            for (int b = 0; b <= bMax; ++b) {
+                const int ys[2] = {iy + b, iy - b};
+                const double d = std::sqrt(double(a) * a + double(b) * b);
+                const bool innen = d <= r;
+                double c = 1.0, s = 0.0;
+                if (innen) {
+                    const double phi = k * ((r - d) * (r - d)) / r;
+                    c = std::cos(phi);
+                    s = std::sin(phi);
+                }
+                for (int i = 0; i < (a == 0 ? 1 : 2); ++i) {
+                    const int x = xs[i];
+                    if (x < 0 || x > maxX) continue;
+                    const double dx = x - cx;
+                    for (int j = 0; j < (b == 0 ? 1 : 2); ++j) {
+                        const int y = ys[j];
+                        if (y < 0 || y > maxY) continue;
+                        if (!innen) {
+                            z(x, y) = h(x, y);
+                            continue;
+                        }
+                        const double dy = y - cy;
+                        const double sx =
+                            std::clamp(roundHalfEven(cx + c * dx - s * dy), 0.0, double(maxX));
+                        const double sy =
+                            std::clamp(roundHalfEven(cy + s * dx + c * dy), 0.0, double(maxY));
+                        z(x, y) = h(int(sx), int(sy));
+                    }
+                }
+            }
+        }
+    };
+    ZweiFaeden(spalten);
+    ZweitbildUebernehmen(dok);
+}
+
+Status Twirl(Dokument& dok, const TwirlRec& eingabe) {
+    const TwirlRec rec = TwirlMitte(dok, eingabe);
+    if (rec.TwirlX < 0 || rec.TwirlX > dok.MaxX || rec.TwirlY < 0 || rec.TwirlY > dok.MaxY) {
+        return Status::fehler("twirl centre (" + std::to_string(rec.TwirlX) + ", " +
+                              std::to_string(rec.TwirlY) + ") lies outside the field (0.." +
+                              std::to_string(dok.MaxX) + ", 0.." + std::to_string(dok.MaxY) + ")");
+    }
+    UndoSichern(dok);
+    TwirlAnwenden(dok, rec);
+    ScriptAnhaengen(dok, ScriptZeileAus("twirl", TwirlArgumente, rec));
+    return {};
+}
+
+Status TwirlAusfuehren(Dokument& dok, const Werte& werte) {
+    return Twirl(dok, recordAus<TwirlRec>(TwirlParameter, werte));
+}
+
+void TwirlNachspielen(Dokument& dok, ScriptArgumente& args) {
+    TwirlAnwenden(dok, ausArgumenten<TwirlRec>(args, TwirlArgumente, dok));
+}
+
+const Parameter WellenParameter[4] = {
+    Param<&WellenRec::WellenX>("WellenX", 3.0, 0.0, 31.0, Skala::Linear, 0.01, "Wellen X"),
+    Param<&WellenRec::WellenY>("WellenY", 3.0, 0.0, 31.0, Skala::Linear, 0.01, "Wellen Y"),
+    Param<&WellenRec::AmplitudeX>("AmplitudeX", 32.0, 0.0, 2049.0, Skala::Linear, 1, "Amplitude X"),
+    Param<&WellenRec::AmplitudeY>("AmplitudeY", 32.0, 0.0, 2049.0, Skala::Linear, 1, "Amplitude Y"),
+};
+
+const ScriptArgument WellenArgumente[4] = {
+    Arg<&WellenRec::WellenX>(3.0, 31.0, 0.0),
+    Arg<&WellenRec::WellenY>(3.0, 31.0, 0.0),
+    Arg<&WellenRec::AmplitudeX>(32.0, 2049.0, 0.0),
+    Arg<&WellenRec::AmplitudeY>(32.0, 2049.0, 0.0),
+};
+
+namespace {
+
+// Folds an index back into 0..m: twice a reflection at 0 and at m, then a
+// clamp at 0.
+int falten(int v, int m) {
+    for (int i = 0; i < 2; ++i) {
+        if (v < 0) v = -v;
+        if (v > m) v = 2 * m - v;
+    }
+    return v < 0 ? 0 : v;
+}
+
+}  // namespace
+
+void WellenAnwenden(Dokument& dok, const WellenRec& rec) {
+    ZweitbildLeeren(dok);
+    const int maxX = dok.MaxX, maxY = dok.MaxY;
+    const double fx = 2.0 * pi * rec.WellenX / maxX;
+    const double fy = 2.0 * pi * rec.WellenY / maxY;
+    // The displacement along x depends on y only, that along y on x only.
+    std::vector<int> versatzX(std::size_t(maxY) + 1), versatzY(std::size_t(maxX) + 1);
+    for (int y = 0; y <= maxY; ++y)
+        versatzX[std::size_t(y)] = int(roundHalfEven(rec.AmplitudeX * std::sin(y * fx)));
+    for (int x = 0; x <= maxX; ++x)
+        versatzY[std::size_t(x)] = int(roundHalfEven(rec.AmplitudeY * std::sin(x * fy)));
+    // Folded indices looked up instead of computed: index v - lo of a table
+    // holds falten(v) for every v the displacements can reach.
+    auto faltTabelle = [](const std::vector<int>& versatz, int m, int& lo) {
+        lo = std::min(0, *std::min_element(versatz.begin(), versatz.end()));
+        const int hi = m + std::max(0, *std::max_element(versatz.begin(), versatz.end()));
+        std::vector<int> t(std::size_t(hi - lo) + 1);
+        for (int v = lo; v <= hi; ++v)
+            t[std::size_t(v - lo)] = falten(v, m);
+        return t;
+    };
+    int loX = 0, loY = 0;
+    const std::vector<int> faltX = faltTabelle(versatzX, maxX, loX);
+    const std::vector<int> faltY = faltTabelle(versatzY, maxY, loY);
+    const double* h = dok.Hoehenfeld.daten();
+    // Columns are independent: even ones on one thread, odd on the other.
+    ZweiFaeden([&](int teil) {
+        for (int x = teil; x <= maxX; x += 2) {
+            double* z = dok.Zweitbild.spalte(x);
+            const int* sy = faltY.data() + (versatzY[std::size_t(x)] - loY);  // sy[y]
+            const int* sx = faltX.data() + (x - loX);                         // sx[versatz]
+            for (int y = 0; y <= maxY; ++y)
+                z[y] = h[TFeld::index(sx[versatzX[std::size_t(y)]], sy[y])];
+        }
+    });
+    ZweitbildUebernehmen(dok);
+}
+
+Status WellenAusfuehren(Dokument& dok, const Werte& werte) {
+    const WellenRec rec = recordAus<WellenRec>(WellenParameter, werte);
+    UndoSichern(dok);
+    WellenAnwenden(dok, rec);
+    ScriptAnhaengen(dok, ScriptZeileAus("wave", WellenArgumente, rec));
+    return {};
+}
+
+void WellenNachspielen(Dokument& dok, ScriptArgumente& args) {
+    WellenAnwenden(dok, ausArgumenten<WellenRec>(args, WellenArgumente, dok));
+}
+
+}  // namespace gm
