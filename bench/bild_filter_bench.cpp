@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_hilfen.h"
 #include "core/dokument.h"
 #include "core/puffer.h"
 #include "core/zufall.h"
@@ -25,12 +26,7 @@ constexpr int kPunkte = 2049;
 
 std::unique_ptr<Sitzung> gelaende() {
     auto s = std::make_unique<Sitzung>();
-    Dokument& dok = s->dok;
-    NeueGroesse(dok, kPunkte - 1, kPunkte - 1, true);
-    setzeSeed(dok, 7);
-    for (int x = 0; x <= dok.MaxX; ++x)
-        for (int y = 0; y <= dok.MaxY; ++y)
-            dok.Hoehenfeld(x, y) = 0.5 * x / kPunkte + 0.2 * y / kPunkte + 0.3 * Random(dok);
+    bench::gelaendeFuellen(s->dok, kPunkte);
     return s;
 }
 
@@ -38,19 +34,6 @@ double prozessZeit() {
     timespec t{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
-}
-
-// Seconds for one copy of the active area (UndoSichern), best of several.
-double kopierZeit(Dokument& dok) {
-    double beste = 1e9;
-    for (int i = 0; i < 20; ++i) {
-        const auto t0 = std::chrono::steady_clock::now();
-        UndoSichern(dok);
-        benchmark::ClobberMemory();
-        const std::chrono::duration<double> d = std::chrono::steady_clock::now() - t0;
-        beste = std::min(beste, d.count());
-    }
-    return beste;
 }
 
 void filterLauf(benchmark::State& state, const char* name, std::vector<std::string> zuweisungen) {
@@ -76,7 +59,7 @@ void filterLauf(benchmark::State& state, const char* name, std::vector<std::stri
         UndoZurueck(s->dok);
         state.ResumeTiming();
     }
-    const double kopie = kopierZeit(s->dok);
+    const double kopie = bench::kopierZeit(s->dok);
     state.counters["ms_best"] = 1e3 * beste;
     // CPU time of all threads per run: on a loaded machine, half of it is
     // what two free cores would take.

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <memory>
 
+#include "bench_hilfen.h"
 #include "core/dokument.h"
 #include "core/puffer.h"
 #include "core/zufall.h"
@@ -19,25 +20,8 @@ using namespace gm;
 
 std::unique_ptr<Dokument> gelaende(int punkte) {
     auto dok = std::make_unique<Dokument>();
-    NeueGroesse(*dok, punkte - 1, punkte - 1, true);
-    setzeSeed(*dok, 7);
-    for (int x = 0; x <= dok->MaxX; ++x)
-        for (int y = 0; y <= dok->MaxY; ++y)
-            dok->Hoehenfeld(x, y) = 0.5 * x / punkte + 0.2 * y / punkte + 0.3 * Random(*dok);
+    bench::gelaendeFuellen(*dok, punkte);
     return dok;
-}
-
-// Seconds for one copy of the active area (UndoSichern), best of several.
-double kopierZeit(Dokument& dok) {
-    double beste = 1e9;
-    for (int i = 0; i < 20; ++i) {
-        const auto t0 = std::chrono::steady_clock::now();
-        UndoSichern(dok);
-        benchmark::ClobberMemory();
-        const std::chrono::duration<double> d = std::chrono::steady_clock::now() - t0;
-        beste = std::min(beste, d.count());
-    }
-    return beste;
 }
 
 void BM_GridCopy(benchmark::State& state) {
@@ -66,7 +50,7 @@ void BM_RegenErosion150(benchmark::State& state) {
         summe += d.count();
     }
     const double proLauf = summe / double(state.iterations());
-    const double kopie = kopierZeit(*dok);
+    const double kopie = bench::kopierZeit(*dok);
     state.counters["s_per_150_cycles"] = proLauf;
     state.counters["ms_per_cycle"] = 1e3 * proLauf / rec.Zyklen;
     state.counters["ms_per_copy"] = 1e3 * kopie;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "bench_hilfen.h"
 #include "core/dokument.h"
 #include "core/kombination.h"
 #include "core/puffer.h"
@@ -26,25 +27,8 @@ constexpr int Punkte = 2049;
 
 std::unique_ptr<Dokument> gelaende() {
     auto dok = std::make_unique<Dokument>();
-    NeueGroesse(*dok, Punkte - 1, Punkte - 1, true);
-    setzeSeed(*dok, 7);
-    for (int x = 0; x <= dok->MaxX; ++x)
-        for (int y = 0; y <= dok->MaxY; ++y)
-            dok->Hoehenfeld(x, y) = 0.5 * x / Punkte + 0.2 * y / Punkte + 0.3 * Random(*dok);
+    bench::gelaendeFuellen(*dok, Punkte);
     return dok;
-}
-
-// Seconds for one copy of the active area (UndoSichern), best of several.
-double kopierZeit(Dokument& dok) {
-    double beste = 1e9;
-    for (int i = 0; i < 20; ++i) {
-        const auto t0 = std::chrono::steady_clock::now();
-        UndoSichern(dok);
-        benchmark::ClobberMemory();
-        const std::chrono::duration<double> d = std::chrono::steady_clock::now() - t0;
-        beste = std::min(beste, d.count());
-    }
-    return beste;
 }
 
 // Runs `lauf` on a fresh copy of the field each iteration and reports the
@@ -66,7 +50,7 @@ void messen(benchmark::State& state, const std::function<void(Dokument&)>& lauf)
         summe += d.count();
     }
     const double proLauf = summe / double(state.iterations());
-    const double kopie = kopierZeit(*dok);
+    const double kopie = bench::kopierZeit(*dok);
     state.counters["ms"] = 1e3 * proLauf;
     state.counters["copies"] = proLauf / kopie;
 }

@@ -8,19 +8,6 @@
 
 namespace gm {
 
-namespace {
-ReglerVorgabe vorgabeAus(const Parameter& p, double wert) {
-    ReglerVorgabe v;
-    v.titel = std::string(p.titel);
-    v.minimum = p.minimum;
-    v.maximum = p.maximum;
-    v.schritt = p.schritt;
-    v.wert = wert;
-    v.logarithmisch = p.skala == Skala::Logarithmisch;
-    return v;
-}
-}  // namespace
-
 TEingabeBlur::TEingabeBlur(Sitzung& s, QWidget* parent)
     : ParameterDialog(QStringLiteral("Eingabe Stärke Finite Impulse Response Filter"), {}, {},
                       VorschauGrauMalen, parent),
@@ -37,10 +24,10 @@ void TEingabeBlur::oeffnen() {
     beginnen(rahmen_);
     const bool weich = gespeichert_.BlurModus == 2;
     if (weich) {
-        reglerBlur_->anlegen(vorgabeAus(BlurParameter[1], gespeichert_.Weichabstand));
-        reglerGain_->anlegen(vorgabeAus(BlurParameter[2], gespeichert_.Filterstaerke2));
+        reglerBlur_->anlegen(reglerVorgabe(BlurParameter[1], gespeichert_.Weichabstand));
+        reglerGain_->anlegen(reglerVorgabe(BlurParameter[2], gespeichert_.Filterstaerke2));
     } else {
-        reglerBlur_->anlegen(vorgabeAus(BlurParameter[0], gespeichert_.Filterstaerke));
+        reglerBlur_->anlegen(reglerVorgabe(BlurParameter[0], gespeichert_.Filterstaerke));
     }
     reglerGain_->setVisible(weich);
 }

@@ -19,17 +19,6 @@ constexpr int kKurveBreite = 256;
 constexpr int kKurveHoehe = 128;
 const char* const kKnopfNamen[3] = {"RBGamma", "RBBias", "RBGain"};
 
-ReglerVorgabe vorgabeAus(const Parameter& p, double wert) {
-    ReglerVorgabe v;
-    v.titel = std::string(p.titel.empty() ? p.name : p.titel);
-    v.minimum = p.minimum;
-    v.maximum = p.maximum;
-    v.schritt = p.schritt;
-    v.wert = wert;
-    v.logarithmisch = p.skala == Skala::Logarithmisch;
-    return v;
-}
-
 }  // namespace
 
 TGammaKorrektur::TGammaKorrektur(Sitzung& s, QWidget* parent)
@@ -68,7 +57,7 @@ double& TGammaKorrektur::modusWert(int modus) {
 void TGammaKorrektur::oeffnen() {
     arbeit_ = gespeichert_;
     beginnen(rahmen_);
-    reglerGain_->anlegen(vorgabeAus(GammaParameter[3], arbeit_.GainMitte));
+    reglerGain_->anlegen(reglerVorgabe(GammaParameter[3], arbeit_.GainMitte));
     knopf(arbeit_.GammaModus)->setChecked(true);
     modusSetzen(arbeit_.GammaModus);
 }
@@ -80,7 +69,7 @@ bool TGammaKorrektur::ausfuehren() {
 
 void TGammaKorrektur::modusSetzen(int modus) {
     arbeit_.GammaModus = modus;
-    reglerGamma_->anlegen(vorgabeAus(GammaParameter[modus - 1], modusWert(modus)));
+    reglerGamma_->anlegen(reglerVorgabe(GammaParameter[modus - 1], modusWert(modus)));
     reglerGain_->setVisible(modus == 3);
     kurveZeichnen();
 }

@@ -8,6 +8,17 @@
 
 namespace gm {
 
+ReglerVorgabe reglerVorgabe(const Parameter& p, double wert) {
+    ReglerVorgabe v;
+    v.titel = std::string(p.titel.empty() ? p.name : p.titel);
+    v.minimum = p.minimum;
+    v.maximum = p.maximum;
+    v.schritt = p.schritt;
+    v.wert = wert;
+    v.logarithmisch = p.skala == Skala::Logarithmisch;
+    return v;
+}
+
 namespace {
 const QColor kGrau128(128, 128, 128);
 const QColor kHellgrau(192, 192, 192);

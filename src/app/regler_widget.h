@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "app/regler.h"
+#include "core/parameter.h"
 
 namespace gm {
 
@@ -20,6 +21,10 @@ struct ReglerVorgabe {
     bool mitStreuung = false;
     double streuung = 0.0;
 };
+
+// A slider for parameter `p` at `wert`: its caption (the name when it has
+// none), range, step and scale.
+ReglerVorgabe reglerVorgabe(const Parameter& p, double wert);
 
 class ReglerWidget : public QWidget {
     Q_OBJECT
