@@ -10,10 +10,10 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -100,6 +100,27 @@ Schichten tabelleLesen(const std::string& readme) {
     return t;
 }
 
+// The bracket ('<' or '"') and the target of an include line, or nothing.
+bool includeLesen(std::string_view zeile, char& klammer, std::string& ziel) {
+    auto blanks = [&zeile] {
+        while (!zeile.empty() && (zeile.front() == ' ' || zeile.front() == '\t'))
+            zeile.remove_prefix(1);
+    };
+    blanks();
+    if (zeile.empty() || zeile.front() != '#') return false;
+    zeile.remove_prefix(1);
+    blanks();
+    if (zeile.substr(0, 7) != "include") return false;
+    zeile.remove_prefix(7);
+    blanks();
+    if (zeile.empty() || (zeile.front() != '<' && zeile.front() != '"')) return false;
+    klammer = zeile.front();
+    const auto ende = zeile.find(klammer == '<' ? '>' : '"', 1);
+    if (ende == std::string_view::npos || ende == 1) return false;
+    ziel = std::string(zeile.substr(1, ende - 1));
+    return true;
+}
+
 struct Datei {
     std::string pfad;  // relative to src/, such as "core/feld.h"
     std::string inhalt;
@@ -108,7 +129,6 @@ struct Datei {
 // One message per forbidden include: the file, the include and what its
 // layer may use.
 std::vector<std::string> verstoesse(const Schichten& t, const std::vector<Datei>& dateien) {
-    static const std::regex include(R"(^\s*#\s*include\s*([<"])([^">]+)[">])");
     std::vector<std::string> fehler;
     for (const Datei& d : dateien) {
         const std::string schicht = d.pfad.substr(0, d.pfad.find('/'));
@@ -125,11 +145,11 @@ std::vector<std::string> verstoesse(const Schichten& t, const std::vector<Datei>
         std::istringstream ein(d.inhalt);
         std::string zeile;
         for (int nr = 1; std::getline(ein, zeile); ++nr) {
-            std::smatch m;
-            if (!std::regex_search(zeile, m, include)) continue;
-            const std::string ziel = m[2];
+            char klammer = 0;
+            std::string ziel;
+            if (!includeLesen(zeile, klammer, ziel)) continue;
             const std::string ort = "src/" + d.pfad + ":" + std::to_string(nr) + ": ";
-            if (m[1] == "<") {
+            if (klammer == '<') {
                 if (ziel.size() > 1 && ziel[0] == 'Q' && std::isalpha(ziel[1]) &&
                     !eigene->second.qt) {
                     fehler.push_back(ort + "includes <" + ziel + ">, but " + schicht +
