@@ -46,13 +46,7 @@ void TEingabeBlur::accept() {
     } else {
         r.Filterstaerke = reglerBlur_->wert();
     }
-    // A refused run changes nothing; the dialog then closes as cancelled.
-    if (!RecordAusfuehren(s_, "blur", r)) {
-        reject();
-        return;
-    }
-    gespeichert_ = r;
-    ParameterDialog::accept();
+    if (schliessenNach(RecordAusfuehren(s_, "blur", r))) gespeichert_ = r;
 }
 
 }  // namespace gm

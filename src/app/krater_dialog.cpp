@@ -99,13 +99,7 @@ void TEingabeKraterisieren::bilderZeichnen() {
 void TEingabeKraterisieren::accept() {
     pruefen();
     const KraterisierenRec r = arbeit();
-    // A refused run changes nothing; the dialog then closes as cancelled.
-    if (!RecordAusfuehren(s_, "crater", r)) {
-        reject();
-        return;
-    }
-    gespeichert_ = r;
-    ParameterDialog::accept();
+    if (schliessenNach(RecordAusfuehren(s_, "crater", r))) gespeichert_ = r;
 }
 
 }  // namespace gm

@@ -37,12 +37,7 @@ bool TEingabeNoiseFilter::ausfuehren() {
 void TEingabeNoiseFilter::accept() {
     NoiseFilterRec r;
     r.Noiseweite = reglerNF_->wert();
-    // A refused run changes nothing; the dialog then closes as cancelled.
-    if (!RecordAusfuehren(s_, OperationsArt::Filter, "noise", r)) {
-        reject();
-        return;
-    }
-    ParameterDialog::accept();
+    schliessenNach(RecordAusfuehren(s_, OperationsArt::Filter, "noise", r));
 }
 
 }  // namespace gm

@@ -149,6 +149,15 @@ void ParameterDialog::accept() {
     QDialog::accept();
 }
 
+bool ParameterDialog::schliessenNach(const Status& lauf) {
+    if (!lauf) {
+        reject();
+        return false;
+    }
+    ParameterDialog::accept();
+    return true;
+}
+
 void ParameterDialog::reject() {
     QDialog::reject();
 }

@@ -63,6 +63,12 @@ class ParameterDialog : public QDialog {
     void accept() override;  // WeiterClick
     void reject() override;  // AbbrechenClick
 
+  protected:
+    // Closes after the operation ran on "Übernehmen": as accepted when it
+    // succeeded, otherwise as cancelled, since a refused run changed nothing.
+    // Returns whether it succeeded.
+    bool schliessenNach(const Status& lauf);
+
   private:
     std::span<const Parameter> parameter_;
     VorschauRechner rechner_;

@@ -35,13 +35,7 @@ bool TEingabePassFilter::ausfuehren() {
 void TEingabePassFilter::accept() {
     pruefen();
     const PassRec r = recordAus<PassRec>(regelbar(), arbeitsSatz(), gespeichert_);
-    // A refused run changes nothing; the dialog then closes as cancelled.
-    if (!RecordAusfuehren(s_, "pass", r)) {
-        reject();
-        return;
-    }
-    gespeichert_ = r;
-    ParameterDialog::accept();
+    if (schliessenNach(RecordAusfuehren(s_, "pass", r))) gespeichert_ = r;
 }
 
 }  // namespace gm

@@ -93,13 +93,7 @@ void TEingabeTerrasse::kurvenZeichnen() {
 void TEingabeTerrasse::accept() {
     pruefen();
     const TerrasseRec r = arbeit();
-    // A refused run changes nothing; the dialog then closes as cancelled.
-    if (!RecordAusfuehren(s_, "terrace", r)) {
-        reject();
-        return;
-    }
-    gespeichert_ = r;
-    ParameterDialog::accept();
+    if (schliessenNach(RecordAusfuehren(s_, "terrace", r))) gespeichert_ = r;
 }
 
 }  // namespace gm

@@ -53,32 +53,18 @@ inline double groesser(double a, double b) {
     return b > a ? b : a;
 }
 
-struct Minimum {
+// The smallest (kleiner) or largest (groesser) of the nine neighbours, in a
+// fixed order so every path gives the same value.
+template <double (*Waehlen)(double, double)>
+struct Auswahl {
     double operator()(const double* l, const double* c, const double* r) const {
         double m = l[0];
-        m = kleiner(m, l[1]);
-        m = kleiner(m, l[2]);
-        m = kleiner(m, c[0]);
-        m = kleiner(m, c[1]);
-        m = kleiner(m, c[2]);
-        m = kleiner(m, r[0]);
-        m = kleiner(m, r[1]);
-        m = kleiner(m, r[2]);
-        return m;
-    }
-};
-
-struct Maximum {
-    double operator()(const double* l, const double* c, const double* r) const {
-        double m = l[0];
-        m = groesser(m, l[1]);
-        m = groesser(m, l[2]);
-        m = groesser(m, c[0]);
-        m = groesser(m, c[1]);
-        m = groesser(m, c[2]);
-        m = groesser(m, r[0]);
-        m = groesser(m, r[1]);
-        m = groesser(m, r[2]);
+        for (int j = 1; j < 3; ++j)
+            m = Waehlen(m, l[j]);
+        for (int j = 0; j < 3; ++j)
+            m = Waehlen(m, c[j]);
+        for (int j = 0; j < 3; ++j)
+            m = Waehlen(m, r[j]);
         return m;
     }
 };
@@ -174,11 +160,11 @@ void Weichzeichnen(Dokument& dok) {
 }
 
 void Erodieren(Dokument& dok) {
-    nachbarschaftAnwenden(dok, Minimum{});
+    nachbarschaftAnwenden(dok, Auswahl<&kleiner>{});
 }
 
 void Dilatieren(Dokument& dok) {
-    nachbarschaftAnwenden(dok, Maximum{});
+    nachbarschaftAnwenden(dok, Auswahl<&groesser>{});
 }
 
 }  // namespace gm
