@@ -93,17 +93,27 @@ const ScriptArgument rotationArgumente[] = {
     Arg<&R::RadienGleich>(1, 1, 0),
 };
 
+// The turn of Drehen by its cosine c and sine s.
+inline void drehenUm(double& x, double& y, double c, double s, double cx, double cy) {
+    const double nx = c * (x - cx) + s * (y - cy) + cx;
+    const double ny = -s * (x - cx) + c * (y - cy) + cy;
+    x = nx;
+    y = ny;
+}
+
 // The figure's geometry after the turn and the focus fallback.
 struct Geometrie {
     double cx, cy, fx, fy, rx2, ry2;
-    bool imZentrum;  // the focus lies on the centre
+    double cosinus, sinus;  // of the turn
+    bool imZentrum;         // the focus lies on the centre
 };
 
 Geometrie geometrie(const R& r) {
+    const double a = -r.Winkel * std::numbers::pi / 180.0;
     Geometrie g{
-        r.MitteX, r.MitteY, r.FokusX, r.FokusY, r.RadiusX * r.RadiusX, r.RadiusY * r.RadiusY,
-        false};
-    if (r.Winkel != 0.0) Drehen(g.fx, g.fy, r.Winkel, g.cx, g.cy);
+        r.MitteX,    r.MitteY,    r.FokusX, r.FokusY, r.RadiusX * r.RadiusX, r.RadiusY * r.RadiusY,
+        std::cos(a), std::sin(a), false};
+    if (r.Winkel != 0.0) drehenUm(g.fx, g.fy, g.cosinus, g.sinus, g.cx, g.cy);
     const double ux = g.fx - g.cx, uy = g.fy - g.cy;
     if (ux * ux / g.rx2 + uy * uy / g.ry2 >= 1.0) {
         g.fx = g.cx;
@@ -132,7 +142,7 @@ double radial(const Geometrie& g, double px, double py, double e) {
 }
 
 double wert(const R& r, const Geometrie& g, double px, double py) {
-    if (r.Winkel != 0.0) Drehen(px, py, r.Winkel, g.cx, g.cy);
+    if (r.Winkel != 0.0) drehenUm(px, py, g.cosinus, g.sinus, g.cx, g.cy);
     const double dx = px - g.cx, dy = py - g.cy;
     const double e = dx * dx / g.rx2 + dy * dy / g.ry2;
     if (e > 1.0) return 0.0;
@@ -183,15 +193,11 @@ RotationParamRec RotationKoppeln(RotationParamRec r) {
 
 void Drehen(double& x, double& y, double winkel, double cx, double cy) {
     const double a = -winkel * std::numbers::pi / 180.0;
-    const double c = std::cos(a), s = std::sin(a);
-    const double nx = c * (x - cx) + s * (y - cy) + cx;
-    const double ny = -s * (x - cx) + c * (y - cy) + cy;
-    x = nx;
-    y = ny;
+    drehenUm(x, y, std::cos(a), std::sin(a), cx, cy);
 }
 
 void RotationBerechnen(Dokument& dok, const RotationParamRec& r) {
-    ZweitbildNullen(dok);
+    // Every active cell is written (0 outside the ellipse), so the grid is not zeroed first.
     const Geometrie g = geometrie(r);
     const int maxX = dok.MaxX, maxY = dok.MaxY;
     ZweiFaeden([&](int teil) {

@@ -29,6 +29,7 @@
 #include "formats/targa.h"
 #include "formats/terragen.h"
 #include "generators/fuellen.h"
+#include "generators/funktionen.h"
 #include "generators/midpoint.h"
 #include "generators/noise.h"
 #include "generators/rotation.h"
@@ -86,6 +87,7 @@ const std::vector<Operation>& operationsListe() {
         {"noise", Generator, NoiseParameter(), "build_noise", NoiseArgumente(), &mitWerten<NoiseAusfuehren>, &aufDokument<build_noiseNachspielen>, "PerlinNoise1Click", Eigener},
         {"midpoint", Generator, MittelpunktParameter(), {}, {}, &mitWerten<MittelpunktAusfuehren>, nullptr, "MidpointDisplacement1Click", Eigener},
         {"rotate", Generator, RotationParameter(), "build_rotate", RotationArgumente(), &mitWerten<RotationAusfuehren>, &generatorNachspielen<RotationParamRec, &RotationBerechnen>, "Rotation1Click", Allgemein},
+        {"function", Generator, FunktionenParameter(), {}, {}, &mitWerten<FunktionenAusfuehren>, nullptr, "Funktion1Click", Allgemein},
         {"constant", Generator, {}, {}, {}, &ohneWerte<KonstantFuellen>, nullptr, "Konstant1Click", Keiner},
         {"random", Generator, {}, {}, {}, &ohneWerte<RauschenFuellen>, nullptr, "Rauschen1Click", Keiner},
         {"gamma", Filter, GammaParameter, "gamma", GammaArgumente, &mitWerten<GammaAusfuehren>, &aufDokument<GammaKorrekturNachspielen>, "Gamma1Click", Eigener},
