@@ -12,6 +12,7 @@
 #include "core/dokument.h"
 #include "core/zufall.h"
 #include "generators/funktionen.h"
+#include "generators/landschaft.h"
 #include "generators/rotation.h"
 
 namespace {
@@ -73,7 +74,29 @@ void BM_Funktionen_2049(benchmark::State& state) {
     messen(state, *dok, [&] { gm::FunktionenBerechnen(*dok, r); });
 }
 
+void BM_Schollen_2049(benchmark::State& state) {
+    auto dok = feld2049();
+    gm::LandschaftParamRec r = gm::LandschaftStandard();
+    r.Anzahl = int(state.range(0));
+    r.Faktor = 0.99;
+    messen(state, *dok, [&] { gm::LandschaftBerechnen(*dok, r, gm::LandschaftSchollen); });
+}
+
+void BM_Quadtree_2049(benchmark::State& state) {
+    auto dok = feld2049();
+    const gm::LandschaftParamRec r = gm::LandschaftStandard();
+    messen(state, *dok, [&] { gm::LandschaftBerechnen(*dok, r, gm::LandschaftQuadtree); });
+}
+
+void BM_LandschaftGlaetten_2049(benchmark::State& state) {
+    auto dok = feld2049();
+    messen(state, *dok, [&] { gm::LandschaftGlaetten(*dok, 0.7); });
+}
+
 }  // namespace
 
 BENCHMARK(BM_Rotation_2049)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Funktionen_2049)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Schollen_2049)->Arg(128)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Quadtree_2049)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LandschaftGlaetten_2049)->Unit(benchmark::kMillisecond)->UseRealTime();

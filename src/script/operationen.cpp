@@ -30,6 +30,7 @@
 #include "formats/terragen.h"
 #include "generators/fuellen.h"
 #include "generators/funktionen.h"
+#include "generators/landschaft.h"
 #include "generators/midpoint.h"
 #include "generators/noise.h"
 #include "generators/rotation.h"
@@ -88,6 +89,8 @@ const std::vector<Operation>& operationsListe() {
         {"midpoint", Generator, MittelpunktParameter(), {}, {}, &mitWerten<MittelpunktAusfuehren>, nullptr, "MidpointDisplacement1Click", Eigener},
         {"rotate", Generator, RotationParameter(), "build_rotate", RotationArgumente(), &mitWerten<RotationAusfuehren>, &generatorNachspielen<RotationParamRec, &RotationBerechnen>, "Rotation1Click", Allgemein},
         {"function", Generator, FunktionenParameter(), {}, {}, &mitWerten<FunktionenAusfuehren>, nullptr, "Funktion1Click", Allgemein},
+        {"faults", Generator, SchollenParameter(), {}, {}, &mitWerten<SchollenAusfuehren>, nullptr, "Schollen1Click", Allgemein},
+        {"quadtree", Generator, QuadtreeParameter(), {}, {}, &mitWerten<QuadtreeAusfuehren>, nullptr, "ErsterVersuch1Click", Allgemein},
         {"constant", Generator, {}, {}, {}, &ohneWerte<KonstantFuellen>, nullptr, "Konstant1Click", Keiner},
         {"random", Generator, {}, {}, {}, &ohneWerte<RauschenFuellen>, nullptr, "Rauschen1Click", Keiner},
         {"gamma", Filter, GammaParameter, "gamma", GammaArgumente, &mitWerten<GammaAusfuehren>, &aufDokument<GammaKorrekturNachspielen>, "Gamma1Click", Eigener},
