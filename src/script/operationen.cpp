@@ -29,8 +29,11 @@
 #include "formats/targa.h"
 #include "formats/terragen.h"
 #include "generators/fuellen.h"
+#include "generators/funktionen.h"
+#include "generators/landschaft.h"
 #include "generators/midpoint.h"
 #include "generators/noise.h"
+#include "generators/rotation.h"
 #include "script/einstellungen_parameter.h"
 
 namespace gm {
@@ -84,6 +87,10 @@ const std::vector<Operation>& operationsListe() {
     static const std::vector<Operation> liste = {
         {"noise", Generator, NoiseParameter(), "build_noise", NoiseArgumente(), &mitWerten<NoiseAusfuehren>, &aufDokument<build_noiseNachspielen>, "PerlinNoise1Click", Eigener},
         {"midpoint", Generator, MittelpunktParameter(), {}, {}, &mitWerten<MittelpunktAusfuehren>, nullptr, "MidpointDisplacement1Click", Eigener},
+        {"rotate", Generator, RotationParameter(), "build_rotate", RotationArgumente(), &mitWerten<RotationAusfuehren>, &generatorNachspielen<RotationParamRec, &RotationBerechnen>, "Rotation1Click", Allgemein},
+        {"function", Generator, FunktionenParameter(), {}, {}, &mitWerten<FunktionenAusfuehren>, nullptr, "Funktion1Click", Allgemein},
+        {"faults", Generator, SchollenParameter(), {}, {}, &mitWerten<SchollenAusfuehren>, nullptr, "Schollen1Click", Allgemein},
+        {"quadtree", Generator, QuadtreeParameter(), {}, {}, &mitWerten<QuadtreeAusfuehren>, nullptr, "ErsterVersuch1Click", Allgemein},
         {"constant", Generator, {}, {}, {}, &ohneWerte<KonstantFuellen>, nullptr, "Konstant1Click", Keiner},
         {"random", Generator, {}, {}, {}, &ohneWerte<RauschenFuellen>, nullptr, "Rauschen1Click", Keiner},
         {"gamma", Filter, GammaParameter, "gamma", GammaArgumente, &mitWerten<GammaAusfuehren>, &aufDokument<GammaKorrekturNachspielen>, "Gamma1Click", Eigener},
