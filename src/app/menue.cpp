@@ -173,6 +173,7 @@ const Eintrag kMenue[] = {
     {"&Fuellen", "Dünen", "Duenen1Click", nullptr},
     {"&Fuellen", "Erster Versuch", "ErsterVersuch1Click", nullptr},
     {"&Fuellen", "Zellen", "Zellen1Click", nullptr},
+    {"&Fuellen", "Krater", "Krater1Click", nullptr},
     {"&Fuellen", "Sporen", "Sporen1Click", nullptr},
     {"&Fuellen", "Gitter", "Gitter1Click", nullptr},
 

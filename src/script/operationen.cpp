@@ -28,9 +28,11 @@
 #include "formats/stm.h"
 #include "formats/targa.h"
 #include "formats/terragen.h"
+#include "generators/fraktal.h"
 #include "generators/fuellen.h"
 #include "generators/funktionen.h"
 #include "generators/landschaft.h"
+#include "generators/krater.h"
 #include "generators/midpoint.h"
 #include "generators/noise.h"
 #include "generators/rotation.h"
@@ -93,6 +95,8 @@ const std::vector<Operation>& operationsListe() {
         {"quadtree", Generator, QuadtreeParameter(), {}, {}, &mitWerten<QuadtreeAusfuehren>, nullptr, "ErsterVersuch1Click", Allgemein},
         {"constant", Generator, {}, {}, {}, &ohneWerte<KonstantFuellen>, nullptr, "Konstant1Click", Keiner},
         {"random", Generator, {}, {}, {}, &ohneWerte<RauschenFuellen>, nullptr, "Rauschen1Click", Keiner},
+        {"fractal", Generator, FraktalParameter(), {}, {}, &generatorLauf<FraktalParamRec, &FraktalErzeugen>, nullptr, "Fraktal1Click", Allgemein},
+        {"craters", Generator, KraterParameter(), {}, {}, &mitWerten<KraterAusfuehren>, nullptr, "Krater1Click", Allgemein},
         {"gamma", Filter, GammaParameter, "gamma", GammaArgumente, &mitWerten<GammaAusfuehren>, &aufDokument<GammaKorrekturNachspielen>, "Gamma1Click", Eigener},
         {"lumcontr", Filter, HellKontrParameter, "lumcontr", HellKontrArgumente, &mitWerten<HelligkeitKontrastAusfuehren>, &aufDokument<HelligkeitKontrastNachspielen>, "HelligkeitKontrast1Click", Eigener},
         {"digit", Filter, DigitParameter, "digit", DigitArgumente, &mitWerten<DigitalisierenAusfuehren>, &aufDokument<DigitalisierenNachspielen>, "Digitalisieren1Click", Eigener},
