@@ -19,6 +19,7 @@
 #include "filters/trace.h"
 #include "filters/transformieren.h"
 #include "filters/verschieben.h"
+#include "formats/ansicht3d_bmp.h"
 #include "formats/bild_import.h"
 #include "formats/bmp.h"
 #include "formats/farbbild.h"
@@ -150,6 +151,7 @@ const std::vector<Export>& exportListe() {
         {"pov", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::Mesh},
         {"pov2", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh2, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::Mesh2},
         {"obj", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::OBJ, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::OBJ},
+        {"view3d", [](Sitzung& s, const std::string& p) { return ansicht3DBmpSchreiben(s.dok, s.farben, s.ansicht, p); }},
     };
     return liste;
 }
@@ -177,6 +179,7 @@ const std::vector<Einstellungssatz>& satzListe() {
         {"RenderRec", RenderParameter(), [](Sitzung& s) -> void* { return &s.farben.Render; }},
         {"TerragenRec", TerragenParameter, [](Sitzung& s) -> void* { return &s.terragen; }},
         {"NetzRec", NetzParameter, [](Sitzung& s) -> void* { return &s.netz; }},
+        {"AnsichtRec", AnsichtParameter(), [](Sitzung& s) -> void* { return &s.ansicht; }},
     };
     return liste;
 }

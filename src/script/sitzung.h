@@ -6,6 +6,7 @@
 
 #include "core/dokument.h"
 #include "core/script_argumente.h"
+#include "display/ansicht_rec.h"
 #include "display/farbstand.h"
 #include "formats/netz_einstellungen.h"
 #include "formats/terragen.h"
@@ -22,6 +23,8 @@ struct Sitzung {
     TerragenRec terragen;
     // Mesh export settings.
     NetzRec netz;
+    // View settings of the 3D preview, kept between its openings.
+    AnsichtRec ansicht;
     // Where a replayed line writes the file it names: the command line points
     // this at a temporary beside the target, put in place when the run succeeds.
     SchreibZiel schreibZiel;
