@@ -31,6 +31,7 @@
 #include "generators/fuellen.h"
 #include "generators/midpoint.h"
 #include "generators/noise.h"
+#include "editing/werkzeug_parameter.h"
 #include "script/einstellungen_parameter.h"
 
 namespace gm {
@@ -166,6 +167,10 @@ const std::vector<Einstellungssatz>& satzListe() {
         {"RenderRec", RenderParameter(), [](Sitzung& s) -> void* { return &s.farben.Render; }},
         {"TerragenRec", TerragenParameter, [](Sitzung& s) -> void* { return &s.terragen; }},
         {"NetzRec", NetzParameter, [](Sitzung& s) -> void* { return &s.netz; }},
+        {"FormRec", FormReglerParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.Form; }},
+        {"InX", KlickStreuungParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.InX; }},
+        {"InY", KlickStreuungParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.InY; }},
+        {"BergRec", BergParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.Berg; }},
     };
     return liste;
 }
@@ -177,6 +182,10 @@ const std::vector<Einstellungswert>& wertListe() {
         {Param<&Dokument::VerknuepfungsmodusRechts>("VerknuepfungsmodusRechts", 6, 1, 13, Skala::Linear, 1, "Modus rechts"), [](Sitzung& s) -> void* { return &s.dok; }},
         {Param<&Dokument::Maskenmodus>("Maskenmodus", 1, 1, 3, Skala::Linear, 1, "Maskenmodus"), [](Sitzung& s) -> void* { return &s.dok; }},
         {Param<&ColourState::Farbmodus>("Farbmodus", 1, 0, 3, Skala::Linear, 1, "Modus"), [](Sitzung& s) -> void* { return &s.farben; }},
+        {Param<&Dokument::Gleichmodus>("Gleichmodus", 3, 1, 3, Skala::Linear, 1, "GleichPinsel"), [](Sitzung& s) -> void* { return &s.dok; }},
+        {PlatzierungParameter(), [](Sitzung& s) -> void* { return &s.werkzeug; }},
+        {KlickGroesseParameter(false), [](Sitzung& s) -> void* { return &s.werkzeug; }},
+        {KlickGroesseParameter(true), [](Sitzung& s) -> void* { return &s.werkzeug; }},
     };
     return liste;
 }

@@ -7,6 +7,7 @@
 #include "core/dokument.h"
 #include "core/script_argumente.h"
 #include "display/farbstand.h"
+#include "editing/werkzeug.h"
 #include "formats/netz_einstellungen.h"
 #include "formats/terragen.h"
 
@@ -22,6 +23,8 @@ struct Sitzung {
     TerragenRec terragen;
     // Mesh export settings.
     NetzRec netz;
+    // Shape sliders, click sizes, placement and mountain settings of the tool bar.
+    WerkzeugEinstellungen werkzeug;
     // Where a replayed line writes the file it names: the command line points
     // this at a temporary beside the target, put in place when the run succeeds.
     SchreibZiel schreibZiel;
