@@ -8,6 +8,7 @@
 
 #include "core/dokument.h"
 #include "core/status.h"
+#include "editing/form.h"
 #include "script/operationen.h"
 
 namespace gm::cli {
@@ -28,7 +29,8 @@ enum class AktionsArt {
     Export,
     Info,
     Palette,
-    PaletteSpeichern
+    PaletteSpeichern,
+    Strich
 };
 
 struct Aktion {
@@ -42,6 +44,11 @@ struct Aktion {
     void (*maske)(Dokument&) = nullptr;
     const gm::Export* exportFormat = nullptr;
     const gm::Import* import = nullptr;
+    // --stroke: the tool, its button, its points and the settings it sets first.
+    int werkzeug = 0;
+    bool rechts = false;
+    std::vector<Punkt> punkte;
+    std::vector<EinstellungsZuweisung> einstellungen;
 };
 
 struct Befehlszeile {

@@ -5,6 +5,7 @@
 #include "core/ablage.h"
 #include "core/nativdatei.h"
 #include "core/zahlen.h"
+#include "editing/werkzeug_parameter.h"
 #include "filters/blur.h"
 #include "filters/digit.h"
 #include "filters/gamma.h"
@@ -32,8 +33,8 @@
 #include "generators/fraktal.h"
 #include "generators/fuellen.h"
 #include "generators/funktionen.h"
-#include "generators/landschaft.h"
 #include "generators/krater.h"
+#include "generators/landschaft.h"
 #include "generators/midpoint.h"
 #include "generators/noise.h"
 #include "generators/rotation.h"
@@ -180,6 +181,10 @@ const std::vector<Einstellungssatz>& satzListe() {
         {"TerragenRec", TerragenParameter, [](Sitzung& s) -> void* { return &s.terragen; }},
         {"NetzRec", NetzParameter, [](Sitzung& s) -> void* { return &s.netz; }},
         {"AnsichtRec", AnsichtParameter(), [](Sitzung& s) -> void* { return &s.ansicht; }},
+        {"FormRec", FormReglerParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.Form; }},
+        {"InX", KlickStreuungParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.InX; }},
+        {"InY", KlickStreuungParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.InY; }},
+        {"BergRec", BergParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.Berg; }},
     };
     return liste;
 }
@@ -191,6 +196,10 @@ const std::vector<Einstellungswert>& wertListe() {
         {Param<&Dokument::VerknuepfungsmodusRechts>("VerknuepfungsmodusRechts", 6, 1, 13, Skala::Linear, 1, "Modus rechts"), [](Sitzung& s) -> void* { return &s.dok; }},
         {Param<&Dokument::Maskenmodus>("Maskenmodus", 1, 1, 3, Skala::Linear, 1, "Maskenmodus"), [](Sitzung& s) -> void* { return &s.dok; }},
         {Param<&ColourState::Farbmodus>("Farbmodus", 1, 0, 3, Skala::Linear, 1, "Modus"), [](Sitzung& s) -> void* { return &s.farben; }},
+        {Param<&Dokument::Gleichmodus>("Gleichmodus", 3, 1, 3, Skala::Linear, 1, "GleichPinsel"), [](Sitzung& s) -> void* { return &s.dok; }},
+        {PlatzierungParameter(), [](Sitzung& s) -> void* { return &s.werkzeug; }},
+        {KlickGroesseParameter(false), [](Sitzung& s) -> void* { return &s.werkzeug; }},
+        {KlickGroesseParameter(true), [](Sitzung& s) -> void* { return &s.werkzeug; }},
     };
     return liste;
 }

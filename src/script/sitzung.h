@@ -8,6 +8,7 @@
 #include "core/script_argumente.h"
 #include "display/ansicht_rec.h"
 #include "display/farbstand.h"
+#include "editing/werkzeug.h"
 #include "formats/netz_einstellungen.h"
 #include "formats/terragen.h"
 
@@ -25,6 +26,8 @@ struct Sitzung {
     NetzRec netz;
     // View settings of the 3D preview, kept between its openings.
     AnsichtRec ansicht;
+    // Shape sliders, click sizes, placement and mountain settings of the tool bar.
+    WerkzeugEinstellungen werkzeug;
     // Where a replayed line writes the file it names: the command line points
     // this at a temporary beside the target, put in place when the run succeeds.
     SchreibZiel schreibZiel;
