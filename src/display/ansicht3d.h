@@ -64,6 +64,7 @@ struct Ansicht3DPuffer {
     struct Eintrag {
         std::uint64_t schluessel;
         std::uint32_t dreieck;
+        std::uint32_t ecke;  // its first vertex
     };
     std::vector<Bildpunkt> punkte;
     std::vector<double> tiefe;
