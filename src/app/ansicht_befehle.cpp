@@ -1,7 +1,10 @@
-// "&Ansicht": the zoom steps.
+// "&Ansicht": the zoom steps, the profile view and the 3D preview.
 
+#include "app/ansicht3d_fenster.h"
 #include "app/befehle.h"
+#include "app/einmal_dialog.h"
 #include "app/hauptfenster.h"
+#include "app/profil_fenster.h"
 #include "display/hauptbild.h"
 
 namespace gm {
@@ -34,6 +37,23 @@ void N3001Click(TLandGenerator& f) {
 }
 void N4001Click(TLandGenerator& f) {
     f.zoomSetzen(4.0);
+}
+
+void Vorne1Click(TLandGenerator& f) {
+    einmalDialog<TDarstellenProfil>(f).oeffnen(RichtungVorne);
+}
+void Hinten1Click(TLandGenerator& f) {
+    einmalDialog<TDarstellenProfil>(f).oeffnen(RichtungHinten);
+}
+void Rechts1Click(TLandGenerator& f) {
+    einmalDialog<TDarstellenProfil>(f).oeffnen(RichtungRechts);
+}
+void Links1Click(TLandGenerator& f) {
+    einmalDialog<TDarstellenProfil>(f).oeffnen(RichtungLinks);
+}
+
+void N3DVorschau1Click(TLandGenerator& f) {
+    einmalDialog<TDarstellen3DLandschaft>(f).oeffnen();
 }
 
 }  // namespace gm

@@ -66,6 +66,12 @@ void N502Click(TLandGenerator& f);
 void N2001Click(TLandGenerator& f);
 void N3001Click(TLandGenerator& f);
 void N4001Click(TLandGenerator& f);
+// "&Ansicht": the profile view from each direction and the 3D preview.
+void Vorne1Click(TLandGenerator& f);
+void Hinten1Click(TLandGenerator& f);
+void Rechts1Click(TLandGenerator& f);
+void Links1Click(TLandGenerator& f);
+void N3DVorschau1Click(TLandGenerator& f);
 
 // "Maske"
 void Abwhlen1Click(TLandGenerator& f);

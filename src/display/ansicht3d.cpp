@@ -28,24 +28,26 @@ std::uint64_t tiefenSchluessel(double d) {
     return (bits >> 63) != 0 ? ~bits : bits | (std::uint64_t(1) << 63);
 }
 
-// Stable radix sort by key, one byte per pass; passes in which every key
-// has the same byte are skipped.
+// Stable radix sort by key, eleven bits per pass; passes in which every key
+// has the same digit are skipped.
 void radixSortieren(std::vector<Ansicht3DPuffer::Eintrag>& eintraege,
                     std::vector<Ansicht3DPuffer::Eintrag>& tausch) {
-    std::array<std::array<std::uint32_t, 256>, 8> zaehler{};
+    constexpr int Bits = 11, Stellen = (64 + Bits - 1) / Bits;
+    constexpr std::uint64_t Maske = (1u << Bits) - 1;
+    std::vector<std::array<std::uint32_t, 1u << Bits>> zaehler(Stellen);
     for (const auto& e : eintraege)
-        for (int b = 0; b < 8; ++b)
-            ++zaehler[std::size_t(b)][(e.schluessel >> (8 * b)) & 0xFF];
+        for (int b = 0; b < Stellen; ++b)
+            ++zaehler[std::size_t(b)][(e.schluessel >> (Bits * b)) & Maske];
     const std::size_t n = eintraege.size();
     tausch.resize(n);
-    for (int b = 0; b < 8; ++b) {
+    for (int b = 0; b < Stellen; ++b) {
         auto& z = zaehler[std::size_t(b)];
         if (std::find(z.begin(), z.end(), n) != z.end()) continue;
         std::uint32_t summe = 0;
         for (auto& c : z)
             summe += std::exchange(c, summe);
         for (const auto& e : eintraege)
-            tausch[z[(e.schluessel >> (8 * b)) & 0xFF]++] = e;
+            tausch[z[(e.schluessel >> (Bits * b)) & Maske]++] = e;
         eintraege.swap(tausch);
     }
 }
@@ -110,9 +112,10 @@ void DreieckeSortieren(std::span<const double> tiefe, int kante, Ansicht3DPuffer
     for (std::size_t i = 0; i < zellen; ++i) {
         for (std::size_t j = 0; j < zellen; ++j) {
             // Both triangles of a cell start at its corner (i, j).
-            const std::uint64_t k = tiefenSchluessel(tiefe[i * std::size_t(kante) + j]);
-            puffer.eintraege[t] = {k, std::uint32_t(t)};
-            puffer.eintraege[t + 1] = {k, std::uint32_t(t + 1)};
+            const std::size_t ecke = i * std::size_t(kante) + j;
+            const std::uint64_t k = tiefenSchluessel(tiefe[ecke]);
+            puffer.eintraege[t] = {k, std::uint32_t(t), std::uint32_t(ecke)};
+            puffer.eintraege[t + 1] = {k, std::uint32_t(t + 1), std::uint32_t(ecke)};
             t += 2;
         }
     }
@@ -141,10 +144,14 @@ void OberflaecheZeichnen(const Landschaft3D& l, const AnsichtRec& a, const Pixel
     DreieckeSortieren(puffer.tiefe, n, puffer);
     if (a.Schattierung) schattieren(l, a.HoehenFaktor, puffer.schattiert);
     const std::vector<Pixel>& farben = a.Schattierung ? puffer.schattiert : l.farben;
-    for (std::uint32_t t : puffer.ordnung) {
-        const DreieckEcken e = Ecken(n, int(t));
-        DreieckFuellen(bild, puffer.punkte[std::size_t(e.a)], puffer.punkte[std::size_t(e.b)],
-                       puffer.punkte[std::size_t(e.c)], farben[t]);
+    const std::size_t zeile = std::size_t(n);
+    for (const Ansicht3DPuffer::Eintrag& e : puffer.eintraege) {
+        // Ecken() without its divisions: the sort kept each first vertex.
+        const std::size_t a = e.ecke, d = a + zeile + 1;
+        const std::size_t b = (e.dreieck & 1) == 0 ? a + 1 : d,
+                          c = (e.dreieck & 1) == 0 ? d : a + zeile;
+        DreieckFuellen(bild, puffer.punkte[a], puffer.punkte[b], puffer.punkte[c],
+                       farben[e.dreieck]);
     }
 }
 

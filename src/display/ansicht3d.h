@@ -59,11 +59,13 @@ struct Projiziert {
 // screen position is cut towards zero, the depth is the last coordinate.
 Projiziert Projizieren(const Projektion& p, double x, double y, double z);
 
-// Working storage of one frame, kept between frames so a drag allocates nothing.
+// Working storage of one frame, kept between frames so a drag does not
+// reallocate its large buffers.
 struct Ansicht3DPuffer {
     struct Eintrag {
         std::uint64_t schluessel;
         std::uint32_t dreieck;
+        std::uint32_t ecke;  // its first vertex
     };
     std::vector<Bildpunkt> punkte;
     std::vector<double> tiefe;
