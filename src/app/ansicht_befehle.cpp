@@ -1,10 +1,13 @@
-// "&Ansicht": the zoom steps, the profile view and the 3D preview.
+// "&Ansicht": the zoom steps, fitting a newly opened field into the view, the
+// profile view and the 3D preview.
 
 #include "app/ansicht3d_fenster.h"
 #include "app/befehle.h"
+#include "app/bild_widget.h"
 #include "app/einmal_dialog.h"
 #include "app/hauptfenster.h"
 #include "app/profil_fenster.h"
+#include "core/dokument.h"
 #include "display/hauptbild.h"
 
 namespace gm {
@@ -54,6 +57,21 @@ void Links1Click(TLandGenerator& f) {
 
 void N3DVorschau1Click(TLandGenerator& f) {
     einmalDialog<TDarstellen3DLandschaft>(f).oeffnen();
+}
+
+// Lowers the zoom step by step until the whole field fits the visible view,
+// so a large field opens seen whole. Only a shown window has a view size.
+void AnsichtEinpassen(TLandGenerator& f) {
+    const QWidget* sicht = f.bild()->parentWidget();
+    if (!f.isVisible() || !sicht) return;
+    const Dokument& d = f.dok();
+    double z = f.zustand().ZoomFaktor;
+    while ((d.MaxX + 1) * z > sicht->width() || (d.MaxY + 1) * z > sicht->height()) {
+        const auto kleiner = ZoomKleiner(z);
+        if (!kleiner) break;
+        z = *kleiner;
+    }
+    if (z != f.zustand().ZoomFaktor) f.zoomSetzen(z);
 }
 
 }  // namespace gm

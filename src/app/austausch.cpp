@@ -12,7 +12,7 @@ DateiDialog austauschDialog(const Fensterzustand& z, const DateiArt& art) {
     if (w.gewaehlt()) {
         vorschlag = std::filesystem::path(w.name).replace_extension(art.endung).string();
     } else {
-        vorschlag = w.ordner.empty() ? z.Programmordner : w.ordner;
+        vorschlag = w.ordner.empty() ? z.Heimordner : w.ordner;
     }
     return {art.titel, art.filter, art.endung, vorschlag};
 }

@@ -24,7 +24,7 @@ struct DateiArt {
 
 // The dialog's preset: the last name of its kind with the extension changed
 // to the dialog's own, or, before any choice, the last folder of that kind
-// (Programmordner when none was used yet).
+// (the home folder when none was used yet).
 DateiDialog austauschDialog(const Fensterzustand& z, const DateiArt& art);
 
 // Shows the save or open dialog; a chosen, non-empty name is remembered with

@@ -2,6 +2,7 @@
 // The command handlers of the main menu, one group per menu. Each takes the
 // main window and ends by redrawing unless its command says otherwise.
 
+#include <string>
 #include <string_view>
 
 #include "script/operationen.h"
@@ -21,6 +22,8 @@ Befehl EigenerDialogFuer(const Operation& op);
 // "&Datei"
 void FileNew1Execute(TLandGenerator& f);
 void FileOpen1Execute(TLandGenerator& f);
+// Opens the native file `pfad` after the save question ("Zuletzt geöffnet").
+void NativDateiOeffnen(TLandGenerator& f, const std::string& pfad);
 void Hinzuffnen1Click(TLandGenerator& f);
 void FileSave1Execute(TLandGenerator& f);
 void FileSaveAs1Execute(TLandGenerator& f);
@@ -72,6 +75,8 @@ void Hinten1Click(TLandGenerator& f);
 void Rechts1Click(TLandGenerator& f);
 void Links1Click(TLandGenerator& f);
 void N3DVorschau1Click(TLandGenerator& f);
+// After a new field came in: the zoom lowered until the field fits the view.
+void AnsichtEinpassen(TLandGenerator& f);
 
 // "Maske"
 void Abwhlen1Click(TLandGenerator& f);

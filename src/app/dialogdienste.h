@@ -32,6 +32,8 @@ struct Dialogdienste {
     std::function<std::optional<std::string>(const DateiDialog&)> speichern;
     // Yes / No / Cancel question.
     std::function<Antwort(const std::string& frage)> frage;
+    // Before unsaved work is ended: Save (Ja), Discard (Nein) or Cancel.
+    std::function<Antwort(const std::string& frage)> sichern;
     // A modal error message.
     std::function<void(const std::string& meldung)> fehler;
     // The size dialog, preset with the current size.

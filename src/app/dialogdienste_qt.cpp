@@ -36,6 +36,14 @@ Dialogdienste qtDialogdienste(QWidget* eltern, Sitzung& s) {
         return a == QMessageBox::Yes ? Antwort::Ja
                                      : (a == QMessageBox::No ? Antwort::Nein : Antwort::Abbrechen);
     };
+    d.sichern = [eltern](const std::string& text) {
+        const auto a = QMessageBox::warning(
+            eltern, QStringLiteral("Gravimonte"), QString::fromStdString(text),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        return a == QMessageBox::Save
+                   ? Antwort::Ja
+                   : (a == QMessageBox::Discard ? Antwort::Nein : Antwort::Abbrechen);
+    };
     d.fehler = [eltern](const std::string& text) {
         QMessageBox::warning(eltern, QStringLiteral("Gravimonte"), QString::fromStdString(text));
     };

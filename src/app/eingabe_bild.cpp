@@ -9,6 +9,7 @@
 
 #include "app/knoepfe.h"
 #include "app/zahl_einlesen.h"
+#include "app/zahlfeld.h"
 #include "core/feld.h"
 
 namespace gm {
@@ -30,8 +31,8 @@ TEingabeBild::TEingabeBild(QWidget* parent) : QDialog(parent) {
     setWindowFlag(Qt::Tool);
     grauFaerben(this);
     auto* raster = new QGridLayout;
-    feldX_ = new QLineEdit(this);
-    feldY_ = new QLineEdit(this);
+    feldX_ = zahlfeldAnlegen(this, "EditX");
+    feldY_ = zahlfeldAnlegen(this, "EditY");
     raster->addWidget(new QLabel(QStringLiteral("Punkte in X"), this), 0, 0);
     raster->addWidget(feldX_, 0, 1);
     raster->addWidget(new QLabel(QStringLiteral("Punkte in Y"), this), 1, 0);
@@ -48,8 +49,6 @@ TEingabeBild::TEingabeBild(QWidget* parent) : QDialog(parent) {
     }
     for (QLineEdit* f : {feldX_, feldY_}) {
         connect(f, &QLineEdit::editingFinished, this, [this, f] { feldAuswerten(f); });
-        connect(f, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
-        connect(f, &QLineEdit::textEdited, this, [f] { f->setStyleSheet("color: white;"); });
     }
     auto knoepfe = dialogKnoepfe(this);
     auto* spalte = new QVBoxLayout(this);
@@ -71,7 +70,7 @@ void TEingabeBild::vorbereiten(Groesse aktuell) {
 void TEingabeBild::feldAuswerten(QLineEdit* feld) {
     const auto e = ZahlEinlesen(feld->text().toStdString(), true, MaxPunkte, MinPunkte);
     feld->setText(QString::number(int(e.wert)));
-    feld->setStyleSheet("color: silver;");
+    zahlfeldGelesen(feld);
 }
 
 Groesse TEingabeBild::ergebnis() {

@@ -2,7 +2,10 @@
 // Window-level state of the main window: zoom and the current file name and
 // folder of every file kind. Qt-free.
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace gm {
 
@@ -17,6 +20,8 @@ struct DateiWahl {
 struct Fensterzustand {
     std::string Programmordner;
     std::string Datenordner;
+    // Where file dialogs start before a folder of their kind was used.
+    std::string Heimordner;
     double ZoomFaktor = 1.0;
     DateiWahl nativ{"*.fla", {}};
     DateiWahl script{"*.txt", {}};
@@ -31,6 +36,12 @@ struct Fensterzustand {
     DateiWahl dxf{"*.dxf", {}};
     DateiWahl povray{"*.inc", {}};
     DateiWahl wavefront{"*.obj", {}};
+    // The field's fingerprint when it was last saved, opened or made new;
+    // nothing after an import, whose field no native file holds yet.
+    std::optional<std::uint64_t> gespeichert;
+    // Native files opened or saved, the latest first.
+    std::vector<std::string> zuletzt;
+    std::string zuletztDatei;  // where that list is kept between runs; empty: not kept
 };
 
 // Takes over a chosen file: its full name and its folder.

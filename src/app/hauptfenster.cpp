@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,14 +16,18 @@
 #include <QStatusTipEvent>
 #include <QToolButton>
 
+#include "app/aenderungen.h"
 #include "app/befehle.h"
 #include "app/bild_widget.h"
+#include "app/fensterstatus.h"
 #include "app/hauptbild.h"
 #include "app/knoepfe.h"
 #include "app/mod_panel.h"
+#include "app/palette_vorlagen.h"
 #include "app/regler_widget.h"
 #include "app/skala_widget.h"
 #include "app/werkzeug_maus.h"
+#include "app/zuletzt.h"
 #include "core/ablage.h"
 #include "core/puffer.h"
 #include "core/script_liste.h"
@@ -79,8 +84,10 @@ TLandGenerator::TLandGenerator(Sitzung& s, QWidget* parent)
     : QMainWindow(parent), s_(s), dienste_(qtDialogdienste(this, s)) {
     zustand_.Programmordner = QCoreApplication::applicationDirPath().toStdString();
     zustand_.Datenordner = zustand_.Programmordner + "/Daten/";
+    // The program's own folder is read-only on a normal install.
+    zustand_.Heimordner = QDir::homePath().toStdString();
     for (DateiWahl* w : {&zustand_.nativ, &zustand_.script, &zustand_.palette}) {
-        w->ordner = zustand_.Programmordner;
+        w->ordner = zustand_.Heimordner;
     }
     Randomize(s_.dok);
 
@@ -123,12 +130,22 @@ TLandGenerator::TLandGenerator(Sitzung& s, QWidget* parent)
 
     MenueAufbauen(*this);
     werkzeugMaus_ = new WerkzeugMaus(*this);
+    zuletztEinrichten(*this);
+    PaletteVorlagenEinrichten(*this);
     aktion("MaskeNeu1Click")->setChecked(true);
     aktion("Palette11Click")->setChecked(true);
 
     neueGroesse(true);
     Freigeben1Click(*this);
-    resize(980, 733);
+    fensterstatusEinrichten(*this);
+    aenderungenEinrichten(*this);
+    // 980 x 680 fits a 1366 x 768 screen with a title bar and a task bar;
+    // a smaller screen gets what it has free.
+    QSize groesse(980, 680);
+    if (const QScreen* sc = QGuiApplication::primaryScreen()) {
+        groesse = groesse.boundedTo(sc->availableGeometry().size() - QSize(0, 40));
+    }
+    resize(groesse);
     if (const QScreen* sc = QGuiApplication::primaryScreen()) {
         move(sc->availableGeometry().center() - rect().center());
     }
@@ -144,6 +161,7 @@ QWidget* TLandGenerator::baueParameterSpalte() {
     auto* oben = new QWidget(teiler);
     grauFaerben(oben);
     auto* spalte = new QVBoxLayout(oben);
+    spalte->setContentsMargins(4, 4, 4, 4);  // room for the sliders beside a scroll bar
     spalte->addWidget(weisseSchrift(new QLabel(QStringLiteral("Parameter"), oben)));
     auto* vorschau = new QLabel(oben);
     vorschau->setObjectName("ImageAusgabePar");
@@ -169,6 +187,9 @@ QWidget* TLandGenerator::baueParameterSpalte() {
     modPanel_ = new ModPanel(s_.dok.ModEinstellungen, teiler);
     teiler->addWidget(oben);
     teiler->addWidget(modPanel_);
+    // The modifier's sliders get the larger share; the shape sliders scroll.
+    teiler->setStretchFactor(1, 1);
+    teiler->setSizes({260, 400});
     return teiler;
 }
 
@@ -211,7 +232,10 @@ QWidget* TLandGenerator::baueKopfleiste() {
     kopf->setFixedHeight(84);
     grauFaerben(kopf);
     auto* zeile = new QHBoxLayout(kopf);
+    zeile->setContentsMargins(6, 2, 6, 2);
+    // Four radio buttons one below the other fit the 84 pixels only without gaps.
     auto* platz = new QVBoxLayout;
+    platz->setSpacing(0);
     auto* gruppe = new QButtonGroup(kopf);
     const char* const texte[4] = {"Eckpunkt", "Mittelpunkt", "Mausclick K", "Mausclick"};
     for (int i = 0; i < 4; ++i) {
@@ -241,13 +265,32 @@ QWidget* TLandGenerator::baueKopfleiste() {
     }
     combo1_->setCurrentIndex(s_.dok.Verknuepfungsmodus - 1);
     combo2_->setCurrentIndex(s_.dok.VerknuepfungsmodusRechts - 1);
-    combo1_->setToolTip(QStringLiteral("Linke Maustaste"));
-    combo2_->setToolTip(QStringLiteral("Rechte Maustaste"));
+    combo1_->setToolTip(
+        QStringLiteral("Wie Füllen, Filter und die linke Maustaste ihr Ergebnis "
+                       "mit dem Feld verknüpfen"));
+    combo2_->setToolTip(
+        QStringLiteral("Wie die rechte Maustaste ihr Ergebnis mit dem Feld verknüpft"));
     connect(combo1_, &QComboBox::currentIndexChanged, this, [this](int i) { modusGewaehlt(0, i); });
     connect(combo2_, &QComboBox::currentIndexChanged, this, [this](int i) { modusGewaehlt(1, i); });
+    // The lists are named, so that a mode like "Wenn höher" is seen as the
+    // reason a result leaves lower cells alone. Names above the lists, in a
+    // small font, keep the bar narrow enough for a 980 pixel window.
     auto* listen = new QVBoxLayout;
-    listen->addWidget(combo1_);
-    listen->addWidget(combo2_);
+    listen->setSpacing(0);
+    const char* const namen[2] = {"Verknüpfung", "Rechte Maustaste"};
+    QComboBox* const combos[2] = {combo1_, combo2_};
+    QFont klein("Arial");
+    klein.setPointSize(8);
+    for (int i = 0; i < 2; ++i) {
+        auto* l = weisseSchrift(new QLabel(QString::fromUtf8(namen[i]), kopf));
+        l->setFont(klein);
+        l->setBuddy(combos[i]);
+        combos[i]->setStatusTip(combos[i]->toolTip());
+        combos[i]->setMinimumContentsLength(11);
+        combos[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        listen->addWidget(l);
+        listen->addWidget(combos[i]);
+    }
     zeile->addLayout(listen);
     zeile->addStretch(1);
     return kopf;

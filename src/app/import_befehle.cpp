@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "app/aenderungen.h"
 #include "app/austausch.h"
 #include "app/befehle.h"
 #include "app/hauptfenster.h"
@@ -22,19 +23,24 @@ const DateiArt kGrafik{&Fensterzustand::bild, "Importieren Grafik",
                        "bmp"};
 const DateiArt kTerragen{&Fensterzustand::terragen, "Importieren Terragen",
                          "Terragen (*.ter);;All (*.*)", "ter"};
-const DateiArt kStm{&Fensterzustand::stm, "Exportieren Stm", "STM (*.stm);;All (*.*)", "stm"};
+const DateiArt kStm{&Fensterzustand::stm, "Importieren Stm", "STM (*.stm);;All (*.*)", "stm"};
 const DateiArt kPng{&Fensterzustand::png, "Importieren PNG 16 Bit", "PNG (*.png);;All (*.*)",
                     "png"};
 
 using Leser = std::function<Status(Sitzung&, const std::string&)>;
 
-// Open dialog, reader, then the view set up for the new size and the field
-// released for editing.
+// The save question, open dialog, reader, then the view set up for the new
+// size and the field released for editing. The imported field has no native
+// file: "Speichern" asks for a name instead of overwriting the previous one.
 void importieren(TLandGenerator& f, const DateiArt& art, const Leser& lesen) {
+    if (!aenderungenSichern(f)) return;
     const auto pfad = dateiWaehlen(f, art, false);
     if (!pfad || !austauschMelden(f, lesen(f.sitzung(), *pfad), *pfad)) return;
+    f.zustand().nativ.name = "*.fla";
     f.neueGroesse(false);
+    AnsichtEinpassen(f);
     Freigeben1Click(f);
+    alsUngespeichertMerken(f);
 }
 
 }  // namespace

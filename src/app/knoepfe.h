@@ -17,7 +17,10 @@ struct Dialogknoepfe {
     QPushButton* abbrechen;  // "Abbrechen"
     QHBoxLayout* zeile;      // right-aligned row holding both
 };
-// Creates both labels, wired to accept() and reject() of `dialog`.
+// Creates both labels, wired to accept() and reject() of `dialog`, with
+// "Übernehmen" pressed by Enter. The dialog also keeps within the free part of
+// its screen when shown, and Enter in its number fields moves to the next
+// control.
 Dialogknoepfe dialogKnoepfe(QDialog* dialog);
 
 }  // namespace gm

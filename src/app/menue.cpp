@@ -35,7 +35,7 @@ const Eintrag kMenue[] = {
     {"&Datei", "Ö&ffnen", "FileOpen1Execute", FileOpen1Execute, "Ctrl+O"},
     {"&Datei", "Hinzu Öffnen", "Hinzuffnen1Click", Hinzuffnen1Click},
     {"&Datei", "&Speichern", "FileSave1Execute", FileSave1Execute, "Ctrl+S"},
-    {"&Datei", "Speichern &unter...", "FileSaveAs1Execute", FileSaveAs1Execute},
+    {"&Datei", "Speichern &unter...", "FileSaveAs1Execute", FileSaveAs1Execute, "Ctrl+Shift+S"},
     {"&Datei|&Importieren", "Grafik", "ImportierenGrafikClick", ImportierenGrafikClick},
     {"&Datei|&Importieren", "Terragen (Beta)", "ImportierenTerragenClick", ImportierenTerragenClick},
     {"&Datei|&Importieren", "stm", "stm1Click", stm1Click},
@@ -55,9 +55,9 @@ const Eintrag kMenue[] = {
     {"&Datei|&Exportieren", "Terragen (Beta / WM)", "TerragenBetaWM1Click", TerragenBetaWM1Click},
     {"&Datei|&Exportieren", "&Verlauf BMP", "VerlaufBMP1Click", nullptr},
     {"&Datei|&Exportieren", "Verlauf COFFEE", "COFFEE1Click", nullptr},
-    {"&Datei", "&Beenden", "FileExit1Execute", FileExit1Execute},
+    {"&Datei", "&Beenden", "FileExit1Execute", FileExit1Execute, "Ctrl+Q"},
 
-    {"B&earbeiten", "&Undo", "Undo1Click", Undo1Click},
+    {"B&earbeiten", "&Undo", "Undo1Click", Undo1Click, "Ctrl+Z"},
     {"B&earbeiten", "Bitmap kopieren", "Bitmapkopieren1Click", Bitmapkopieren1Click},
     {"B&earbeiten", "&Ausschneiden", "CutItemClick", CutItemClick, "Ctrl+X"},
     {"B&earbeiten", "&Kopieren", "CopyItemClick", CopyItemClick, "Ctrl+C"},
@@ -80,7 +80,7 @@ const Eintrag kMenue[] = {
     {"B&earbeiten|Sprache", "Polnisch", "Polnisch1Click", nullptr},
     {"B&earbeiten|Sprache", "Niederländisch", "Niederlndisch1Click", nullptr},
 
-    {"&Ansicht", "Zoom+", "Zoom1Click", Zoom1Click, "Ctrl++"},
+    {"&Ansicht", "Zoom+", "Zoom1Click", Zoom1Click, "Ctrl++; Ctrl+="},
     {"&Ansicht", "Zoom-", "Zoom2Click", Zoom2Click, "Ctrl+-"},
     {"&Ansicht", "1:1", "N1001Click", N1001Click},
     {"&Ansicht|Zoom", "25%", "N501Click", N501Click},
@@ -217,7 +217,7 @@ void MenueAufbauen(TLandGenerator& f) {
         QMenu* menue = menueFuer(f, menues, QString::fromUtf8(e.pfad));
         QAction* a = menue->addAction(QString::fromUtf8(e.titel));
         a->setObjectName(e.name);
-        if (e.taste) a->setShortcut(QKeySequence(QString::fromUtf8(e.taste)));
+        if (e.taste) a->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(e.taste)));
         if (e.art != Normal) a->setCheckable(true);
         if (e.gruppe) {
             QActionGroup*& g = gruppen[e.gruppe];

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
@@ -98,9 +99,13 @@ ModPanel::ModPanel(ModRec& mod, QWidget* parent)
     spalte->addWidget(checkMod_);
     spalte->addWidget(kurvenBild_);
     spalte->addWidget(combo_);
-    spalte->addWidget(welle_);
-    spalte->addWidget(negativ_);
-    spalte->addWidget(invertieren_);
+    auto* schalter = new QGridLayout;
+    schalter->addWidget(welle_, 0, 0);
+    schalter->addWidget(negativ_, 0, 1);
+    schalter->addWidget(invertieren_, 1, 0, 1, 2);
+    spalte->addLayout(schalter);
+    // At least three of the seven sliders stay in view.
+    scroll_->setMinimumHeight(3 * regler_[0]->height() + 2 * scroll_->frameWidth() + 4);
     spalte->addWidget(scroll_, 1);
 
     combo_->setCurrentIndex(2);  // "f=x"

@@ -1,14 +1,11 @@
 // The mesh exports "&DXF", "PovRay Mesh (*.inc)", "PovRay Mesh2 (*.inc)",
 // "Wavefront (*.obj)" and the settings command "Voreinstellungen" -> "&DXF".
 // Kept samples are marked red on the main view while the selection runs, and
-// the window repaints during the export, which runs beside the window's thread.
+// the window repaints during the export, which runs beside the window's thread
+// and can be cancelled.
 
-#include <QCoreApplication>
-#include <QProgressDialog>
-#include <chrono>
-#include <future>
 #include <mutex>
-#include <system_error>
+#include <optional>
 #include <vector>
 
 #include "app/austausch.h"
@@ -16,6 +13,8 @@
 #include "app/bild_widget.h"
 #include "app/dxf_dialog.h"
 #include "app/hauptfenster.h"
+#include "app/hintergrund.h"
+#include "core/fortschritt.h"
 #include "core/zufall.h"
 #include "formats/netz_auswahl.h"
 #include "formats/netz_export.h"
@@ -56,71 +55,65 @@ struct NetzErgebnis {
     std::size_t punkte = 0;
 };
 
+// Builds and writes the mesh; every report may stop it when cancelled, up to
+// the start of writing.
 NetzErgebnis netzArbeit(Dokument& dok, const NetzRec& rec, NetzFormat format,
                         const std::string& pfad, Uebergabe& u) {
     NetzOptionen o;
     o.markierung = [&u](int i, int j) {
-        const std::lock_guard l(u.sperre);
-        u.marken.push_back({i, j});
+        double anteil = 0.0;
+        {
+            const std::lock_guard l(u.sperre);
+            u.marken.push_back({i, j});
+            anteil = u.anteil;
+        }
+        FortschrittMelden(anteil);
     };
     o.meldung = [&u](std::string_view m) {
         const std::lock_guard l(u.sperre);
         u.meldungen.emplace_back(m);
     };
     o.fortschritt = [&u](double anteil) {
-        const std::lock_guard l(u.sperre);
-        u.anteil = 0.9 * anteil;  // the rest is writing
+        {
+            const std::lock_guard l(u.sperre);
+            u.anteil = 0.9 * anteil;  // the rest is writing
+        }
+        FortschrittMelden(0.9 * anteil);
     };
     NetzErgebnis e;
     Netz netz;
     e.bauen = NetzBilden(dok, rec, o, netz);
     if (!e.bauen) return e;
     e.punkte = netz.punkte.size();
+    FortschrittMelden(0.9);
     e.schreiben = NetzSchreiben(format, netz, pfad);
     return e;
 }
 
-// Draws the marks handed over so far and shows the progress.
-void uebernehmen(TLandGenerator& f, const NetzRec& rec, Uebergabe& u, QProgressDialog& balken) {
+// Draws the marks handed over so far.
+void uebernehmen(TLandGenerator& f, const NetzRec& rec, Uebergabe& u) {
     std::vector<GitterPunkt> marken;
-    double anteil = 0.0;
     {
         const std::lock_guard l(u.sperre);
         marken.swap(u.marken);
-        anteil = u.anteil;
     }
     for (const GitterPunkt& m : marken)
         markieren(f, rec, m.x, m.y);
-    balken.setValue(int(anteil * 100));
     f.bild()->update();
 }
 
-// Builds and writes the mesh on a worker thread while this thread keeps the
-// window painted, draws the marks and shows the progress; the user's input
-// waits. Without a second thread the work runs here.
-NetzErgebnis mitFortschritt(TLandGenerator& f, const NetzRec& rec, NetzFormat format,
-                            const std::string& pfad) {
-    QProgressDialog balken(QStringLiteral("Exportieren ..."), QString(), 0, 100, &f);
-    balken.setWindowModality(Qt::WindowModal);
-    balken.setMinimumDuration(0);
+// Builds and writes the mesh beside the window's thread while the window
+// draws the marks; nothing when cancelled.
+std::optional<NetzErgebnis> mitFortschritt(TLandGenerator& f, const NetzRec& rec, NetzFormat format,
+                                           const std::string& pfad) {
     Uebergabe u;
-    auto arbeit = [&f, &rec, format, &pfad, &u] {
-        return netzArbeit(f.dok(), rec, format, pfad, u);
-    };
-    std::future<NetzErgebnis> lauf;
-    try {
-        lauf = std::async(std::launch::async, arbeit);
-    } catch (const std::system_error&) {
-        lauf = std::async(std::launch::deferred, arbeit);
-    }
-    while (lauf.wait_for(std::chrono::milliseconds(40)) == std::future_status::timeout) {
-        uebernehmen(f, rec, u, balken);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    NetzErgebnis e = lauf.get();
-    uebernehmen(f, rec, u, balken);
+    NetzErgebnis e;
+    const bool fertig = imHintergrund(
+        &f, QStringLiteral("Exportieren ..."),
+        [&] { e = netzArbeit(f.dok(), rec, format, pfad, u); }, [&] { uebernehmen(f, rec, u); });
     for (const std::string& m : u.meldungen)
         f.dienste().fehler(m);
+    if (!fertig) return std::nullopt;
     return e;
 }
 
@@ -133,7 +126,9 @@ void exportieren(TLandGenerator& f, std::string_view name, const DateiArt& art) 
     if (!pfad) return;
     const NetzRec rec = dxfDialog(f).gespeichert();
     f.neuZeichnen();  // earlier marks go
-    const NetzErgebnis e = mitFortschritt(f, rec, format, *pfad);
+    const std::optional<NetzErgebnis> lauf = mitFortschritt(f, rec, format, *pfad);
+    if (!lauf) return;
+    const NetzErgebnis& e = *lauf;
     if (!e.bauen) {
         f.dienste().fehler(e.bauen.meldung());
         return;

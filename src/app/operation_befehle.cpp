@@ -13,6 +13,7 @@
 #include "app/gamma_dialog.h"
 #include "app/hauptfenster.h"
 #include "app/hell_kontr_dialog.h"
+#include "app/hintergrund.h"
 #include "app/krater_dialog.h"
 #include "app/lauf_fehler.h"
 #include "app/mittelpunkt_dialog.h"
@@ -126,7 +127,9 @@ OperationsDialog& dialogFuer(TLandGenerator& f, const Operation& op) {
 
 void ausfuehren(TLandGenerator& f, const Operation& op, const Werte& werte) {
     const int altX = f.dok().MaxX, altY = f.dok().MaxY;
-    if (Status s = op.ausfuehren(f.sitzung(), op, werte); !s) f.dienste().fehler(s.meldung());
+    const std::optional<Status> s = OperationLaufen(&f, f.sitzung(), op, werte);
+    if (!s) return;  // cancelled: nothing changed
+    if (!*s) f.dienste().fehler(s->meldung());
     nachLauf(f, altX, altY);
 }
 

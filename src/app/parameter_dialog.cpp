@@ -1,6 +1,7 @@
 #include "app/parameter_dialog.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -10,11 +11,16 @@
 #include "app/knoepfe.h"
 #include "app/lauf_fehler.h"
 #include "app/regler_widget.h"
+#include "app/scroll_flaeche.h"
 #include "core/zahlen.h"
 #include "display/hauptbild.h"
 #include "script/sitzung.h"
 
 namespace gm {
+
+namespace {
+constexpr int kSchalterSpalten = 3;
+}  // namespace
 
 void VorschauGrauMalen(const Vorschaufeld& feld, QImage& bild) {
     for (int y = 0; y < VorschauKante; ++y) {
@@ -44,7 +50,10 @@ ParameterDialog::ParameterDialog(const QString& titel, std::span<const Parameter
     setWindowTitle(titel);
     setWindowFlag(Qt::Tool);
     grauFaerben(this);
+    // Sliders one below the other; a run of switches in a compact grid.
     auto* links = new QVBoxLayout;
+    QGridLayout* schalter = nullptr;
+    int schalterZahl = 0;
     for (const Parameter& p : parameter_) {
         const QString text =
             QString::fromUtf8(p.titel.empty() ? p.name.data() : p.titel.data(),
@@ -53,9 +62,17 @@ ParameterDialog::ParameterDialog(const QString& titel, std::span<const Parameter
             auto* c = new QCheckBox(text, this);
             connect(c, &QCheckBox::clicked, this, &ParameterDialog::subjektPruefen);
             steuer_.push_back(c);
-            links->addWidget(c);
+            if (!schalter) {
+                schalter = new QGridLayout;
+                links->addLayout(schalter);
+                schalterZahl = 0;
+            }
+            schalter->addWidget(c, schalterZahl / kSchalterSpalten,
+                                schalterZahl % kSchalterSpalten);
+            ++schalterZahl;
             continue;
         }
+        schalter = nullptr;
         auto* r = new ReglerWidget(this, 260, 46);
         connect(r, &ReglerWidget::geaendert, this, &ParameterDialog::pruefen);
         connect(r, &ReglerWidget::losgelassen, this, &ParameterDialog::subjektPruefen);
@@ -63,16 +80,22 @@ ParameterDialog::ParameterDialog(const QString& titel, std::span<const Parameter
         links->addWidget(r);
     }
     zusatz_ = new QVBoxLayout;
-    links->addLayout(zusatz_);
-    links->addStretch(1);
-    auto* oben = new QHBoxLayout;
-    oben->addLayout(links);
+    // With a preview the extra controls go below it, in a second column.
+    auto* rechts = new QVBoxLayout;
     if (rechner_) {
         darstellung_ = new QLabel(this);
         darstellung_->setObjectName("Darstellung");
         darstellung_->setFixedSize(VorschauKante, VorschauKante);
-        oben->addWidget(darstellung_, 0, Qt::AlignTop);
+        rechts->addWidget(darstellung_, 0, Qt::AlignTop);
+        rechts->addLayout(zusatz_);
+    } else {
+        links->addLayout(zusatz_);
     }
+    links->addStretch(1);
+    rechts->addStretch(1);
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(scrollFlaeche(links, this), 1);
+    oben->addLayout(rechts);
     auto knoepfe = dialogKnoepfe(this);
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(oben, 1);
@@ -157,6 +180,10 @@ bool ParameterDialog::schliessenNach(const Status& lauf) {
     }
     ParameterDialog::accept();
     return true;
+}
+
+bool ParameterDialog::schliessenNach(const std::optional<Status>& lauf) {
+    return lauf && schliessenNach(*lauf);
 }
 
 void ParameterDialog::reject() {

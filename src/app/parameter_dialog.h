@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QImage>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -68,6 +69,9 @@ class ParameterDialog : public QDialog {
     // succeeded, otherwise as cancelled with the refusal kept for the window
     // to report (a refused run changed nothing). Returns whether it succeeded.
     bool schliessenNach(const Status& lauf);
+    // The same after a run that may have been cancelled (OperationLaufen):
+    // cancelled, the dialog stays open.
+    bool schliessenNach(const std::optional<Status>& lauf);
 
   private:
     std::span<const Parameter> parameter_;

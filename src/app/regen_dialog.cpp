@@ -4,7 +4,9 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "app/hintergrund.h"
 #include "app/regler.h"
+#include "core/fortschritt.h"
 #include "core/zahlen.h"
 #include "script/sitzung.h"
 
@@ -63,15 +65,27 @@ bool TEingabeRegenErosion::ausfuehren() {
     return exec() == QDialog::Accepted;
 }
 
+// The erosion runs beside the window's thread; each cycle's share reaches the
+// bar through the event queue. Cancelled, the field and the undo copy are as
+// before and the dialog stays open.
 void TEingabeRegenErosion::accept() {
     pruefen();
     status_->setValue(0);
     status_->show();
-    // The run blocks the event loop, so the bar is painted directly.
-    RegenErosion(s_.dok, recordAusReglern(arbeitsSatz()), [this](int zyklus, int gesamt) {
-        status_->setValue(RegenProzent(zyklus, gesamt));
-        status_->repaint();
-    });
+    const RegenRec rec = recordAusReglern(arbeitsSatz());
+    const bool fertig =
+        dokumentImHintergrund(this, s_.dok, QStringLiteral("Regenerosion ..."), [&] {
+            RegenErosion(s_.dok, rec, [this](int zyklus, int gesamt) {
+                const int prozent = RegenProzent(zyklus, gesamt);
+                QMetaObject::invokeMethod(
+                    status_, [this, prozent] { status_->setValue(prozent); }, Qt::QueuedConnection);
+                FortschrittMelden(double(zyklus - 1) / gesamt);
+            });
+        });
+    if (!fertig) {
+        status_->hide();
+        return;
+    }
     ParameterDialog::accept();
 }
 

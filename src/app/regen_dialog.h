@@ -2,7 +2,8 @@
 // `TEingabeRegenErosion` ("Eingabe Regenerosion"): four sliders showing the
 // dialog ranges (a slider value divided by its divisor gives the field) and
 // the progress bar `StatusAnzeige`, hidden until "Übernehmen" starts the run
-// and repainted before every cycle.
+// and set before every cycle. The run goes beside the window's thread and can
+// be cancelled.
 
 #include "app/parameter_dialog.h"
 #include "filters/regen_erosion.h"

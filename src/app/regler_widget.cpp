@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "core/zahlen.h"
 
@@ -131,7 +132,13 @@ void ReglerWidget::wertZeichnen() {
 
     p.setPen(Qt::white);
     p.setFont(reglerSchrift());
-    textRechts(p, w, m - 22, QString::fromStdString(ReglerWertText(rec_)));
+    const QString wert = QString::fromStdString(ReglerWertText(rec_));
+    textRechts(p, w, m - 22, wert);
+    // A caption reaching into the cleared half comes back up to the value
+    // text, so that "Anstieg Amplitude" is not cut to "Anstieg Amplitu".
+    const int wertLinks = w - 2 - p.fontMetrics().horizontalAdvance(wert);
+    p.setClipRect(links, m - 26, std::max(0, wertLinks - 4 - links), 21);
+    p.drawText(2, m - 22 + p.fontMetrics().ascent(), QString::fromStdString(rec_.Titel));
     p.end();
     update();
 }

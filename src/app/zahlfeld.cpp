@@ -8,8 +8,10 @@ namespace gm {
 
 namespace {
 
+// The field is darker than the grey panel so that silver and white text
+// stay readable on it.
 void faerben(QLineEdit* feld, const char* schrift) {
-    feld->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(112, 112, 112); "
+    feld->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(56, 56, 56); "
                                        "border: 1px solid rgb(192, 192, 192); color: %1; }")
                             .arg(QLatin1String(schrift)));
 }

@@ -65,6 +65,7 @@ class Zeilen {
 struct Leser {
     Zeilen zeilen;
     std::string fehler;
+    int paletten = 0;  // palettes read with their points
 
     bool scheitern(std::string_view feld, std::string_view was) {
         if (fehler.empty()) {
@@ -151,6 +152,7 @@ struct Leser {
             return false;
         }
         p = neu;
+        ++paletten;
         return true;
     }
 };
@@ -201,12 +203,17 @@ Status PalettenTextLesen(std::string_view text, ColourState& farben) {
     if (text.find('\0') != std::string_view::npos) {
         return Status::fehler("not a palette file: it contains binary data");
     }
-    Leser l{Zeilen(text), {}};
+    Leser l{Zeilen(text), {}, 0};
     std::array<Palette, 2> paletten = farben.Paletten;
     RenderRec render = farben.Render;
     l.zeilen.naechste();  // the header is not compared with anything
     if (!l.palette(paletten[0], 1) || !l.palette(paletten[1], 2) || !renderLesen(l, render)) {
-        return Status::fehler(l.fehler);
+        return Status::fehler("not a palette file: " + l.fehler);
+    }
+    // Every saved file has points for both palettes; a text where neither
+    // count is one (any one-line text, say) was not written as a palette.
+    if (l.paletten == 0) {
+        return Status::fehler("not a palette file: neither palette count lies in 1..255");
     }
     farben.Paletten = paletten;
     farben.Render = render;

@@ -105,7 +105,7 @@ const std::vector<Operation>& operationsListe() {
         {"invert", Filter, {}, "invert", {}, &mitWerten<InvertierenAusfuehren>, &aufDokument<InvertierenNachspielen>, "In1Click", Keiner},
         {"scale", Filter, SkalierenParameter, "scale", SkalierenArgumente, &mitWerten<SkalierenAusfuehren>, &aufDokument<SkalierenNachspielen>, {}, Allgemein},
         {"modify", Filter, {}, "modify", {}, &mitWerten<ModifizierenAusfuehren>, &aufDokument<ModifizierenNachspielen>, "Modifizieren1Click", Keiner},
-        {"raining", Filter, RegenParameter, "raining", RegenArgumente, &mitWerten<RegenErosionAusfuehren>, &aufDokument<RegenErosionNachspielen>, "RegenErosionClick", Eigener},
+        {"raining", Filter, RegenParameter, "raining", RegenArgumente, &mitWerten<RegenErosionAusfuehren>, &aufDokument<RegenErosionNachspielen>, "RegenErosionClick", Eigener, true},
         {"sharpen", Filter, {}, "sharpen", {}, &bareFilterLauf<Schaerfen>, &ohneArgumente<Schaerfen>, "Schrfen1Click", Keiner},
         {"soften", Filter, {}, "soften", {}, &bareFilterLauf<Weichzeichnen>, &ohneArgumente<Weichzeichnen>, "wischen1Click", Keiner},
         {"erosion", Filter, {}, "erosion", {}, &bareFilterLauf<Erodieren>, &ohneArgumente<Erodieren>, "Erosion1Click", Keiner},

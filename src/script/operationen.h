@@ -14,7 +14,7 @@
 // The menu command is the window's menu item of that object name. An
 // operation with controls beyond its parameter description names
 // DialogArt::Eigener, and the window registers its dialog class under the
-// row's name.
+// row's name. A slow operation appends `true` (the field `lang`) to its row.
 //
 // Exports, imports and settings records have lists of their own below.
 
@@ -62,6 +62,9 @@ struct Operation {
     NachspielenFn nachspielen;                  // nullptr when it has no script word
     std::string_view menue = {};  // object name of its command in the window's menu; empty: none
     DialogArt dialog = DialogArt::Keiner;
+    // Takes seconds on large fields: the window runs it beside its own thread
+    // with "Abbrechen". Its algorithm may report progress (core/fortschritt.h).
+    bool lang = false;
 };
 
 using DateiFn = Status (*)(Sitzung&, const std::string& pfad);

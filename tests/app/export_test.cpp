@@ -130,9 +130,10 @@ class Austausch : public ::testing::Test {
 
 TEST(AustauschDialog, ProposesTheLastNameWithItsOwnExtensionOrTheFolder) {
     Fensterzustand z;
-    z.Programmordner = "/prog";
+    z.Programmordner = "/prog";  // read-only on a normal install: never proposed
+    z.Heimordner = "/heim";
     const DateiArt bmp{&Fensterzustand::bild, "Exportieren Bitmap", "B (*.bmp)", "bmp"};
-    EXPECT_EQ(austauschDialog(z, bmp).vorschlag, "/prog");
+    EXPECT_EQ(austauschDialog(z, bmp).vorschlag, "/heim");
     z.bild.ordner = "/bilder";
     EXPECT_EQ(austauschDialog(z, bmp).vorschlag, "/bilder");
     dateiUebernehmen(z.bild, "/fotos/berg.jpeg");
@@ -282,7 +283,7 @@ TEST_F(Austausch, StmImportDropsTheLastRowAndColumnAndRefusesWidthTen) {
     schreiben(ordner / "feld.stm", stm(12, 11));
     mitDatei("stm1Click", ordner / "feld.stm");
     ASSERT_TRUE(fehler.empty()) << fehler.front();
-    EXPECT_EQ(dialoge.back().titel, "Exportieren Stm");
+    EXPECT_EQ(dialoge.back().titel, "Importieren Stm");
     EXPECT_EQ(s->dok.punkteX(), 11);
     EXPECT_EQ(s->dok.punkteY(), 10);
     EXPECT_DOUBLE_EQ(s->dok.Hoehenfeld(0, 1), 1.0);  // sample 1: first index 0, second 1

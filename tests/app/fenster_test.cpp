@@ -54,6 +54,7 @@ class Fenster : public ::testing::Test {
             return antwortFrage;
         };
         d.fehler = [this](const std::string& text) { fehler.push_back(text); };
+        d.sichern = [](const std::string&) { return Antwort::Nein; };
         d.groesse = [this](Groesse) { return antwortGroesse; };
         d.abspielen = [this] {
             TAbspielenScript dlg(*s, f.get());
@@ -86,7 +87,8 @@ class Fenster : public ::testing::Test {
 };
 
 TEST_F(Fenster, StartsAt513WithZoom1AndTheWholeMenu) {
-    EXPECT_EQ(f->windowTitle(), "Gravimonte");
+    EXPECT_EQ(f->windowTitle(), "Gravimonte[*]");
+    EXPECT_FALSE(f->isWindowModified());
     EXPECT_EQ(s->dok.MaxX, 512);
     EXPECT_DOUBLE_EQ(f->zustand().ZoomFaktor, 1.0);
     EXPECT_EQ(f->bild()->bild().size(), QSize(513, 513));
