@@ -28,11 +28,13 @@
 #include "formats/stm.h"
 #include "formats/targa.h"
 #include "formats/terragen.h"
+#include "generators/duenen.h"
 #include "generators/fraktal.h"
 #include "generators/fuellen.h"
 #include "generators/krater.h"
 #include "generators/midpoint.h"
 #include "generators/noise.h"
+#include "generators/zellen.h"
 #include "script/einstellungen_parameter.h"
 
 namespace gm {
@@ -90,6 +92,8 @@ const std::vector<Operation>& operationsListe() {
         {"random", Generator, {}, {}, {}, &ohneWerte<RauschenFuellen>, nullptr, "Rauschen1Click", Keiner},
         {"fractal", Generator, FraktalParameter(), {}, {}, &generatorLauf<FraktalParamRec, &FraktalErzeugen>, nullptr, "Fraktal1Click", Allgemein},
         {"craters", Generator, KraterParameter(), {}, {}, &mitWerten<KraterAusfuehren>, nullptr, "Krater1Click", Allgemein},
+        {"dunes", Generator, DuenenParameter(), {}, {}, [](Sitzung& s, const Operation&, const Werte& w) { return DuenenAusfuehren(s.dok, s.duenen, w); }, nullptr, "Duenen1Click", Allgemein},
+        {"cells", Generator, ZellenParameter(), {}, {}, [](Sitzung& s, const Operation&, const Werte& w) { return ZellenAusfuehren(s.dok, s.zellen, w); }, nullptr, "Zellen1Click", Allgemein},
         {"gamma", Filter, GammaParameter, "gamma", GammaArgumente, &mitWerten<GammaAusfuehren>, &aufDokument<GammaKorrekturNachspielen>, "Gamma1Click", Eigener},
         {"lumcontr", Filter, HellKontrParameter, "lumcontr", HellKontrArgumente, &mitWerten<HelligkeitKontrastAusfuehren>, &aufDokument<HelligkeitKontrastNachspielen>, "HelligkeitKontrast1Click", Eigener},
         {"digit", Filter, DigitParameter, "digit", DigitArgumente, &mitWerten<DigitalisierenAusfuehren>, &aufDokument<DigitalisierenNachspielen>, "Digitalisieren1Click", Eigener},

@@ -9,6 +9,8 @@
 #include "display/farbstand.h"
 #include "formats/netz_einstellungen.h"
 #include "formats/terragen.h"
+#include "generators/duenen.h"
+#include "generators/zellen.h"
 
 namespace gm {
 
@@ -25,6 +27,9 @@ struct Sitzung {
     // Where a replayed line writes the file it names: the command line points
     // this at a temporary beside the target, put in place when the run succeeds.
     SchreibZiel schreibZiel;
+    // Random tables of the dune and cell generators, made at their first use.
+    DuenenZustand duenen;
+    ZellenZustand zellen;
 };
 
 }  // namespace gm
