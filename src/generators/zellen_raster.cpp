@@ -24,19 +24,17 @@ struct Eintrag {
     double dx;  // its distance to the column
 };
 
-// Below any measure of a point at least dxmin from the column and about dy
-// along it. dy is lowered by far more than the rounding of the wrapped axis
-// distance can move it, so the bound never cuts off a nearer point.
+// The Euclidean measure is compared squared: the square root of the smallest
+// square is the smallest root, since the rounded root never decreases.
+double vergleichsMass(int mass, double dx, double dy) {
+    return mass == 0 ? dx * dx + dy * dy : ZellenMass(mass, dx, dy);
+}
+
+// Below the compared measure of any point at least dxmin from the column and
+// about dy along it. dy is lowered by far more than the rounding of the
+// wrapped axis distance can move it, so the bound never cuts off a nearer point.
 double schranke(int mass, double dxmin, double dy) {
-    dy = std::max(0.0, dy - 1e-9);
-    switch (mass) {
-        case 0:
-            return std::sqrt(dxmin * dxmin + dy * dy);
-        case 1:
-            return dxmin * dy;
-        default:
-            return dxmin + dy;
-    }
+    return vergleichsMass(mass, dxmin, std::max(0.0, dy - 1e-9));
 }
 
 double achseBei(int i, int n, double lage) {
@@ -91,10 +89,13 @@ class Spalte {
     }
 
     double naechster(int y, const std::array<int, kBloecke>& zeiger) const {
-        double best = 10000.0;
+        const bool quadrat = p_.Verknuepfung == 0;
+        double best = quadrat ? 10000.0 * 10000.0 : 10000.0;
         for (int b = 0; b < kBloecke; ++b) {
             const int s = anfang_[b + 1] - anfang_[b];
-            if (s == 0 || schranke(p_.Verknuepfung, dxmin_[b], 0.0) > best) continue;
+            if (s == 0) continue;
+            // Later blocks lie farther from the column still.
+            if (schranke(p_.Verknuepfung, dxmin_[b], 0.0) > best) break;
             const Eintrag* e = eintraege_.data() + anfang_[b];
             // Outward from y in both directions around the torus; each
             // direction stops at the first point the bound rules out.
@@ -105,14 +106,14 @@ class Spalte {
                 if (!pruefen(y, e[i], dxmin_[b], best)) break;
             }
         }
-        return best;
+        return quadrat ? std::sqrt(best) : best;
     }
 
     // Takes the point's measure when smaller; false once the bound rules it out.
     bool pruefen(int y, const Eintrag& e, double dxmin, double& best) const {
         const double dy = achseBei(y, h_, e.y);
         if (schranke(p_.Verknuepfung, dxmin, dy) > best) return false;
-        const double d = ZellenMass(p_.Verknuepfung, e.dx, dy);
+        const double d = vergleichsMass(p_.Verknuepfung, e.dx, dy);
         if (d < best) best = d;
         return true;
     }
