@@ -9,12 +9,15 @@
 #include "app/befehle.h"
 #include "app/blur_dialog.h"
 #include "app/digit_dialog.h"
+#include "app/duenen_dialog.h"
 #include "app/einmal_dialog.h"
+#include "app/fraktal_dialog.h"
 #include "app/gamma_dialog.h"
 #include "app/hauptfenster.h"
 #include "app/hell_kontr_dialog.h"
 #include "app/hintergrund.h"
 #include "app/krater_dialog.h"
+#include "app/krater_generator_dialog.h"
 #include "app/lauf_fehler.h"
 #include "app/mittelpunkt_dialog.h"
 #include "app/noise_dialog.h"
@@ -24,6 +27,7 @@
 #include "app/regen_dialog.h"
 #include "app/terrasse_dialog.h"
 #include "app/transform_dialoge.h"
+#include "app/zellen_dialog.h"
 #include "core/kombination.h"
 
 namespace gm {
@@ -74,6 +78,11 @@ struct EigenerDialog {
 const EigenerDialog kEigeneDialoge[] = {
     {OperationsArt::Generator, "noise", &generatorDialog<TErstelleNoise>},
     {OperationsArt::Generator, "midpoint", &generatorDialog<TErstelleMittelpunkt>},
+    {OperationsArt::Generator, "fractal", &generatorDialog<TErstelleFraktal>},
+    // The crater operation combines itself, after its own undo copy.
+    {OperationsArt::Generator, "craters", &filterDialog<TErstelleKrater>},
+    {OperationsArt::Generator, "dunes", &generatorDialog<TErstelleDuenen>},
+    {OperationsArt::Generator, "cells", &generatorDialog<TErstelleZellen>},
     {OperationsArt::Filter, "gamma", &filterDialog<TGammaKorrektur>},
     {OperationsArt::Filter, "lumcontr", &filterDialog<TEingabeHelligkeitKontrast>},
     {OperationsArt::Filter, "digit", &filterDialog<TDigitalisiereBild>},

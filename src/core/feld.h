@@ -1,6 +1,7 @@
 #pragma once
 // The fixed-size grids of the document.
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -18,6 +19,11 @@ constexpr int MaskeKante = FeldMaxIndex + 1;
 
 // Marks a cell of Zweitbild, Strichbild or Ablagebild that carries no value.
 constexpr double KeinWert = -1.0;
+// A computed value as a valued cell: the marker itself, a legitimate result
+// of some generators, becomes the next number above it.
+inline double AlsWert(double v) {
+    return v == KeinWert ? std::nextafter(KeinWert, 0.0) : v;
+}
 
 // Field sizes accepted by the size rules, in samples per axis.
 constexpr int MinPunkte = 5;

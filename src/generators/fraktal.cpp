@@ -44,16 +44,20 @@ int tiefeVon(const FraktalParamRec& p) {
 
 // Four points iterated side by side; a finished lane keeps its count while the
 // others go on. Each lane runs exactly the scalar steps of FraktalWert, so the
-// counts are the same bit for bit.
+// counts are the same bit for bit. A lane whose z comes back to a value it
+// held before (saved at every power of two of steps) repeats that cycle
+// forever without escaping, so it is inside at once.
 using V4 = double __attribute__((vector_size(32)));
 using M4 = std::int64_t __attribute__((vector_size(32)));
 
 // Heights of the n points (px, y0 + j * dy), j = 0..n-1, of one column.
-void spalteRechnen(const FraktalParamRec& p, double px, double dy, double y0, int n, double* aus) {
+__attribute__((target_clones("avx2", "default"))) void spalteRechnen(const FraktalParamRec& p,
+                                                                     double px, double dy,
+                                                                     double y0, int n,
+                                                                     double* aus) {
     const int tiefe = tiefeVon(p);
     const bool julia = p.Art == 2;
-    int j = 0;
-    for (; j < n; j += 4) {
+    for (int j = 0; j < n; j += 4) {
         V4 py;
         for (int k = 0; k < 4; ++k)
             py[k] = double(std::min(j + k, n - 1)) * dy + y0;
@@ -62,9 +66,10 @@ void spalteRechnen(const FraktalParamRec& p, double px, double dy, double y0, in
         const V4 ci = julia ? V4{p.CY, p.CY, p.CY, p.CY} : py;
         V4 zr = julia ? vx : V4{};
         V4 zi = julia ? py : V4{};
+        V4 sr = zr, si = zi;
         M4 zaehler = {};
         M4 aktiv = {-1, -1, -1, -1};
-        for (int schritt = 1;; ++schritt) {
+        for (int schritt = 1, merken = 1;; ++schritt) {
             const V4 a = zr * zr;
             const V4 b = zi * zi;
             const V4 nr = a - b + cr;
@@ -73,7 +78,15 @@ void spalteRechnen(const FraktalParamRec& p, double px, double dy, double y0, in
             zaehler -= aktiv;  // aktiv is -1 in a running lane
             if (schritt >= tiefe) break;
             aktiv &= (a + b <= 4.0);
+            const M4 zyklus = aktiv & (zr == sr) & (zi == si);
+            zaehler = zyklus ? M4{tiefe, tiefe, tiefe, tiefe} : zaehler;
+            aktiv &= ~zyklus;
             if (!(aktiv[0] | aktiv[1] | aktiv[2] | aktiv[3])) break;
+            if (schritt == merken) {
+                sr = zr;
+                si = zi;
+                merken *= 2;
+            }
         }
         for (int k = 0; k < 4 && j + k < n; ++k) {
             const int z = int(zaehler[k]);

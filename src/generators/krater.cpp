@@ -25,34 +25,80 @@ const Parameter kraterParameter[] = {
 // The bowl angle of 35.25 degrees.
 constexpr double kWinkel = 0.6152285613280012;
 
-// One pass over Zweitbild that keeps count of the cells still holding
-// KeinWert, so the centre search knows when none is left.
+// One pass over Zweitbild that keeps a bit per active cell telling whether it
+// still holds KeinWert, and their count, so the centre search reads a small
+// map and knows when no untouched cell is left.
 class Kraterfeld {
   public:
     explicit Kraterfeld(Dokument& dok)
-        : dok_(dok), frei_(std::int64_t(dok.MaxX + 1) * (dok.MaxY + 1)) {}
+        : dok_(dok), hoehe_(dok.MaxY + 1), bits_(std::size_t((dok.MaxX + 1) * hoehe_ + 63) / 64) {
+        for (int x = 0; x <= dok.MaxX; ++x) {
+            const double* z = dok.Zweitbild.spalte(x);
+            for (int y = 0; y <= dok.MaxY; ++y)
+                markieren(x, y, z[y] == KeinWert);
+        }
+    }
 
     std::int64_t frei() const { return frei_; }
+    bool unberuehrt(int x, int y) const {
+        const std::size_t i = std::size_t(x) * hoehe_ + std::size_t(y);
+        return (bits_[i / 64] >> (i % 64)) & 1u;
+    }
 
     // KraterSetzen: blends v into the cell with weight w for its old value.
     void setzen(int cx, int cy, int dx, int dy, double w, double v) {
         const int x = cx + dx, y = cy + dy;
         if (x < 0 || x > dok_.MaxX || y < 0 || y > dok_.MaxY) return;
         double& z = dok_.Zweitbild(x, y);
-        if (z == KeinWert) {
-            z = 0.0;
-            --frei_;
-        }
+        if (z == KeinWert) z = 0.0;
         z = z * w + v;
         // A blend can land exactly on the marker; the search then sees the
-        // cell as untouched, and so does the count.
-        if (z == KeinWert) ++frei_;
+        // cell as untouched again, and so do the map and the count.
+        markieren(x, y, z == KeinWert);
     }
 
   private:
+    void markieren(int x, int y, bool frei) {
+        const std::size_t i = std::size_t(x) * hoehe_ + std::size_t(y);
+        const std::uint64_t bit = std::uint64_t(1) << (i % 64);
+        const bool war = bits_[i / 64] & bit;
+        if (war == frei) return;
+        bits_[i / 64] ^= bit;
+        frei_ += frei ? 1 : -1;
+    }
+
     Dokument& dok_;
-    std::int64_t frei_;
+    std::int64_t hoehe_;
+    std::int64_t frei_ = 0;
+    std::vector<std::uint64_t> bits_;
 };
+
+// Round(Random * n) for a draw that left the generator at `seed`: the product
+// seed * 2^-32 * n is exact in a double for n below 2^21, so its nearest whole
+// number (an exact half to the even one) follows from the 64-bit product.
+int gerundeterZug(std::uint32_t seed, int n) {
+    const std::uint64_t q = std::uint64_t(seed) * std::uint64_t(n);
+    std::uint64_t ganz = q >> 32;
+    const std::uint64_t rest = q & 0xffffffffu;
+    if (rest > 0x80000000u || (rest == 0x80000000u && (ganz & 1u))) ++ganz;
+    return int(ganz);
+}
+
+// The centre search: pairs of draws until one lands on an untouched cell.
+// Both draws of a pair are computed from the seed before them, so the
+// dependent chain per pair is one step.
+void mittelpunktSuchen(Dokument& dok, const Kraterfeld& feld, int& cx, int& cy) {
+    constexpr std::uint32_t a = 134775813u, a2 = a * a, c2 = a + 1u;
+    std::uint32_t seed = dok.RandSeed;
+    for (;;) {
+        const std::uint32_t s1 = seed * a + 1u;
+        seed = seed * a2 + c2;
+        cx = gerundeterZug(s1, dok.MaxX);
+        cy = gerundeterZug(seed, dok.MaxY);
+        if (feld.unberuehrt(cx, cy)) break;
+    }
+    dok.RandSeed = seed;
+}
 
 }  // namespace
 
@@ -81,13 +127,10 @@ double KraterGewicht(const KraterParamRec& p, double d) {
 
 void KraterBerechnen(Dokument& dok, const KraterParamRec& p) {
     Kraterfeld feld(dok);
-    const double maxX = dok.MaxX, maxY = dok.MaxY;
+    const double maxX = dok.MaxX;
     for (int n = 0; n < p.Anzahl && feld.frei() > 0; ++n) {
         int cx, cy;
-        do {
-            cx = roundToInt(Random(dok) * maxX);
-            cy = roundToInt(Random(dok) * maxY);
-        } while (dok.Zweitbild(cx, cy) != KeinWert);
+        mittelpunktSuchen(dok, feld, cx, cy);
         const double u = Random(dok) + 0.1;
         const int r = roundToInt(0.15 * (0.0001 / std::pow(u, 4.0)) * maxX) + 3;
         const double tiefe = std::pow(r / (0.15 * maxX + 3.0), 0.9) * p.Skalierung / 256.0 *

@@ -30,6 +30,7 @@
 #include "formats/stm.h"
 #include "formats/targa.h"
 #include "formats/terragen.h"
+#include "generators/duenen.h"
 #include "generators/fraktal.h"
 #include "generators/fuellen.h"
 #include "generators/funktionen.h"
@@ -38,6 +39,7 @@
 #include "generators/midpoint.h"
 #include "generators/noise.h"
 #include "generators/rotation.h"
+#include "generators/zellen.h"
 #include "script/einstellungen_parameter.h"
 
 namespace gm {
@@ -97,8 +99,10 @@ const std::vector<Operation>& operationsListe() {
         {"quadtree", Generator, QuadtreeParameter(), {}, {}, &mitWerten<QuadtreeAusfuehren>, nullptr, "ErsterVersuch1Click", Allgemein},
         {"constant", Generator, {}, {}, {}, &ohneWerte<KonstantFuellen>, nullptr, "Konstant1Click", Keiner},
         {"random", Generator, {}, {}, {}, &ohneWerte<RauschenFuellen>, nullptr, "Rauschen1Click", Keiner},
-        {"fractal", Generator, FraktalParameter(), {}, {}, &generatorLauf<FraktalParamRec, &FraktalErzeugen>, nullptr, "Fraktal1Click", Allgemein},
-        {"craters", Generator, KraterParameter(), {}, {}, &mitWerten<KraterAusfuehren>, nullptr, "Krater1Click", Allgemein},
+        {"fractal", Generator, FraktalParameter(), {}, {}, &generatorLauf<FraktalParamRec, &FraktalErzeugen>, nullptr, "Fraktal1Click", Eigener},
+        {"craters", Generator, KraterParameter(), {}, {}, &mitWerten<KraterAusfuehren>, nullptr, "Krater1Click", Eigener},
+        {"dunes", Generator, DuenenParameter(), {}, {}, [](Sitzung& s, const Operation&, const Werte& w) { return DuenenAusfuehren(s.dok, s.duenen, w); }, nullptr, "Duenen1Click", Eigener},
+        {"cells", Generator, ZellenParameter(), {}, {}, [](Sitzung& s, const Operation&, const Werte& w) { return ZellenAusfuehren(s.dok, s.zellen, w); }, nullptr, "Zellen1Click", Eigener},
         {"gamma", Filter, GammaParameter, "gamma", GammaArgumente, &mitWerten<GammaAusfuehren>, &aufDokument<GammaKorrekturNachspielen>, "Gamma1Click", Eigener},
         {"lumcontr", Filter, HellKontrParameter, "lumcontr", HellKontrArgumente, &mitWerten<HelligkeitKontrastAusfuehren>, &aufDokument<HelligkeitKontrastNachspielen>, "HelligkeitKontrast1Click", Eigener},
         {"digit", Filter, DigitParameter, "digit", DigitArgumente, &mitWerten<DigitalisierenAusfuehren>, &aufDokument<DigitalisierenNachspielen>, "Digitalisieren1Click", Eigener},

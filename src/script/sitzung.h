@@ -11,6 +11,8 @@
 #include "editing/werkzeug.h"
 #include "formats/netz_einstellungen.h"
 #include "formats/terragen.h"
+#include "generators/duenen.h"
+#include "generators/zellen.h"
 
 namespace gm {
 
@@ -31,6 +33,9 @@ struct Sitzung {
     // Where a replayed line writes the file it names: the command line points
     // this at a temporary beside the target, put in place when the run succeeds.
     SchreibZiel schreibZiel;
+    // Random tables of the dune and cell generators, made at their first use.
+    DuenenZustand duenen;
+    ZellenZustand zellen;
 };
 
 }  // namespace gm

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTextEdit>
 #include <cstring>
@@ -33,6 +34,27 @@ std::string bytesVon(const std::vector<double>& werte) {
 std::string dateiInhalt(const fs::path& p) {
     std::ifstream f(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), {}};
+}
+
+// Checks that every menu item with neither a handler nor a catalogue row is
+// shown disabled, and returns how many such items the menu holds.
+int ungebauteGesperrt(TLandGenerator& f) {
+    struct Zugang : QObject {
+        static int verbunden(const QAction* a) {
+            return (a->*(&Zugang::receivers))(SIGNAL(triggered(bool)));
+        }
+    };
+    // What the menu itself connects to an item's signal.
+    QMenu leer;
+    const int eigene = Zugang::verbunden(leer.addAction(QStringLiteral("-")));
+    int n = 0;
+    for (const QAction* a : f.findChildren<QAction*>()) {
+        const std::string name = a->objectName().toStdString();
+        if (name.empty() || OperationFuerMenue(name) || Zugang::verbunden(a) > eigene) continue;
+        EXPECT_FALSE(a->isEnabled()) << name;
+        ++n;
+    }
+    return n;
 }
 
 // The real window with every modal question answered by the test.
@@ -96,7 +118,7 @@ TEST_F(Fenster, StartsAt513WithZoom1AndTheWholeMenu) {
     EXPECT_TRUE(f->aktion("FileNew1Execute")->isEnabled());
     EXPECT_EQ(f->aktion("FileNew1Execute")->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(f->aktion("FileSaveAs1Execute")->text(), QString::fromUtf8("Speichern &unter..."));
-    EXPECT_FALSE(f->aktion("Fraktal1Click")->isEnabled());
+    EXPECT_GT(ungebauteGesperrt(*f), 0);
     EXPECT_FALSE(f->aktion("Gitter1Click")->isEnabled());
     EXPECT_TRUE(f->aktion("Erosion1Click")->isEnabled());
     EXPECT_EQ(f->aktion("Erosion1Click")->shortcut(), QKeySequence("Ctrl+R"));
