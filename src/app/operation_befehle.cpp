@@ -9,16 +9,20 @@
 #include "app/blur_dialog.h"
 #include "app/digit_dialog.h"
 #include "app/einmal_dialog.h"
+#include "app/funktionen_dialog.h"
 #include "app/gamma_dialog.h"
 #include "app/hauptfenster.h"
 #include "app/hell_kontr_dialog.h"
 #include "app/krater_dialog.h"
+#include "app/landschaft_dialog.h"
 #include "app/mittelpunkt_dialog.h"
 #include "app/noise_dialog.h"
 #include "app/noise_filter_dialog.h"
 #include "app/parameter_dialog.h"
 #include "app/pass_dialog.h"
 #include "app/regen_dialog.h"
+#include "app/rotation_dialog.h"
+#include "app/sporen_dialog.h"
 #include "app/terrasse_dialog.h"
 #include "app/transform_dialoge.h"
 #include "core/kombination.h"
@@ -55,6 +59,13 @@ void generatorDialog(TLandGenerator& f) {
     f.neuZeichnen();
 }
 
+// The landscape dialog in the mode of its menu item.
+template <int Modus>
+void landschaftDialog(TLandGenerator& f) {
+    einmalDialog<TErstelleLandschaft>(f).modusSetzen(Modus);
+    generatorDialog<TErstelleLandschaft>(f);
+}
+
 struct EigenerDialog {
     OperationsArt art;
     std::string_view operation;
@@ -65,6 +76,11 @@ struct EigenerDialog {
 const EigenerDialog kEigeneDialoge[] = {
     {OperationsArt::Generator, "noise", &generatorDialog<TErstelleNoise>},
     {OperationsArt::Generator, "midpoint", &generatorDialog<TErstelleMittelpunkt>},
+    {OperationsArt::Generator, "rotate", &generatorDialog<TErstelleRotation>},
+    {OperationsArt::Generator, "function", &generatorDialog<TErstelleFunktionen>},
+    {OperationsArt::Generator, "faults", &landschaftDialog<LandschaftSchollen>},
+    {OperationsArt::Generator, "quadtree", &landschaftDialog<LandschaftQuadtree>},
+    {OperationsArt::Generator, "spores", &generatorDialog<TErstelleSporen>},
     {OperationsArt::Filter, "gamma", &filterDialog<TGammaKorrektur>},
     {OperationsArt::Filter, "lumcontr", &filterDialog<TEingabeHelligkeitKontrast>},
     {OperationsArt::Filter, "digit", &filterDialog<TDigitalisiereBild>},

@@ -9,6 +9,7 @@
 #include "display/farbstand.h"
 #include "formats/netz_einstellungen.h"
 #include "formats/terragen.h"
+#include "generators/sporen.h"
 
 namespace gm {
 
@@ -22,6 +23,8 @@ struct Sitzung {
     TerragenRec terragen;
     // Mesh export settings.
     NetzRec netz;
+    // The spores generator's random tables, made on first use.
+    std::unique_ptr<SporenTabellen> sporen;
     // Where a replayed line writes the file it names: the command line points
     // this at a temporary beside the target, put in place when the run succeeds.
     SchreibZiel schreibZiel;
