@@ -42,7 +42,8 @@ TErstelleFunktionen::TErstelleFunktionen(Sitzung& s, QWidget* parent)
         kurve_[a]->setObjectName(namen[a]);
         for (std::string_view n : WellenKurvenNamen) {
             std::string eintrag(n);
-            if (a == 1) eintrag[eintrag.find('x')] = 'y';
+            if (const auto i = eintrag.find('x'); a == 1 && i != std::string::npos)
+                eintrag[i] = 'y';
             kurve_[a]->addItem(text(eintrag));
         }
         raster->addWidget(kurve_[a], 0, a);
