@@ -14,6 +14,7 @@
 #include "generators/funktionen.h"
 #include "generators/landschaft.h"
 #include "generators/rotation.h"
+#include "generators/sporen.h"
 
 namespace {
 
@@ -93,6 +94,14 @@ void BM_LandschaftGlaetten_2049(benchmark::State& state) {
     messen(state, *dok, [&] { gm::LandschaftGlaetten(*dok, 0.7); });
 }
 
+void BM_Sporen_2049(benchmark::State& state) {
+    auto dok = feld2049();
+    auto t = std::make_unique<gm::SporenTabellen>();
+    gm::SporenTabellenBilden(*dok, *t);
+    const auto p = gm::recordVorgaben<gm::SporenParamRec>(gm::SporenParameter());
+    messen(state, *dok, [&] { gm::SporenBerechnen(*dok, p, *t); });
+}
+
 }  // namespace
 
 BENCHMARK(BM_Rotation_2049)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -100,3 +109,4 @@ BENCHMARK(BM_Funktionen_2049)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Schollen_2049)->Arg(128)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Quadtree_2049)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LandschaftGlaetten_2049)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Sporen_2049)->Unit(benchmark::kMillisecond)->UseRealTime();

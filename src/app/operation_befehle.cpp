@@ -12,12 +12,14 @@
 #include "app/duenen_dialog.h"
 #include "app/einmal_dialog.h"
 #include "app/fraktal_dialog.h"
+#include "app/funktionen_dialog.h"
 #include "app/gamma_dialog.h"
 #include "app/hauptfenster.h"
 #include "app/hell_kontr_dialog.h"
 #include "app/hintergrund.h"
 #include "app/krater_dialog.h"
 #include "app/krater_generator_dialog.h"
+#include "app/landschaft_dialog.h"
 #include "app/lauf_fehler.h"
 #include "app/mittelpunkt_dialog.h"
 #include "app/noise_dialog.h"
@@ -25,6 +27,8 @@
 #include "app/parameter_dialog.h"
 #include "app/pass_dialog.h"
 #include "app/regen_dialog.h"
+#include "app/rotation_dialog.h"
+#include "app/sporen_dialog.h"
 #include "app/terrasse_dialog.h"
 #include "app/transform_dialoge.h"
 #include "app/zellen_dialog.h"
@@ -68,6 +72,13 @@ void generatorDialog(TLandGenerator& f) {
     f.neuZeichnen();
 }
 
+// The landscape dialog in the mode of its menu item.
+template <int Modus>
+void landschaftDialog(TLandGenerator& f) {
+    einmalDialog<TErstelleLandschaft>(f).modusSetzen(Modus);
+    generatorDialog<TErstelleLandschaft>(f);
+}
+
 struct EigenerDialog {
     OperationsArt art;
     std::string_view operation;
@@ -83,6 +94,11 @@ const EigenerDialog kEigeneDialoge[] = {
     {OperationsArt::Generator, "craters", &filterDialog<TErstelleKrater>},
     {OperationsArt::Generator, "dunes", &generatorDialog<TErstelleDuenen>},
     {OperationsArt::Generator, "cells", &generatorDialog<TErstelleZellen>},
+    {OperationsArt::Generator, "rotate", &generatorDialog<TErstelleRotation>},
+    {OperationsArt::Generator, "function", &generatorDialog<TErstelleFunktionen>},
+    {OperationsArt::Generator, "faults", &landschaftDialog<LandschaftSchollen>},
+    {OperationsArt::Generator, "quadtree", &landschaftDialog<LandschaftQuadtree>},
+    {OperationsArt::Generator, "spores", &generatorDialog<TErstelleSporen>},
     {OperationsArt::Filter, "gamma", &filterDialog<TGammaKorrektur>},
     {OperationsArt::Filter, "lumcontr", &filterDialog<TEingabeHelligkeitKontrast>},
     {OperationsArt::Filter, "digit", &filterDialog<TDigitalisiereBild>},

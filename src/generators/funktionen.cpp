@@ -16,43 +16,49 @@ namespace {
 using R = FunktionenParamRec;
 using A = FunktionenAchse;
 
+// Field names and captions of one axis, in parameter order.
+struct AchsenTexte {
+    const char* namen[11];
+    const char* titel[11];
+};
+
+constexpr AchsenTexte texteX = {
+    {"KurveX", "PeriodenX", "AnstiegFX", "StufenX", "GammaFX", "Linearitaet1X", "Linearitaet2X",
+     "Verschiebung1X", "Verschiebung2X", "WelleX", "NegativX"},
+    {"Funktion X", "Iterationen in X", "Anstieg X", "Digitalisieren X", "Gammakorrektur X",
+     "Linearität X1", "Linearität X2", "Verschiebung in X1", "Verschiebung in X2", "Welle X",
+     "Negativ X"}};
+constexpr AchsenTexte texteY = {
+    {"KurveY", "PeriodenY", "AnstiegFY", "StufenY", "GammaFY", "Linearitaet1Y", "Linearitaet2Y",
+     "Verschiebung1Y", "Verschiebung2Y", "WelleY", "NegativY"},
+    {"Funktion Y", "Iterationen in Y", "Anstieg Y", "Digitalisieren Y", "Gammakorrektur Y",
+     "Linearität1 Y1", "Linearität Y2", "Verschiebung in Y1", "Verschiebung in Y2", "Welle Y",
+     "Negativ Y"}};
+
 template <int i>
-constexpr std::array<Parameter, 11> achsenParameter(const char (&namen)[11][16]) {
+constexpr std::array<Parameter, 11> achsenParameter(const AchsenTexte& t) {
+    constexpr Skala lin = Skala::Linear, log = Skala::Logarithmisch;
     return {
-        Param<&R::Achse, i, &A::Kurve>(namen[0], 3, 1, 8, Skala::Linear, 1, "Funktion"),
-        Param<&R::Achse, i, &A::Perioden>(namen[1], 1.0, 0.1, 100.0, Skala::Logarithmisch, 0.1,
-                                          "Iterationen in"),
-        Param<&R::Achse, i, &A::AnstiegF>(namen[2], 0.0, -1.0, 1.0, Skala::Linear, 0.01, "Anstieg"),
-        Param<&R::Achse, i, &A::Stufen>(namen[3], 0.0, 0.0, 32.0, Skala::Linear, 1,
-                                        "Digitalisieren"),
-        Param<&R::Achse, i, &A::GammaF>(namen[4], 1.0, 0.01, 100.0, Skala::Logarithmisch, 0.01,
-                                        "Gammakorrektur"),
-        Param<&R::Achse, i, &A::Linearitaet1>(namen[5], 1.0, 0.01, 100.0, Skala::Logarithmisch,
-                                              0.01, "Linearität"),
-        Param<&R::Achse, i, &A::Linearitaet2>(namen[6], 0.5, 0.0, 1.0, Skala::Linear, 0.01,
-                                              "Linearität"),
-        Param<&R::Achse, i, &A::Verschiebung1>(namen[7], 0.0, 0.0, 2.0, Skala::Linear, 0.01,
-                                               "Verschiebung in"),
-        Param<&R::Achse, i, &A::Verschiebung2>(namen[8], 0.0, 0.0, 2.0, Skala::Linear, 0.01,
-                                               "Verschiebung in"),
-        Param<&R::Achse, i, &A::Welle>(namen[9], 0, 0, 1, Skala::Linear, 1, "Welle"),
-        Param<&R::Achse, i, &A::Negativ>(namen[10], 0, 0, 1, Skala::Linear, 1, "Negativ"),
+        Param<&R::Achse, i, &A::Kurve>(t.namen[0], 3, 1, 8, lin, 1, t.titel[0]),
+        Param<&R::Achse, i, &A::Perioden>(t.namen[1], 1.0, 0.1, 100.0, log, 0.1, t.titel[1]),
+        Param<&R::Achse, i, &A::AnstiegF>(t.namen[2], 0.0, -1.0, 1.0, lin, 0.01, t.titel[2]),
+        Param<&R::Achse, i, &A::Stufen>(t.namen[3], 0.0, 0.0, 32.0, lin, 1, t.titel[3]),
+        Param<&R::Achse, i, &A::GammaF>(t.namen[4], 1.0, 0.01, 100.0, log, 0.01, t.titel[4]),
+        Param<&R::Achse, i, &A::Linearitaet1>(t.namen[5], 1.0, 0.01, 100.0, log, 0.01, t.titel[5]),
+        Param<&R::Achse, i, &A::Linearitaet2>(t.namen[6], 0.5, 0.0, 1.0, lin, 0.01, t.titel[6]),
+        Param<&R::Achse, i, &A::Verschiebung1>(t.namen[7], 0.0, 0.0, 2.0, lin, 0.01, t.titel[7]),
+        Param<&R::Achse, i, &A::Verschiebung2>(t.namen[8], 0.0, 0.0, 2.0, lin, 0.01, t.titel[8]),
+        Param<&R::Achse, i, &A::Welle>(t.namen[9], 0, 0, 1, lin, 1, t.titel[9]),
+        Param<&R::Achse, i, &A::Negativ>(t.namen[10], 0, 0, 1, lin, 1, t.titel[10]),
     };
 }
-
-constexpr char namenX[11][16] = {
-    "KurveX",        "PeriodenX",      "AnstiegFX",      "StufenX", "GammaFX", "Linearitaet1X",
-    "Linearitaet2X", "Verschiebung1X", "Verschiebung2X", "WelleX",  "NegativX"};
-constexpr char namenY[11][16] = {
-    "KurveY",        "PeriodenY",      "AnstiegFY",      "StufenY", "GammaFY", "Linearitaet1Y",
-    "Linearitaet2Y", "Verschiebung1Y", "Verschiebung2Y", "WelleY",  "NegativY"};
 
 const std::array<Parameter, 24> funktionenParameter = [] {
     std::array<Parameter, 24> t{
         Param<&R::Verknuepfung>("Verknuepfung", 0, 0, 3, Skala::Linear, 1, "Verknüpfung"),
         Param<&R::Invertieren>("Invertieren", 0, 0, 1, Skala::Linear, 1, "Invertieren"),
     };
-    const auto x = achsenParameter<0>(namenX), y = achsenParameter<1>(namenY);
+    const auto x = achsenParameter<0>(texteX), y = achsenParameter<1>(texteY);
     std::copy(x.begin(), x.end(), t.begin() + 2);
     std::copy(y.begin(), y.end(), t.begin() + 13);
     return t;

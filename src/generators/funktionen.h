@@ -7,6 +7,7 @@
 
 #include <array>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "core/dokument.h"
@@ -14,6 +15,14 @@
 #include "core/puffer.h"
 
 namespace gm {
+
+// The basic curves 1..8 of WellenProfil as the dialogs list them; the y
+// lists show the same texts with their first "x" as "y".
+constexpr std::array<std::string_view, 8> WellenKurvenNamen = {
+    "f=1", "f=0/1", "f=x", "f=x²", "f=sqrt(x)", "f=cos(x*2pi)", "f=sin(x*pi)", "f=cos(x*pi)"};
+// The operators of Verknuepfung 0..3.
+constexpr std::array<std::string_view, 4> FunktionenVerknuepfungNamen = {
+    "f=f(x)*f(y)", "f=f(x)+f(y)", "f=f(x)-f(y)", "f=f(y)-f(x)"};
 
 struct FunktionenAchse {
     bool Welle;

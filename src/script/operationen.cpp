@@ -39,6 +39,7 @@
 #include "generators/midpoint.h"
 #include "generators/noise.h"
 #include "generators/rotation.h"
+#include "generators/sporen.h"
 #include "generators/zellen.h"
 #include "script/einstellungen_parameter.h"
 
@@ -81,6 +82,10 @@ Status noiseFilterLauf(Sitzung& s, const Operation& op, const Werte& werte) {
     return filterLauf<NoiseFilterRec, &NoiseFilterAnwenden>(s, op, werte);
 }
 
+Status sporenLauf(Sitzung& s, const Operation&, const Werte& werte) {
+    return SporenAusfuehren(s.dok, s.sporen, werte);
+}
+
 const ScriptArgument paintmodeArgumente[] = {Arg<&Dokument::Verknuepfungsmodus>(2, 13, 1)};
 
 // The lists below keep one registration per line.
@@ -93,10 +98,11 @@ const std::vector<Operation>& operationsListe() {
     static const std::vector<Operation> liste = {
         {"noise", Generator, NoiseParameter(), "build_noise", NoiseArgumente(), &mitWerten<NoiseAusfuehren>, &aufDokument<build_noiseNachspielen>, "PerlinNoise1Click", Eigener},
         {"midpoint", Generator, MittelpunktParameter(), {}, {}, &mitWerten<MittelpunktAusfuehren>, nullptr, "MidpointDisplacement1Click", Eigener},
-        {"rotate", Generator, RotationParameter(), "build_rotate", RotationArgumente(), &mitWerten<RotationAusfuehren>, &generatorNachspielen<RotationParamRec, &RotationBerechnen>, "Rotation1Click", Allgemein},
-        {"function", Generator, FunktionenParameter(), {}, {}, &mitWerten<FunktionenAusfuehren>, nullptr, "Funktion1Click", Allgemein},
-        {"faults", Generator, SchollenParameter(), {}, {}, &mitWerten<SchollenAusfuehren>, nullptr, "Schollen1Click", Allgemein},
-        {"quadtree", Generator, QuadtreeParameter(), {}, {}, &mitWerten<QuadtreeAusfuehren>, nullptr, "ErsterVersuch1Click", Allgemein},
+        {"rotate", Generator, RotationParameter(), "build_rotate", RotationArgumente(), &mitWerten<RotationAusfuehren>, &generatorNachspielen<RotationParamRec, &RotationBerechnen>, "Rotation1Click", Eigener},
+        {"function", Generator, FunktionenParameter(), {}, {}, &mitWerten<FunktionenAusfuehren>, nullptr, "Funktion1Click", Eigener},
+        {"faults", Generator, SchollenParameter(), {}, {}, &mitWerten<SchollenAusfuehren>, nullptr, "Schollen1Click", Eigener},
+        {"quadtree", Generator, QuadtreeParameter(), {}, {}, &mitWerten<QuadtreeAusfuehren>, nullptr, "ErsterVersuch1Click", Eigener},
+        {"spores", Generator, SporenParameter(), {}, {}, &sporenLauf, nullptr, "Sporen1Click", Eigener},
         {"constant", Generator, {}, {}, {}, &ohneWerte<KonstantFuellen>, nullptr, "Konstant1Click", Keiner},
         {"random", Generator, {}, {}, {}, &ohneWerte<RauschenFuellen>, nullptr, "Rauschen1Click", Keiner},
         {"fractal", Generator, FraktalParameter(), {}, {}, &generatorLauf<FraktalParamRec, &FraktalErzeugen>, nullptr, "Fraktal1Click", Eigener},

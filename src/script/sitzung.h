@@ -12,6 +12,7 @@
 #include "formats/netz_einstellungen.h"
 #include "formats/terragen.h"
 #include "generators/duenen.h"
+#include "generators/sporen.h"
 #include "generators/zellen.h"
 
 namespace gm {
@@ -30,6 +31,8 @@ struct Sitzung {
     AnsichtRec ansicht;
     // Shape sliders, click sizes, placement and mountain settings of the tool bar.
     WerkzeugEinstellungen werkzeug;
+    // The spores generator's random tables, made on first use.
+    std::unique_ptr<SporenTabellen> sporen;
     // Where a replayed line writes the file it names: the command line points
     // this at a temporary beside the target, put in place when the run succeeds.
     SchreibZiel schreibZiel;
