@@ -94,8 +94,9 @@ NetzZaehlung PunkteZaehlen(Dokument& dok, const NetzRec& rec) {
 }
 
 Pixel markierPixel(int i, int j, const Dokument& dok, const NetzRec& rec, double zoom) {
-    return {roundToInt(i * (double(dok.punkteX()) / rec.NetzPunkteX) * zoom),
-            roundToInt(j * (double(dok.punkteY()) / rec.NetzPunkteY) * zoom)};
+    // Where the sample was taken: the mesh runs from the first to the last sample.
+    return {roundToInt(i * (double(dok.MaxX) / (rec.NetzPunkteX - 1)) * zoom),
+            roundToInt(j * (double(dok.MaxY) / (rec.NetzPunkteY - 1)) * zoom)};
 }
 
 }  // namespace gm

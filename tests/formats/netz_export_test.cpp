@@ -265,8 +265,12 @@ TEST(NetzExport, MarkPositionScalesToTheFieldAndZoom) {
     auto dok = dokument(513, 257, rauh);
     const NetzRec r = einstellungen(100, 50);
     const Pixel p = markierPixel(10, 3, *dok, r, 0.5);
-    EXPECT_EQ(p.x, 26);  // 10 * 5.13 * 0.5 = 25.65
-    EXPECT_EQ(p.y, 8);   // 3 * 5.14 * 0.5 = 7.71
+    EXPECT_EQ(p.x, 26);  // 10 * 512 / 99 * 0.5 = 25.86
+    EXPECT_EQ(p.y, 8);   // 3 * 256 / 49 * 0.5 = 7.84
+    // The last mesh sample is the field's last sample, where it is marked.
+    const Pixel ende = markierPixel(99, 49, *dok, r, 0.5);
+    EXPECT_EQ(ende.x, 256);
+    EXPECT_EQ(ende.y, 128);
 }
 
 }  // namespace
