@@ -104,8 +104,7 @@ void TEinstellenTerragen::felderLesen() {
 void TEinstellenTerragen::accept() {
     felderLesen();
     arbeit_.Kugel = kugel_->isChecked();
-    arbeit_.SkalierungY = arbeit_.SkalierungX;
-    arbeit_.SkalierungZ = arbeit_.SkalierungX;
+    terragenSkalaAngleichen(arbeit_);
     QDialog::accept();
 }
 

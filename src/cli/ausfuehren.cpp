@@ -9,9 +9,11 @@
 #include <map>
 
 #include "core/ablage.h"
+#include "core/atomare_datei.h"
 #include "core/kombination.h"
 #include "core/nativdatei.h"
 #include "core/puffer.h"
+#include "core/temp_dateien.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
 #include "display/palettendatei.h"
@@ -25,60 +27,93 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Written files waiting for the run to succeed, by target.
+// Written files waiting for the run to succeed, by resolved target. Each waits
+// under a temporary name beside the file it will replace (a symbolic link is
+// followed) and is removed when the run fails or a signal ends it. A device or
+// named pipe is written at once, since there is nothing to replace.
 class Ausstehend {
   public:
     Ausstehend() = default;
     Ausstehend(const Ausstehend&) = delete;
     Ausstehend& operator=(const Ausstehend&) = delete;
     ~Ausstehend() {
-        for (const auto& eintrag : dateien_)
-            std::remove(eintrag.second.second.c_str());
+        for (auto& [pfad, e] : dateien_)
+            entfernen(e);
     }
 
-    // A fresh temporary name beside `ziel`, replacing an earlier pending one.
-    std::string neu(const std::string& ziel) {
+    // The path a writer of `ziel` writes to: a fresh temporary name, replacing
+    // an earlier pending one, or the target itself when it is written directly.
+    Status neu(const std::string& ziel, std::string& schreibpfad) {
+        Schreibziel z;
+        if (Status s = SchreibzielAufloesen(ziel, z); !s) return s;
+        if (z.direkt) {
+            schreibpfad = ziel;
+            return {};
+        }
         // Keeps the extension: readers and writers may go by it.
-        const fs::path z(ziel);
+        const fs::path p(z.pfad);
         const std::string temp =
-            (z.parent_path() / (z.stem().string() + ".gm-cli-" + std::to_string(::getpid()) + "-" +
-                                std::to_string(++zaehler_) + z.extension().string()))
+            (p.parent_path() / (p.stem().string() + ".gm-cli-" + std::to_string(::getpid()) + "-" +
+                                std::to_string(++zaehler_) + p.extension().string()))
                 .string();
-        auto& eintrag = dateien_[schluessel(ziel)];
-        if (!eintrag.second.empty()) std::remove(eintrag.second.c_str());
-        eintrag = {ziel, temp};
-        return temp;
+        Eintrag& e = dateien_[schluessel(z.pfad)];
+        entfernen(e);
+        e = {ziel, z.pfad, temp, TempDateiMerken(temp)};
+        schreibpfad = temp;
+        return {};
     }
     // Drops a temporary file that was never completed.
     void verwerfen(const std::string& ziel) {
-        auto it = dateien_.find(schluessel(ziel));
+        Schreibziel z;
+        if (!SchreibzielAufloesen(ziel, z)) return;
+        auto it = dateien_.find(schluessel(z.pfad));
         if (it == dateien_.end()) return;
-        std::remove(it->second.second.c_str());
+        entfernen(it->second);
         dateien_.erase(it);
     }
     // The path to read for `pfad`: its pending version when there is one.
     std::string lesepfad(const std::string& pfad) const {
-        auto it = dateien_.find(schluessel(pfad));
-        return it == dateien_.end() ? pfad : it->second.second;
+        Schreibziel z;
+        if (!SchreibzielAufloesen(pfad, z)) return pfad;
+        auto it = dateien_.find(schluessel(z.pfad));
+        return it == dateien_.end() ? pfad : it->second.temp;
+    }
+    // A message with every temporary name replaced by the target it stands for.
+    std::string klartext(std::string text) const {
+        for (const auto& [pfad, e] : dateien_) {
+            for (auto i = text.find(e.temp); i != std::string::npos; i = text.find(e.temp, i))
+                text.replace(i, e.temp.size(), e.ziel);
+        }
+        return text;
     }
     Status abschliessen() {
         for (auto it = dateien_.begin(); it != dateien_.end(); it = dateien_.erase(it)) {
-            const auto& [ziel, temp] = it->second;
-            if (std::rename(temp.c_str(), ziel.c_str()) != 0) {
-                return Status::fehler("cannot write " + ziel + ": " + std::strerror(errno));
-            }
+            Eintrag& e = it->second;
+            if (Status s = TempUebernehmen(e.temp, e.pfad, e.ziel); !s) return s;
+            TempDateiVergessen(e.platz);
+            e.platz = -1;
         }
         return {};
     }
 
   private:
+    struct Eintrag {
+        std::string ziel;  // as the user named it
+        std::string pfad;  // the file replaced: links followed
+        std::string temp;
+        int platz = -1;  // registration for removal on a signal
+    };
+    static void entfernen(Eintrag& e) {
+        if (!e.temp.empty()) std::remove(e.temp.c_str());
+        TempDateiVergessen(e.platz);
+        e.platz = -1;
+    }
     static std::string schluessel(const std::string& pfad) {
         std::error_code ec;
         fs::path p = fs::weakly_canonical(fs::path(pfad), ec);
         return ec ? pfad : p.string();
     }
-    // Keyed by canonical target: (target as given, temporary name).
-    std::map<std::string, std::pair<std::string, std::string>> dateien_;
+    std::map<std::string, Eintrag> dateien_;
     int zaehler_ = 0;
 };
 
@@ -99,16 +134,13 @@ std::string info(const Dokument& d) {
 }
 
 Status schreiben(Ausstehend& aus, const std::string& ziel, auto&& schreiber) {
-    std::error_code ec;
-    if (fs::is_directory(ziel, ec))
-        return Status::fehler("cannot write " + ziel + ": it is a folder");
-    const std::string temp = aus.neu(ziel);
-    Status st = schreiber(temp);
-    if (!st) {
-        aus.verwerfen(ziel);
-        return Status::fehler("cannot write " + ziel + ": " + st.meldung());
-    }
-    return {};
+    std::string pfad;
+    if (Status s = aus.neu(ziel, pfad); !s) return s;
+    Status st = schreiber(pfad);
+    if (st) return st;
+    st = Status::fehler(aus.klartext(st.meldung()));
+    aus.verwerfen(ziel);
+    return st;
 }
 
 // Plays the loaded script: a line that did not run is a warning, as in the
@@ -198,13 +230,20 @@ Status ausfuehren(Sitzung& s, const Aktion& a, Ausstehend& aus, std::string& aus
 Status AktionenAusfuehren(Sitzung& s, const Befehlszeile& b, std::string& ausgabe) {
     Ausstehend aus;
     // Files that replayed lines write wait for the run like --save and --export.
-    s.schreibZiel = [&aus](const std::string& pfad) { return aus.neu(pfad); };
+    // A target that may not be written is left as it is: the writer then
+    // reports why.
+    s.schreibZiel = [&aus](const std::string& pfad) {
+        std::string schreibpfad = pfad;
+        (void)aus.neu(pfad, schreibpfad);
+        return schreibpfad;
+    };
     Status st;
     for (const Aktion& a : b.aktionen) {
         if (st = ausfuehren(s, a, aus, ausgabe); !st) break;
     }
     s.schreibZiel = {};
-    return st ? aus.abschliessen() : st;
+    if (!st) return Status::fehler(aus.klartext(st.meldung()));
+    return aus.abschliessen();
 }
 
 }  // namespace gm::cli

@@ -50,7 +50,10 @@ Options:
 Exit status: 0 on success; 2 on any error (unknown option, name or key, a
 value that is not a number or out of range, a file that cannot be read or
 written), with one line on standard error. Files named by --save and --export
-are put in place only when every option has succeeded.
+are put in place only when every option has succeeded; an interrupted run
+leaves nothing behind. A symbolic link is followed and the file it names
+replaced, keeping its permissions; a device or named pipe is written directly.
+Inputs must be regular files.
 
 Example:
   gravimonte-cli --seed 7 --size 257x257 --set ModEinstellungen.Aktiv=1 \

@@ -31,6 +31,21 @@ int kopfIndex(double v) {
     return roundToInt(v);
 }
 
+// NaN or an infinity would spread through every filter into every export.
+Status endlichPruefen(const std::string& pfad, const std::string& daten, const Kopf& kopf) {
+    const std::size_t n = std::size_t(kopf.maxX + 1) * std::size_t(kopf.maxY + 1);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double v = leseDouble(daten, 2 + i);
+        if (std::isfinite(v)) continue;
+        const std::size_t spalten = std::size_t(kopf.maxY + 1);
+        return Status::fehler(pfad + ": the sample at x " + std::to_string(i / spalten) + ", y " +
+                              std::to_string(i % spalten) + " is " +
+                              (std::isnan(v) ? "not a number" : "infinite") +
+                              "; a grid file holds finite heights only");
+    }
+    return {};
+}
+
 Status pruefen(const std::string& pfad, const std::string& daten, Kopf& kopf) {
     if (daten.size() < 16) {
         return Status::fehler(pfad + ": not a grid file (it has " + std::to_string(daten.size()) +
@@ -45,7 +60,7 @@ Status pruefen(const std::string& pfad, const std::string& daten, Kopf& kopf) {
         return Status::fehler(pfad + ": file ends after " + std::to_string(daten.size()) + " of " +
                               std::to_string(noetig) + " bytes");
     }
-    return {};
+    return endlichPruefen(pfad, daten, kopf);
 }
 
 void samplesLesen(const std::string& daten, const Kopf& kopf, TFeld& ziel) {
@@ -61,7 +76,7 @@ void samplesLesen(const std::string& daten, const Kopf& kopf, TFeld& ziel) {
 Status NativLesen(Dokument& dok, const std::string& pfad) {
     std::string daten;
     Kopf kopf{};
-    if (Status s = dateiLesen(pfad, daten); !s) return s;
+    if (Status s = dateiLesen(pfad, daten, NativMaxBytes); !s) return s;
     if (Status s = pruefen(pfad, daten, kopf); !s) return s;
     NeueGroesse(dok, kopf.maxX, kopf.maxY, true);
     samplesLesen(daten, kopf, dok.Hoehenfeld);
@@ -71,7 +86,7 @@ Status NativLesen(Dokument& dok, const std::string& pfad) {
 Status NativInZweitbildLesen(Dokument& dok, const std::string& pfad) {
     std::string daten;
     Kopf kopf{};
-    if (Status s = dateiLesen(pfad, daten); !s) return s;
+    if (Status s = dateiLesen(pfad, daten, NativMaxBytes); !s) return s;
     if (Status s = pruefen(pfad, daten, kopf); !s) return s;
     if (kopf.maxX != dok.MaxX || kopf.maxY != dok.MaxY) {
         return Status::fehler(pfad + ": the file holds " + std::to_string(kopf.maxX + 1) + " x " +

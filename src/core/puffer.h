@@ -51,13 +51,13 @@ inline int untererIndex(double f, int altMax) {
 }
 
 // Samples the grid `quelle` of (altMaxX + 1) x (altMaxY + 1) points at nx x ny
-// points by bilinear blending; positions past the last old sample extrapolate
-// from the last two, and whole-number positions reproduce a sample exactly.
-// Calls ziel(x, y, value) with x outer.
+// points by bilinear blending, point (x, y) at old position (x * rx, y * ry);
+// positions past the last old sample extrapolate from the last two, and
+// whole-number positions reproduce a sample exactly. Calls ziel(x, y, value)
+// with x outer.
 template <class Ziel>
-void bilinearAbtasten(const TFeld& quelle, int altMaxX, int altMaxY, int nx, int ny, Ziel&& ziel) {
-    const double rx = double(altMaxX + 1) / double(nx);
-    const double ry = double(altMaxY + 1) / double(ny);
+void bilinearAbtasten(const TFeld& quelle, int altMaxX, int altMaxY, int nx, int ny, double rx,
+                      double ry, Ziel&& ziel) {
     for (int x = 0; x < nx; ++x) {
         const double fx = x * rx;
         const int ix = untererIndex(fx, altMaxX);
@@ -72,6 +72,13 @@ void bilinearAbtasten(const TFeld& quelle, int altMaxX, int altMaxY, int nx, int
                  (s0[iy] * wx0 + s1[iy] * wx1) * wy0 + (s0[iy + 1] * wx0 + s1[iy + 1] * wx1) * wy1);
         }
     }
+}
+
+// The rule of a size change: steps of old count / new count.
+template <class Ziel>
+void bilinearAbtasten(const TFeld& quelle, int altMaxX, int altMaxY, int nx, int ny, Ziel&& ziel) {
+    bilinearAbtasten(quelle, altMaxX, altMaxY, nx, ny, double(altMaxX + 1) / double(nx),
+                     double(altMaxY + 1) / double(ny), ziel);
 }
 
 // Resamples Hoehenfeld from the old size to the current MaxX/MaxY by bilinear

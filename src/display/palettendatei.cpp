@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -222,14 +221,9 @@ Status PalettenTextLesen(std::string_view text, ColourState& farben) {
 
 Status PalettenLaden(const std::string& pfad, ColourState& farben) {
     // A full file has fewer than 600 lines; anything far larger was chosen by mistake.
-    constexpr std::uintmax_t groessteDatei = 1u << 20;
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(pfad, ec) &&
-        std::filesystem::file_size(pfad, ec) > groessteDatei && !ec) {
-        return Status::fehler(pfad + ": too large for a palette file");
-    }
+    constexpr std::size_t groessteDatei = std::size_t(1) << 20;
     std::string inhalt;
-    if (Status s = dateiLesen(pfad, inhalt); !s) return s;
+    if (Status s = dateiLesen(pfad, inhalt, groessteDatei); !s) return s;
     if (Status s = PalettenTextLesen(inhalt, farben); !s) {
         return Status::fehler(pfad + ": " + s.meldung());
     }

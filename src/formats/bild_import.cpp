@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "core/ablage.h"
+#include "core/atomare_datei.h"
 #include "core/puffer.h"
 #include "formats/bmp.h"
-#include "formats/datei_lesen.h"
 #include "formats/jpeg.h"
 
 namespace gm {
@@ -22,10 +22,7 @@ Status bildDekodieren(std::string_view daten, RGBBild& bild) {
 
 Status BildImportieren(Dokument& dok, const RGBBild& bild) {
     if (!punkteGueltig(bild.breite, bild.hoehe)) {
-        return Status::fehler("a picture of " + std::to_string(bild.breite) + " x " +
-                              std::to_string(bild.hoehe) + " pixels cannot be imported (" +
-                              std::to_string(MinPunkte) + ".." + std::to_string(MaxPunkte) +
-                              " pixels per side)");
+        return Status::fehler(bildGroesseMeldung(bild.breite, bild.hoehe));
     }
     NeueGroesse(dok, bild.breite - 1, bild.hoehe - 1, true);
     for (int x = 0; x <= dok.MaxX; ++x) {
@@ -44,7 +41,7 @@ Status BildImportieren(Dokument& dok, const RGBBild& bild) {
 Status BildImportieren(Dokument& dok, const std::string& pfad) {
     std::string daten;
     RGBBild bild;
-    if (Status s = eingabeLesen(pfad, daten); !s) return s;
+    if (Status s = dateiLesen(pfad, daten, BildMaxBytes); !s) return s;
     if (Status s = bildDekodieren(daten, bild); !s)
         return Status::fehler(pfad + ": " + s.meldung());
     if (Status s = BildImportieren(dok, bild); !s) return Status::fehler(pfad + ": " + s.meldung());

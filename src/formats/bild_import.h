@@ -2,6 +2,7 @@
 // The picture import "Grafik": a BMP or JPEG picture becomes the height field,
 // each sample the length of its pixel's (r, g, b) vector, normalised to 0..1.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,10 @@
 #include "formats/pixel.h"
 
 namespace gm {
+
+// A 32-bit BMP of 2049 x 2049 pixels has 16.8 MB; JPEG has no largest size,
+// and no picture of that size comes near this.
+constexpr std::size_t BildMaxBytes = std::size_t(32) << 20;
 
 // Decodes a BMP or JPEG picture, told apart by their first bytes.
 Status bildDekodieren(std::string_view daten, RGBBild& bild);

@@ -1,5 +1,6 @@
 #include "formats/bmp.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "core/atomare_datei.h"
@@ -87,13 +88,16 @@ Status kopfPruefen(const ByteLeser& l, const BmpKopf& k, int maxKante) {
     if (k.kompression != 0 && !feldMasken) return fehler("compressed pictures are not supported");
     const std::int64_t h = k.hoehe < 0 ? -std::int64_t(k.hoehe) : k.hoehe;
     if (k.breite < 1 || h < 1 || k.breite > maxKante || h > maxKante) {
-        return fehler("a picture of " + std::to_string(k.breite) + " x " + std::to_string(h) +
-                      " pixels cannot be imported (1.." + std::to_string(maxKante) +
-                      " pixels per side)");
+        return fehler(
+            bildGroesseMeldung(k.breite, int(std::min<std::int64_t>(h, INT32_MAX)), maxKante));
     }
     const std::uint64_t zeile = (std::uint64_t(k.bits) * std::uint64_t(k.breite) + 31) / 32 * 4;
     const std::uint64_t ende = std::uint64_t(k.datenOffset) + zeile * std::uint64_t(h);
-    if (k.datenOffset < 14 + k.kopfGroesse || ende > l.groesse()) {
+    if (k.datenOffset < 14 + k.kopfGroesse) {
+        return fehler("the pixel data would start at byte " + std::to_string(k.datenOffset) +
+                      ", inside the " + std::to_string(14 + k.kopfGroesse) + "-byte header");
+    }
+    if (ende > l.groesse()) {
         return fehler("the pixel data runs past the end of the file (" +
                       std::to_string(l.groesse()) + " bytes, " + std::to_string(ende) + " needed)");
     }

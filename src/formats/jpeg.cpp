@@ -96,9 +96,7 @@ Status jpegDekodieren(std::string_view daten, int maxKante, RGBBild& bild, int m
     jpeg_destroy_decompress(&info);
     if (ergebnis == 1) return Status::fehler(std::string("JPEG picture: ") + fang.meldung);
     if (ergebnis == 2) {
-        return Status::fehler("JPEG picture: a picture of " + std::to_string(breite) + " x " +
-                              std::to_string(hoehe) + " pixels cannot be imported (1.." +
-                              std::to_string(maxKante) + " pixels per side)");
+        return Status::fehler("JPEG picture: " + bildGroesseMeldung(breite, hoehe, maxKante));
     }
     neu.breite = breite;
     neu.hoehe = hoehe;

@@ -59,15 +59,22 @@ void auswahlLauf(Dokument& dok, const Stichproben& s, const NetzRec& rec, const 
 
 }  // namespace
 
+Netzpunkt NetzpunktAn(const Stichproben& s, int i, int j, const NetzRec& rec, const NetzMasse& m) {
+    const Normale n = FlaechenNormale(s, i, j, m);
+    return {i * m.dx - rec.Laenge / 2,
+            j * m.dy - rec.Breite / 2,
+            s(i, j) * rec.Hoehe,
+            n.nx,
+            n.ny,
+            n.nz};
+}
+
 NetzAuswahl PunkteAuswaehlen(Dokument& dok, const Stichproben& s, const NetzRec& rec,
                              const Abweichung& a, const NetzMarkierung& markierung) {
     NetzAuswahl aus;
-    const double dx = rec.Laenge / (s.nx() - 1);
-    const double dy = rec.Breite / (s.ny() - 1);
+    const NetzMasse m = netzMasse(rec);
     auswahlLauf(dok, s, rec, a, [&](int i, int j, bool) {
-        const double h = s(i, j);
-        aus.punkte.push_back({(i * dx - rec.Laenge / 2) * 0.1, (j * dy - rec.Breite / 2) * 0.1,
-                              h * 0.1 * rec.Hoehe, -s(i + 1, j), -s(i, j + 1), -1.0});
+        aus.punkte.push_back(NetzpunktAn(s, i, j, rec, m));
         aus.gitter.push_back({i, j});
         if (markierung) markierung(i, j);
     });
@@ -87,8 +94,9 @@ NetzZaehlung PunkteZaehlen(Dokument& dok, const NetzRec& rec) {
 }
 
 Pixel markierPixel(int i, int j, const Dokument& dok, const NetzRec& rec, double zoom) {
-    return {roundToInt(i * (double(dok.punkteX()) / rec.NetzPunkteX) * zoom),
-            roundToInt(j * (double(dok.punkteY()) / rec.NetzPunkteY) * zoom)};
+    // Where the sample was taken: the mesh runs from the first to the last sample.
+    return {roundToInt(i * (double(dok.MaxX) / (rec.NetzPunkteX - 1)) * zoom),
+            roundToInt(j * (double(dok.MaxY) / (rec.NetzPunkteY - 1)) * zoom)};
 }
 
 }  // namespace gm

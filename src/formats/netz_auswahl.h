@@ -12,6 +12,11 @@
 
 namespace gm {
 
+// The mesh point of sample (i, j): centred position in the units of Laenge,
+// Breite and Hoehe, and the surface normal there. The regular and the
+// irregular mesh share it, so both have the same size and shading.
+Netzpunkt NetzpunktAn(const Stichproben& s, int i, int j, const NetzRec& rec, const NetzMasse& m);
+
 // Called with the sample indices of every kept sample, in selection order.
 using NetzMarkierung = std::function<void(int i, int j)>;
 

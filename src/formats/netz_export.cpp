@@ -11,32 +11,26 @@ std::optional<std::string> RegulaerGrenzeMeldung(const NetzRec& rec) {
     return "Zuviel Punkte (" + std::to_string(zellen) + " - max. 550000)";
 }
 
+// Each cell's two triangles run (i, j), (i, j + 1), (i + 1, j) and
+// (i + 1, j), (i, j + 1), (i + 1, j + 1): counter-clockwise seen from above in
+// the exported frames, so their faces point up as the network's do.
 Netz RegulaeresNetz(const Stichproben& s, const NetzRec& rec) {
     const int nx = s.nx(), ny = s.ny();
-    const double dx = rec.Laenge / (nx - 1), dy = rec.Breite / (ny - 1);
+    const NetzMasse m = netzMasse(rec);
     Netz n;
     const std::size_t zellen = std::size_t(nx - 1) * (ny - 1);
     n.punkte.reserve(6 * zellen);
     n.dreiecke.reserve(2 * zellen);
-    auto punkt = [&](int i, int j, double nxv, double nyv) {
-        n.punkte.push_back({i * dx - rec.Laenge / 2, j * dy - rec.Breite / 2, s(i, j) * rec.Hoehe,
-                            nxv, nyv, -1.0});
-    };
-    auto dreieck = [&] {
+    auto dreieck = [&](std::initializer_list<GitterPunkt> ecken) {
+        for (const GitterPunkt& g : ecken)
+            n.punkte.push_back(NetzpunktAn(s, g.x, g.y, rec, m));
         const auto t = std::int32_t(n.dreiecke.size() + 1);
         n.dreiecke.push_back({3 * t - 2, 3 * t - 1, 3 * t});
     };
     for (int i = 0; i < nx - 1; ++i) {
         for (int j = 0; j < ny - 1; ++j) {
-            const double n1x = -s(i + 1, j), n1y = -s(i, j + 1);
-            punkt(i, j, n1x, n1y);
-            punkt(i + 1, j, n1x, n1y);
-            punkt(i, j + 1, n1x, n1y);
-            dreieck();
-            punkt(i + 1, j, -s(i, j), -s(i, j + 1));
-            punkt(i + 1, j + 1, -s(i + 1, j), -s(i, j + 1));
-            punkt(i, j + 1, -s(i + 1, j + 1), -s(i, j));
-            dreieck();
+            dreieck({{i, j}, {i, j + 1}, {i + 1, j}});
+            dreieck({{i + 1, j}, {i, j + 1}, {i + 1, j + 1}});
         }
     }
     return n;

@@ -87,6 +87,10 @@ void dxf(const Netz& n, Puffer& o) {
     o.zeile(" 0").zeile("ENDSEC").zeile(" 0").zeile("EOF");
 }
 
+// POV-Ray's frame is left-handed with its second axis up: a point goes in as
+// <x, z, -y>, so that seen from above the field lies as in the main view (x to
+// the right, y downwards), as it does in the right-handed OBJ <x, z, y> and
+// DXF (x, -y, z). Normals take the same map.
 void povMesh(const Netz& n, Puffer& o) {
     o.zeile("  /* Object 'Gravimonte' */").zeile("mesh {");
     for (const Dreieck& t : n.dreiecke) {
@@ -98,10 +102,10 @@ void povMesh(const Netz& n, Puffer& o) {
             o << " <";
             o.fest(p.x, 4) << ", ";
             o.fest(p.z, 4) << ", ";
-            o.fest(p.y, 4) << ">, <";
+            o.fest(-p.y, 4) << ">, <";
             o.fest(p.nx, 4) << ", ";
             o.fest(p.nz, 4) << ", ";
-            o.fest(p.ny, 4) << '>';
+            o.fest(-p.ny, 4) << '>';
         }
         o.zeile("}");
     }
@@ -128,13 +132,13 @@ void povMesh2(const Netz& n, Puffer& o) {
         const Netzpunkt& p = n.punkte[i];
         o.fest(p.x, 6) << ',';
         o.fest(p.z, 6) << ',';
-        o.fest(p.y, 6);
+        o.fest(-p.y, 6);
     });
     vektorListe(o, "   normal_vectors {", n.punkte.size(), [&](std::size_t i) {
         const Netzpunkt& p = n.punkte[i];
         o.fest(p.nx, 6) << ',';
         o.fest(p.nz, 6) << ',';
-        o.fest(p.ny, 6);
+        o.fest(-p.ny, 6);
     });
     vektorListe(o, "   face_indices {", n.dreiecke.size(), [&](std::size_t i) {
         const Dreieck& t = n.dreiecke[i];

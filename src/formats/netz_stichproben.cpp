@@ -19,15 +19,29 @@ void Stichproben::randSpiegeln() {
     }
 }
 
-// The samples of the mesh: the field itself, or resampled by the rule of a
-// size change when the mesh has another point count (whole-number positions,
-// such as every position at the same size, reproduce the samples exactly).
+// The samples of the mesh: the field itself, or resampled bilinearly when the
+// mesh has another point count. The first and last mesh samples sit on the
+// field's first and last samples, as the mesh spans Laenge x Breite from edge
+// to edge; the rule of a size change (steps of count / count) would stop short
+// of the far edge or, on a finer mesh, extrapolate past it above the highest
+// sample.
 Stichproben StichprobenBilden(const Dokument& dok, const NetzRec& rec) {
     Stichproben s(rec.NetzPunkteX, rec.NetzPunkteY);
-    bilinearAbtasten(dok.Hoehenfeld, dok.MaxX, dok.MaxY, rec.NetzPunkteX, rec.NetzPunkteY,
+    const double rx = double(dok.MaxX) / (rec.NetzPunkteX - 1);
+    const double ry = double(dok.MaxY) / (rec.NetzPunkteY - 1);
+    bilinearAbtasten(dok.Hoehenfeld, dok.MaxX, dok.MaxY, rec.NetzPunkteX, rec.NetzPunkteY, rx, ry,
                      [&](int i, int j, double v) { s(i, j) = v; });
     s.randSpiegeln();
     return s;
+}
+
+Normale FlaechenNormale(const Stichproben& s, int i, int j, const NetzMasse& m) {
+    const int l = std::max(i - 1, 0), r = std::min(i + 1, s.nx() - 1);
+    const int u = std::max(j - 1, 0), o = std::min(j + 1, s.ny() - 1);
+    const double gx = (s(r, j) - s(l, j)) * m.hoehe / ((r - l) * m.dx);
+    const double gy = (s(i, o) - s(i, u)) * m.hoehe / ((o - u) * m.dy);
+    const double laenge = std::sqrt(gx * gx + gy * gy + 1.0);
+    return {-gx / laenge, -gy / laenge, 1.0 / laenge};
 }
 
 Abweichung AbweichungBerechnen(const Stichproben& s) {

@@ -30,6 +30,21 @@ class Stichproben {
 // bilinearly by the rule of Umrechnen. The border is mirrored.
 Stichproben StichprobenBilden(const Dokument& dok, const NetzRec& rec);
 
+// Step between neighbouring mesh samples on each axis and the height of value 1.
+struct NetzMasse {
+    double dx, dy, hoehe;
+};
+inline NetzMasse netzMasse(const NetzRec& rec) {
+    return {rec.Laenge / (rec.NetzPunkteX - 1), rec.Breite / (rec.NetzPunkteY - 1), rec.Hoehe};
+}
+
+struct Normale {
+    double nx, ny, nz;
+};
+// The unit surface normal at sample (i, j), pointing up (nz > 0): the slopes
+// from the neighbouring samples, centred inside and one-sided at the edges.
+Normale FlaechenNormale(const Stichproben& s, int i, int j, const NetzMasse& m);
+
 struct Abweichung {
     double Dmax = 0.0;
     double Dmin = 1.0;

@@ -3,7 +3,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
+
+#include "core/feld.h"
 
 namespace gm {
 
@@ -25,5 +28,13 @@ struct RGBBild {
         return {rgb[i], rgb[i + 1], rgb[i + 2]};
     }
 };
+
+// Why a picture of this size cannot become the field; every picture reader
+// says it in the same words.
+inline std::string bildGroesseMeldung(int breite, int hoehe, int maxKante = MaxPunkte) {
+    return "a picture of " + std::to_string(breite) + " x " + std::to_string(hoehe) +
+           " pixels cannot be imported (" + std::to_string(MinPunkte) + ".." +
+           std::to_string(maxKante) + " pixels per side)";
+}
 
 }  // namespace gm

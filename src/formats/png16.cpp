@@ -8,8 +8,8 @@
 #include "core/ablage.h"
 #include "core/atomare_datei.h"
 #include "core/puffer.h"
-#include "formats/datei_lesen.h"
 #include "formats/hoehe16.h"
+#include "formats/pixel.h"
 
 namespace gm {
 
@@ -82,7 +82,9 @@ int dekodieren(png_structp png, png_infop info, Quelle& quelle, std::vector<png_
                std::vector<png_bytep>& zeilen, Grau16Bild& bild) {
     if (setjmp(png_jmpbuf(png))) return 1;
     png_set_read_fn(png, &quelle, lesenAusSpeicher);
-    png_set_user_limits(png, MaxPunkte, MaxPunkte);
+    // The size is checked below, in the words of every picture reader, before
+    // any pixel memory is taken; libpng only refuses what PNG itself cannot hold.
+    png_set_user_limits(png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
     png_set_chunk_malloc_max(png, 8u << 20);
     png_read_info(png, info);
     bild.breite = int(png_get_image_width(png, info));
@@ -139,10 +141,7 @@ Status png16Dekodieren(std::string_view daten, Grau16Bild& bild) {
     png_destroy_read_struct(&p, &info, nullptr);
     if (ergebnis == 1) return Status::fehler(std::string("PNG picture: ") + fehler.meldung);
     if (ergebnis == 2) {
-        return Status::fehler("PNG picture: a picture of " + std::to_string(neu.breite) + " x " +
-                              std::to_string(neu.hoehe) + " pixels cannot be imported (" +
-                              std::to_string(MinPunkte) + ".." + std::to_string(MaxPunkte) +
-                              " pixels per side)");
+        return Status::fehler("PNG picture: " + bildGroesseMeldung(neu.breite, neu.hoehe));
     }
     neu.werte.resize(pixel.size() / 2);
     for (std::size_t i = 0; i < neu.werte.size(); ++i) {
@@ -155,7 +154,7 @@ Status png16Dekodieren(std::string_view daten, Grau16Bild& bild) {
 Status png16Lesen(Dokument& dok, const std::string& pfad) {
     std::string daten;
     Grau16Bild bild;
-    if (Status s = eingabeLesen(pfad, daten); !s) return s;
+    if (Status s = dateiLesen(pfad, daten, Png16MaxBytes); !s) return s;
     if (Status s = png16Dekodieren(daten, bild); !s)
         return Status::fehler(pfad + ": " + s.meldung());
     NeueGroesse(dok, bild.breite - 1, bild.hoehe - 1, true);

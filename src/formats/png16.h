@@ -2,6 +2,7 @@
 // 16-bit greyscale PNG, the heights themselves: export of the field and import
 // of any PNG converted to 16-bit grey (colour pictures by luminance).
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,9 @@
 #include "core/status.h"
 
 namespace gm {
+
+// Well above the largest 2049 x 2049 picture, 16-bit RGBA stored without compression.
+constexpr std::size_t Png16MaxBytes = std::size_t(40) << 20;
 
 // Encodes the field as a 16-bit grey PNG, row y = 0 at the top.
 Status png16Kodieren(const Dokument& dok, std::string& png);

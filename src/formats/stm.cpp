@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "core/ablage.h"
+#include "core/atomare_datei.h"
 #include "core/puffer.h"
 #include "formats/bytes.h"
-#include "formats/datei_lesen.h"
 
 namespace gm {
 
@@ -67,7 +67,7 @@ Status stmDekodieren(Dokument& dok, std::string_view daten) {
 
 Status LiesStm(Dokument& dok, const std::string& pfad) {
     std::string daten;
-    if (Status s = eingabeLesen(pfad, daten); !s) return s;
+    if (Status s = dateiLesen(pfad, daten, StmMaxBytes); !s) return s;
     if (Status s = stmDekodieren(dok, daten); !s) return Status::fehler(pfad + ": " + s.meldung());
     return {};
 }

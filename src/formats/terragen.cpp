@@ -35,15 +35,41 @@ void chunk16(std::string& s, const char* name, int a, int b) {
     anhaengenI16(s, b);
 }
 
+// The elevation of z metres, before rounding.
+double elevation(double z, double s, double basis, double skala) {
+    return ((z / s) - basis) / skala * 65536.0;
+}
+
 void hoehenSchreiben(std::string& s, const Dokument& dok, const TerragenRec& rec) {
     const double spanne = rec.HoeheMax - rec.HoeheMin;
     for (int y = rec.PunkteY - 1; y >= 0; --y) {
         for (int x = 0; x < rec.PunkteX; ++x) {
             const double z = spanne * dok.Hoehenfeld(x, y) + rec.HoeheMin;
-            const double e = ((z / rec.SkalierungX) - rec.BasisHoehe) / rec.HoehenSkala * 65536.0;
+            const double e = elevation(z, rec.SkalierungX, rec.BasisHoehe, rec.HoehenSkala);
             anhaengenI16(s, int16Begrenzt(roundHalfEven(e)));
         }
     }
+}
+
+// Both ends of the height range become elevations inside the int16 field.
+bool passt(const TerragenRec& rec, double basis, double skala) {
+    for (double z : {rec.HoeheMin, rec.HoeheMax}) {
+        const double e = roundHalfEven(elevation(z, rec.SkalierungX, basis, skala));
+        if (!(e >= -32768.0 && e <= 32767.0)) return false;
+    }
+    return true;
+}
+
+// The rule's height scale clips ranges narrower than about 2 m per scale step
+// (0..50 m gives a scale of 2, room for 0..33 m only): such a range gets the
+// smallest scale of the same sign that holds both of its ends.
+double passendeSkala(const TerragenRec& rec, double basis, double skala) {
+    if (passt(rec, basis, skala)) return skala;
+    double weiteste = 0.0;
+    for (double z : {rec.HoeheMin, rec.HoeheMax})
+        weiteste = std::max(weiteste, std::fabs(z / rec.SkalierungX - basis));
+    const double noetig = std::ceil(weiteste * 65536.0 / 32767.0);
+    return std::copysign(std::max(std::fabs(skala), noetig), skala);
 }
 
 }  // namespace
@@ -54,11 +80,12 @@ TerragenHoehen terragenHoehen(const TerragenRec& rec) {
     double skala = std::trunc((rec.HoeheMax - rec.HoeheMin) / s) + 1;
     if (std::fmod(skala, 2.0) != 0.0) skala += 1;
     if (basis != 0.0) skala += 2;
-    // A span beyond the int16 field keeps the largest even scale; a reversed
-    // range one step wide would give 0, a division by zero for every elevation.
-    int hs = int16Begrenzt(skala);
+    // A reversed range one step wide would give 0, a division by zero for
+    // every elevation.
+    if (skala == 0.0) skala = -2;
+    // A span beyond the int16 field keeps the largest even scale.
+    int hs = int16Begrenzt(passendeSkala(rec, basis, skala));
     if (hs == 32767) hs = 32766;
-    if (hs == 0) hs = -2;
     return {int16Begrenzt(basis), hs};
 }
 
@@ -91,6 +118,11 @@ std::string terragenKodieren(const Dokument& dok, TerragenRec& rec, bool kurz) {
     hoehenSchreiben(s, dok, rec);
     s += "EOF ";
     return s;
+}
+
+void terragenSkalaAngleichen(TerragenRec& rec) {
+    rec.SkalierungY = rec.SkalierungX;
+    rec.SkalierungZ = rec.SkalierungX;
 }
 
 std::string scriptNameProblem(std::string_view name) {

@@ -2,6 +2,7 @@
 // Terragen terrain files (.ter): the settings record, the writer in its full
 // and short ("WM") variant, the reader, and the script line "save_terragen".
 
+#include <cstddef>
 #include <functional>
 #include <span>
 #include <string>
@@ -13,6 +14,9 @@
 #include "core/status.h"
 
 namespace gm {
+
+// The elevations of 2049 x 2049 points and room for the chunks around them.
+constexpr std::size_t TerragenMaxBytes = 2 * std::size_t(2049) * 2049 + (std::size_t(64) << 10);
 
 struct TerragenRec {
     int Groesse = 0;
@@ -33,12 +37,17 @@ struct TerragenRec {
 extern const Parameter TerragenParameter[7];
 
 // BasisHoehe and HoehenSkala of the ALTW chunk for the record's height range,
-// in steps of SkalierungX metres, limited to the int16 range of the file.
+// in steps of SkalierungX metres, limited to the int16 range of the file. The
+// scale is widened where the rule's value would clip an end of the range.
 struct TerragenHoehen {
     int BasisHoehe;
     int HoehenSkala;
 };
 TerragenHoehen terragenHoehen(const TerragenRec& rec);
+
+// The vertical and second horizontal scale follow the first, as readers take
+// the heights by SCAL's z while the elevations are counted in SkalierungX.
+void terragenSkalaAngleichen(TerragenRec& rec);
 
 // The file bytes; fills Groesse, PunkteX, PunkteY, BasisHoehe, HoehenSkala.
 std::string terragenKodieren(const Dokument& dok, TerragenRec& rec, bool kurz);

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "core/ablage.h"
+#include "core/atomare_datei.h"
 #include "core/puffer.h"
 #include "core/zahlen.h"
 #include "formats/bytes.h"
-#include "formats/datei_lesen.h"
 #include "formats/terragen.h"
 
 namespace gm {
@@ -29,21 +29,29 @@ Status endeIn(const char* chunk) {
     return fehler(std::string("the file ends inside the ") + chunk + " chunk");
 }
 
-Status gerundet(ByteLeser& l, const char* chunk, double& wert) {
+Status zahl(ByteLeser& l, const char* chunk, double& wert) {
     double v;
     if (!l.f32(v)) return endeIn(chunk);
     if (!std::isfinite(v)) return fehler(std::string("the ") + chunk + " chunk holds no number");
-    wert = roundHalfEven(v);
+    wert = v;
     return {};
 }
 
+Status gerundet(ByteLeser& l, const char* chunk, double& wert) {
+    if (Status s = zahl(l, chunk, wert); !s) return s;
+    wert = roundHalfEven(wert);
+    return {};
+}
+
+// The scale is kept as the file has it: rounding 2.5 m to 2 would shrink
+// every height of a later export by a fifth.
 Status scalLesen(ByteLeser& l, Ernte& e) {
     double x, y, z;
     for (double* w : {&x, &y, &z}) {
-        if (Status s = gerundet(l, "SCAL", *w); !s) return s;
+        if (Status s = zahl(l, "SCAL", *w); !s) return s;
     }
     if (x < 1 || x > 99999) {
-        return fehler("a horizontal scale of " + formatFixed(x, 0) +
+        return fehler("a horizontal scale of " + formatFixed(x, 3) +
                       " m per point is outside 1..99999");
     }
     e.rec.SkalierungX = x;
@@ -152,7 +160,7 @@ Status terragenDekodieren(Dokument& dok, TerragenRec& rec, std::string_view date
 
 Status LiesTerragen(Dokument& dok, TerragenRec& rec, const std::string& pfad) {
     std::string daten;
-    if (Status s = eingabeLesen(pfad, daten); !s) return s;
+    if (Status s = dateiLesen(pfad, daten, TerragenMaxBytes); !s) return s;
     if (Status s = terragenDekodieren(dok, rec, daten); !s) {
         return Status::fehler(pfad + ": " + s.meldung());
     }

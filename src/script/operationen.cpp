@@ -188,7 +188,9 @@ const std::vector<Einstellungssatz>& satzListe() {
         {"MarkeUnten", MarkeUntenParameter(), [](Sitzung& s) -> void* { return &s.dok.MarkeUnten; }},
         {"ModEinstellungen", ModParameter(), [](Sitzung& s) -> void* { return &s.dok.ModEinstellungen; }},
         {"RenderRec", RenderParameter(), [](Sitzung& s) -> void* { return &s.farben.Render; }},
-        {"TerragenRec", TerragenParameter, [](Sitzung& s) -> void* { return &s.terragen; }},
+        // As the dialog does, a scale set on the command line holds for all three axes.
+        {"TerragenRec", TerragenParameter, [](Sitzung& s) -> void* { return &s.terragen; },
+         [](void* r) { terragenSkalaAngleichen(*static_cast<TerragenRec*>(r)); }},
         {"NetzRec", NetzParameter, [](Sitzung& s) -> void* { return &s.netz; }},
         {"AnsichtRec", AnsichtParameter(), [](Sitzung& s) -> void* { return &s.ansicht; }},
         {"FormRec", FormReglerParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.Form; }},
@@ -236,13 +238,22 @@ Status zuweisungTeilen(std::string_view zuweisung, std::string_view& schluessel,
     return {};
 }
 
-Status zahlLesen(const Parameter& p, std::string_view text, double& wert) {
+// Reads the value of the setting `schluessel` ("MarkeUnten.Wert"), which the
+// messages name in full: a field name alone is ambiguous between records.
+Status zahlLesen(std::string_view schluessel, const Parameter& p, std::string_view text,
+                 double& wert) {
+    const std::string name(schluessel);
     auto zahl = parseNumber(text);
     if (!zahl) {
-        return Status::fehler("value of " + std::string(p.name) + " is not a number: \"" +
-                              std::string(text) + "\"");
+        return Status::fehler(name + "=" + std::string(text) + ": \"" + std::string(text) +
+                              "\" is not a number (" + name + " takes " +
+                              formatFixed(p.minimum, 3) + ".." + formatFixed(p.maximum, 3) + ")");
     }
-    if (Status s = wertPruefen(p, *zahl); !s) return s;
+    if (Status s = wertPruefen(p, *zahl); !s) {
+        // The check names the field; the key says which record it belongs to.
+        return Status::fehler(name + "=" + std::string(text) + ": " + name +
+                              s.meldung().substr(p.name.size()));
+    }
     wert = *zahl;
     return {};
 }
@@ -329,13 +340,15 @@ Status EinstellungLesen(std::string_view zuweisung, EinstellungsZuweisung& aus) 
         if (!satz) return Status::fehler("unknown settings record " + std::string(satzName));
         auto i = parameterSuchen(satz->parameter, feld);
         if (!i) return Status::fehler("unknown setting " + std::string(schluessel));
-        aus = {satz->record, &satz->parameter[*i], 0.0};
+        aus = {satz->record, &satz->parameter[*i], 0.0, satz->nachSetzen};
     }
-    return zahlLesen(*aus.parameter, text, aus.wert);
+    return zahlLesen(schluessel, *aus.parameter, text, aus.wert);
 }
 
 void EinstellungAnwenden(Sitzung& s, const EinstellungsZuweisung& z) {
-    z.parameter->setzen(z.ort(s), z.wert);
+    void* ort = z.ort(s);
+    z.parameter->setzen(ort, z.wert);
+    if (z.nachSetzen) z.nachSetzen(ort);
 }
 
 }  // namespace gm

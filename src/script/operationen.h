@@ -88,6 +88,7 @@ struct Einstellungssatz {
     std::string_view name;
     std::span<const Parameter> parameter;
     OrtFn record;
+    void (*nachSetzen)(void* record) = nullptr;  // keeps dependent fields in step
 };
 
 // A single setting under its own key: a field of the record `ort` returns.
@@ -120,6 +121,7 @@ struct EinstellungsZuweisung {
     OrtFn ort = nullptr;
     const Parameter* parameter = nullptr;
     double wert = 0.0;
+    void (*nachSetzen)(void* record) = nullptr;
 };
 Status EinstellungLesen(std::string_view zuweisung, EinstellungsZuweisung& aus);
 void EinstellungAnwenden(Sitzung& s, const EinstellungsZuweisung& z);

@@ -1,38 +1,11 @@
 #include "script/skriptdatei.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
 #include "core/atomare_datei.h"
 #include "core/zahlen.h"
 
 namespace gm {
 
 namespace {
-
-// Reads at most ScriptDateiMaxBytes; a longer file is an error.
-Status begrenztLesen(const std::string& pfad, std::string& inhalt) {
-    std::FILE* f = std::fopen(pfad.c_str(), "rb");
-    if (!f) return Status::fehler("cannot open " + pfad + ": " + std::strerror(errno));
-    std::string daten;
-    char puffer[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0) {
-        if (daten.size() + n > ScriptDateiMaxBytes) {
-            std::fclose(f);
-            return Status::fehler("cannot read " + pfad + ": a script file may hold at most " +
-                                  std::to_string(ScriptDateiMaxBytes) + " bytes");
-        }
-        daten.append(puffer, n);
-    }
-    const bool fehler = std::ferror(f) != 0;
-    const int fehlerNr = errno;
-    std::fclose(f);
-    if (fehler) return Status::fehler("cannot read " + pfad + ": " + std::strerror(fehlerNr));
-    inhalt = std::move(daten);
-    return {};
-}
 
 // The next line of `rest` without its line end; advances `rest` past it.
 std::string_view naechsteZeile(std::string_view& rest) {
@@ -70,7 +43,7 @@ std::string ScriptText(const Dokument& dok) {
 
 Status ScriptDateiLaden(Dokument& dok, const std::string& pfad) {
     std::string inhalt;
-    if (Status s = begrenztLesen(pfad, inhalt); !s) return s;
+    if (Status s = dateiLesen(pfad, inhalt, ScriptDateiMaxBytes); !s) return s;
     auto zeilen = ScriptTextLesen(inhalt);
     if (!zeilen) {
         return Status::fehler(pfad + " is not a script file: its first line is not \"" +

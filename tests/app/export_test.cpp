@@ -496,8 +496,8 @@ TEST_F(Austausch, FlatFieldKeepsTheCornersMarkedRedAndCounted) {
     EXPECT_EQ(zeilenMit(obj, "v "), 4);
     EXPECT_EQ(zeilenMit(obj, "f "), 2);
     EXPECT_EQ(f->statusText(1), "Anzahl Punkte: (4)");
-    // Mesh sample i lies at i * 20 / 10 on the view.
-    EXPECT_EQ(roteStellen(), (std::vector<QPoint>{{0, 0}, {18, 0}, {0, 18}, {18, 18}}));
+    // Mesh sample i lies at i * 19 / 9 on the view: the corners on the field's corners.
+    EXPECT_EQ(roteStellen(), (std::vector<QPoint>{{0, 0}, {19, 0}, {0, 19}, {19, 19}}));
 
     // The settings command marks again after a redraw of the view.
     f->statusSetzen(1, {});

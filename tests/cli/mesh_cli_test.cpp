@@ -64,13 +64,13 @@ TEST_F(MeshCli, SameSeedGivesTheSameObjAndAnotherSeedAnotherSelection) {
     EXPECT_GT(v, 4u);
     EXPECT_LT(v, 33u * 33u);
     // A triangulation of points spanning a rectangle has 2n - 2 - b triangles,
-    // b the points on the rectangle's border (x or y at +-500 after the 0.1 factor).
+    // b the points on the rectangle's border (x or y at +-5000).
     std::size_t rand = 0;
     for (const auto& s : z) {
         if (s.rfind("v ", 0) != 0) continue;
         double x, hoehe, y;
         std::istringstream(s.substr(2)) >> x >> hoehe >> y;
-        rand += std::fabs(x) == 500.0 || std::fabs(y) == 500.0;
+        rand += std::fabs(x) == 5000.0 || std::fabs(y) == 5000.0;
     }
     EXPECT_EQ(f, 2 * v - 2 - rand);
 }

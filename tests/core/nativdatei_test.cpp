@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -58,6 +59,34 @@ TEST_F(NativDatei, SaveAndReopenIsBitExactIncludingValuesOutsideTheRange) {
     for (int x = 0; x <= dok.MaxX; ++x)
         for (int y = 0; y <= dok.MaxY; ++y)
             ASSERT_EQ(std::memcmp(&neu.Hoehenfeld(x, y), &dok.Hoehenfeld(x, y), 8), 0);
+}
+
+// A file holding NaN or an infinity opened; the erosion then made the whole
+// field NaN and the mesh exports wrote "nan". Such a file is refused, naming
+// the first bad sample, and nothing changes.
+TEST_F(NativDatei, NonFiniteSamplesAreRefusedNamingTheFirst) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    auto dok = std::make_unique<Dokument>();
+    NeueGroesse(*dok, 5, 5, true);
+    dok->Hoehenfeld(1, 1) = 0.75;
+    for (const auto& [wert, text] : {std::pair{nan, "not a number"}, std::pair{inf, "infinite"},
+                                     std::pair{-inf, "infinite"}}) {
+        std::vector<double> werte(2 + 36, 0.5);
+        werte[0] = 5;  // 6 x 6 points, the document's size
+        werte[1] = 5;
+        werte[2 + 3 * 6 + 2] = wert;  // x 3, y 2
+        werte[2 + 4 * 6 + 1] = nan;
+        schreibeDoubles(pfad("a.fla"), werte);
+        EXPECT_EQ(NativLesen(*dok, pfad("a.fla")).meldung(),
+                  pfad("a.fla") + ": the sample at x 3, y 2 is " + text +
+                      "; a grid file holds finite heights only");
+        EXPECT_EQ(dok->MaxX, 5);
+        EXPECT_EQ(dok->Hoehenfeld(1, 1), 0.75);
+        EXPECT_NE(NativInZweitbildLesen(*dok, pfad("a.fla")).meldung().find("x 3, y 2"),
+                  std::string::npos);
+        EXPECT_EQ(dok->Zweitbild(3, 2), 0.0);
+    }
 }
 
 TEST_F(NativDatei, FileLayoutIsHeaderThenColumnsXOuter) {

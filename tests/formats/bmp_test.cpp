@@ -135,8 +135,14 @@ TEST(BmpLesen, RefusesEveryTruncationAndBadHeaders) {
         s.replace(pos, neu.size(), neu);
         return s;
     };
+    // The messages say what is wrong: the size in the limits the import has,
+    // an offset inside the header as such, not as data running past the end.
     const std::string zuBreit = mit(18, Bytes().u32(2050).s);
-    EXPECT_FALSE(bmpDekodieren(zuBreit, 2049, bild).ok());
+    EXPECT_EQ(bmpDekodieren(zuBreit, 2049, bild).meldung(),
+              "BMP picture: a picture of 2050 x 2 pixels cannot be imported (5..2049 pixels per "
+              "side)");
+    EXPECT_EQ(bmpDekodieren(mit(10, Bytes().u32(0).s), 2049, bild).meldung(),
+              "BMP picture: the pixel data would start at byte 0, inside the 54-byte header");
     EXPECT_FALSE(bmpDekodieren(mit(18, Bytes().u32(0).s), 2049, bild).ok());
     EXPECT_FALSE(bmpDekodieren(mit(22, Bytes().u32(0x80000000u).s), 2049, bild).ok());
     EXPECT_FALSE(bmpDekodieren(mit(10, Bytes().u32(0xFFFFFFF0u).s), 2049, bild).ok());

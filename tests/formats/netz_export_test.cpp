@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -44,11 +46,77 @@ TEST(NetzExport, SampleGridCopiesOrResamplesAndMirrorsTheBorder) {
     EXPECT_EQ(gleich(11, 4), gleich(10, 4));
     EXPECT_EQ(gleich(5, -1), gleich(5, 0));
     EXPECT_EQ(gleich(11, 11), gleich(10, 10));
-    // 11 samples onto 10: position i * 1.1, the plane is reproduced exactly
-    // enough, and the last position 9.9 extrapolates from samples 9 and 10.
+    // 11 samples onto 10: position i * 10 / 9, first and last on the field's
+    // first and last sample; the plane is reproduced exactly enough.
     const Stichproben klein = StichprobenBilden(*dok, einstellungen(10, 10));
-    EXPECT_NEAR(klein(1, 2), 0.11 + 0.022, 1e-12);
-    EXPECT_NEAR(klein(9, 9), 0.99 + 0.099, 1e-12);
+    EXPECT_NEAR(klein(1, 2), (0.1 + 0.02) * 10 / 9, 1e-12);
+    EXPECT_EQ(klein(9, 9), 1.1);
+}
+
+// A 300 x 200 field at 513 x 513 mesh points reached 151.58 with Hoehe 150: the
+// last mesh samples extrapolated past the field's edge.
+TEST(NetzExport, FinerMeshSamplesStayWithinTheField) {
+    auto dok = dokument(300, 200, [](int x, int y) { return x / 299.0 * (0.5 + y / 398.0); });
+    const Stichproben s = StichprobenBilden(*dok, einstellungen(513, 513));
+    double groesste = 0.0;
+    for (int i = 0; i < 513; ++i)
+        for (int j = 0; j < 513; ++j)
+            groesste = std::max(groesste, s(i, j));
+    EXPECT_EQ(groesste, 1.0);
+    EXPECT_EQ(s(512, 512), 1.0);
+    EXPECT_EQ(s(0, 0), 0.0);
+}
+
+// The regular mesh wrote (-h, -h, -1) per corner, shading by height and
+// facing down; the network scaled its points by 0.1. Both now carry the
+// surface normal, wind their faces up (counter-clockwise seen from above in
+// the right-handed OBJ frame <x, z, y>) and span Laenge x Breite.
+TEST(NetzExport, BothMeshesCarryTheSurfaceNormalFaceUpAndSpanTheirSize) {
+    // A tilted plane: dz/dx = 0.02 * 1500 / 100 = 0.3, dz/dy = -0.01 * 1500 / 50 = -0.3.
+    auto dok = dokument(12, 9, [](int x, int y) { return 0.3 + 0.02 * x - 0.01 * y; });
+    const double laenge = std::sqrt(0.3 * 0.3 + 0.3 * 0.3 + 1.0);
+    const Netzpunkt erwartet{0, 0, 0, -0.3 / laenge, 0.3 / laenge, 1.0 / laenge};
+    for (bool optimiert : {false, true}) {
+        SCOPED_TRACE(optimiert);
+        NetzRec r = einstellungen(12, 9);
+        r.Optimierung = optimiert;
+        r.NetzZufall = 0.7;
+        r.Laenge = 1100;
+        r.Breite = 400;
+        r.Hoehe = 1500;
+        Netz n;
+        ASSERT_TRUE(NetzBilden(*dok, r, NetzOptionenMitSeed(5), n).ok());
+        ASSERT_GT(n.dreiecke.size(), 4u);
+        double xMin = 1e9, xMax = -1e9, yMin = 1e9, yMax = -1e9;
+        for (const Netzpunkt& p : n.punkte) {
+            EXPECT_NEAR(p.nx, erwartet.nx, 1e-12);
+            EXPECT_NEAR(p.ny, erwartet.ny, 1e-12);
+            EXPECT_NEAR(p.nz, erwartet.nz, 1e-12);
+            xMin = std::min(xMin, p.x), xMax = std::max(xMax, p.x);
+            yMin = std::min(yMin, p.y), yMax = std::max(yMax, p.y);
+        }
+        EXPECT_EQ(xMin, -550.0);
+        EXPECT_EQ(xMax, 550.0);
+        EXPECT_EQ(yMin, -200.0);
+        EXPECT_EQ(yMax, 200.0);
+        for (const Dreieck& t : n.dreiecke) {
+            // Corners in the OBJ frame: x, height, y.
+            auto obj = [&](int k) {
+                const Netzpunkt& p = n.punkte[std::size_t(k - 1)];
+                return std::array<double, 3>{p.x, p.z, p.y};
+            };
+            const auto a = obj(t.p1), b = obj(t.p2), c = obj(t.p3);
+            const std::array<double, 3> u{b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+            const std::array<double, 3> v{c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+            const std::array<double, 3> f{u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2],
+                                          u[0] * v[1] - u[1] * v[0]};
+            const double betrag = std::sqrt(f[0] * f[0] + f[1] * f[1] + f[2] * f[2]);
+            // The face normal is the written normal (x, z, y) of the plane.
+            EXPECT_NEAR(f[0] / betrag, erwartet.nx, 1e-9);
+            EXPECT_NEAR(f[1] / betrag, erwartet.nz, 1e-9);
+            EXPECT_NEAR(f[2] / betrag, erwartet.ny, 1e-9);
+        }
+    }
 }
 
 TEST(NetzExport, DifferenceStatistics) {
@@ -79,13 +147,13 @@ TEST(NetzExport, FlatGridKeepsOnlyTheCornersAndGivesTwoTriangles) {
     ASSERT_EQ(n.punkte.size(), 4u);
     ASSERT_EQ(n.dreiecke.size(), 2u);
     EXPECT_EQ(markiert, (std::vector<std::pair<int, int>>{{0, 0}, {0, 29}, {19, 0}, {19, 29}}));
-    // x and y centred and scaled by 0.1, z = h * 0.1 * Hoehe, normal from the
-    // border sample beyond the last column.
-    EXPECT_EQ(n.punkte[0].x, -500.0);
-    EXPECT_EQ(n.punkte[3].y, 500.0);
-    EXPECT_DOUBLE_EQ(n.punkte[3].z, 0.4 * 0.1 * 1500);
-    EXPECT_EQ(n.punkte[3].nx, -0.4);
-    EXPECT_EQ(n.punkte[3].nz, -1.0);
+    // x and y centred in Laenge x Breite, z = h * Hoehe, the flat surface's
+    // normal straight up.
+    EXPECT_EQ(n.punkte[0].x, -5000.0);
+    EXPECT_EQ(n.punkte[3].y, 5000.0);
+    EXPECT_DOUBLE_EQ(n.punkte[3].z, 0.4 * 1500);
+    EXPECT_EQ(n.punkte[3].nx, 0.0);
+    EXPECT_EQ(n.punkte[3].nz, 1.0);
     // Zufall 1 keeps every sample.
     r.NetzZufall = 1.0;
     ASSERT_TRUE(NetzBilden(*dok, r, o, n).ok());
@@ -154,20 +222,22 @@ TEST(NetzExport, RegularMeshOfTenByTen) {
     ASSERT_EQ(n.punkte.size(), 486u);
     EXPECT_EQ(n.dreiecke[1].p1, 4);
     EXPECT_EQ(n.dreiecke[161].p3, 486);
-    // Cell (0, 0): dx 100, dy 10, coordinates without the factor 0.1.
+    // Cell (0, 0): dx 100, dy 10; corners (0, 0), (0, 1), (1, 0), then (1, 0),
+    // (0, 1), (1, 1). Slopes 0.1 * 100 / 100 and 0.01 * 100 / 10, both 0.1.
     const double h00 = 0.0, h10 = 0.1, h01 = 0.01, h11 = 0.11;
+    const double l = std::sqrt(0.1 * 0.1 * 2 + 1);
     const Netzpunkt erwartet[6] = {
-        {-450, -45, h00 * 100, -h10, -h01, -1}, {-350, -45, h10 * 100, -h10, -h01, -1},
-        {-450, -35, h01 * 100, -h10, -h01, -1}, {-350, -45, h10 * 100, -h00, -h01, -1},
-        {-350, -35, h11 * 100, -h10, -h01, -1}, {-450, -35, h01 * 100, -h11, -h00, -1}};
+        {-450, -45, h00 * 100, 0, 0, 0}, {-450, -35, h01 * 100, 0, 0, 0},
+        {-350, -45, h10 * 100, 0, 0, 0}, {-350, -45, h10 * 100, 0, 0, 0},
+        {-450, -35, h01 * 100, 0, 0, 0}, {-350, -35, h11 * 100, 0, 0, 0}};
     for (int k = 0; k < 6; ++k) {
         SCOPED_TRACE(k);
         EXPECT_DOUBLE_EQ(n.punkte[k].x, erwartet[k].x);
         EXPECT_DOUBLE_EQ(n.punkte[k].y, erwartet[k].y);
         EXPECT_DOUBLE_EQ(n.punkte[k].z, erwartet[k].z);
-        EXPECT_DOUBLE_EQ(n.punkte[k].nx, erwartet[k].nx);
-        EXPECT_DOUBLE_EQ(n.punkte[k].ny, erwartet[k].ny);
-        EXPECT_EQ(n.punkte[k].nz, -1.0);
+        EXPECT_NEAR(n.punkte[k].nx, -0.1 / l, 1e-12);
+        EXPECT_NEAR(n.punkte[k].ny, -0.1 / l, 1e-12);
+        EXPECT_NEAR(n.punkte[k].nz, 1 / l, 1e-12);
     }
 }
 
@@ -195,8 +265,12 @@ TEST(NetzExport, MarkPositionScalesToTheFieldAndZoom) {
     auto dok = dokument(513, 257, rauh);
     const NetzRec r = einstellungen(100, 50);
     const Pixel p = markierPixel(10, 3, *dok, r, 0.5);
-    EXPECT_EQ(p.x, 26);  // 10 * 5.13 * 0.5 = 25.65
-    EXPECT_EQ(p.y, 8);   // 3 * 5.14 * 0.5 = 7.71
+    EXPECT_EQ(p.x, 26);  // 10 * 512 / 99 * 0.5 = 25.86
+    EXPECT_EQ(p.y, 8);   // 3 * 256 / 49 * 0.5 = 7.84
+    // The last mesh sample is the field's last sample, where it is marked.
+    const Pixel ende = markierPixel(99, 49, *dok, r, 0.5);
+    EXPECT_EQ(ende.x, 256);
+    EXPECT_EQ(ende.y, 128);
 }
 
 }  // namespace

@@ -35,14 +35,18 @@ TEST(NetzSchreiben, DxfRepeatsCornerZeroAndNegatesTheSecondAxis) {
     EXPECT_EQ(NetzText(NetzFormat::DXF, n), erwartet);
 }
 
-TEST(NetzSchreiben, PovMeshWritesSmoothTrianglesWithHeightSecond) {
+// POV-Ray's left-handed frame takes <x, z, -y>: seen from above with its third
+// axis pointing up the screen, the field's second axis points down the screen
+// as in the main view (the OBJ and DXF frames are right-handed and take y and
+// -y). The normals follow the same map.
+TEST(NetzSchreiben, PovMeshWritesSmoothTrianglesWithHeightSecondAndTheFieldUnmirrored) {
     Netz n = kleinesNetz();
     n.dreiecke.resize(1);
     const std::string erwartet =
         "  /* Object 'Gravimonte' */\r\nmesh {\r\n"
-        " \tsmooth_triangle { <1.5000, 100.0000, 2.2500>, <-0.5000, -1.0000, -0.2500>,  "
-        "<-3.0000, 7.1250, 0.0000>, <0.0000, -1.0000, -1.0000>,  "
-        "<0.0000, 0.5000, 4.0000>, <-0.1250, -1.0000, 0.0000>}\r\n"
+        " \tsmooth_triangle { <1.5000, 100.0000, -2.2500>, <-0.5000, -1.0000, 0.2500>,  "
+        "<-3.0000, 7.1250, 0.0000>, <0.0000, -1.0000, 1.0000>,  "
+        "<0.0000, 0.5000, -4.0000>, <-0.1250, -1.0000, 0.0000>}\r\n"
         "\ttexture { GravimonteTex }\r\n}\r\n";
     EXPECT_EQ(NetzText(NetzFormat::Mesh, n), erwartet);
 }
@@ -51,12 +55,12 @@ TEST(NetzSchreiben, Mesh2CountsFacesFromZeroAndEndsListsWithoutComma) {
     const std::string erwartet =
         "  /* Object 'Gravimonte' */\r\nmesh2 {\r\n"
         "   vertex_vectors {\r\n   3,\r\n"
-        "   <1.500000,100.000000,2.250000>,\r\n"
-        "   <-3.000000,7.125000,-0.000010>,\r\n"
-        "   <0.000000,0.500000,4.000000>\r\n   }\r\n"
+        "   <1.500000,100.000000,-2.250000>,\r\n"
+        "   <-3.000000,7.125000,0.000010>,\r\n"
+        "   <0.000000,0.500000,-4.000000>\r\n   }\r\n"
         "   normal_vectors {\r\n   3,\r\n"
-        "   <-0.500000,-1.000000,-0.250000>,\r\n"
-        "   <0.000000,-1.000000,-1.000000>,\r\n"
+        "   <-0.500000,-1.000000,0.250000>,\r\n"
+        "   <0.000000,-1.000000,1.000000>,\r\n"
         "   <-0.125000,-1.000000,0.000000>\r\n   }\r\n"
         "   face_indices {\r\n   2,\r\n   <0,1,2>,\r\n   <2,0,1>\r\n   }\r\n"
         "\ttexture { GravimonteTex }\r\n}\r\n";

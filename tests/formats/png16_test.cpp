@@ -76,6 +76,22 @@ TEST(Png16, ReadsEightBitColourByLuminanceAndRefusesDamage) {
     std::string kaputt = gut;
     kaputt[40] ^= 0x40;  // inside the compressed data: the CRC no longer matches
     EXPECT_FALSE(png16Dekodieren(kaputt, grau).ok());
+    // libpng refused a width over 2049 with "Invalid IHDR data"; the reader
+    // now says it in the words of every picture import.
+    std::string breit = gut;
+    breit[18] = 0x08;  // width 0x0806 = 2054, with the IHDR chunk's CRC to match
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 12; i < 29; ++i) {
+        crc ^= std::uint8_t(breit[i]);
+        for (int k = 0; k < 8; ++k)
+            crc = crc & 1 ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
+    }
+    crc = ~crc;
+    for (int k = 0; k < 4; ++k)
+        breit[std::size_t(29 + k)] = char(crc >> (24 - 8 * k));
+    EXPECT_EQ(png16Dekodieren(breit, grau).meldung(),
+              "PNG picture: a picture of 2054 x 5 pixels cannot be imported (5..2049 pixels per "
+              "side)");
     std::string klein = gut;
     klein[23] = 4;  // height 4 (the IHDR CRC is checked after the size)
     EXPECT_FALSE(png16Dekodieren(klein, grau).ok());

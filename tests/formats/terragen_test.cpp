@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
 #include "core/script_liste.h"
 #include "formats_hilfen.h"
 
@@ -109,6 +113,57 @@ TEST(TerragenSchreiben, ScaleOtherThan30DoesNotClip) {
     }
 }
 
+// The real heights a reader finds in a file, by the format's own rule
+// z = (BaseHeight + e * HeightScale / 65536) * SCAL z, without the writer's help.
+struct Hoehen {
+    double kleinste = 1e300, groesste = -1e300;
+    float scal[3] = {};
+};
+Hoehen hoehenLesen(const std::string& s) {
+    auto i16 = [&](std::size_t a) {
+        return int(std::int16_t(std::uint8_t(s[a]) | std::uint8_t(s[a + 1]) << 8));
+    };
+    Hoehen h;
+    std::memcpy(h.scal, s.data() + s.find("SCAL") + 4, 12);
+    const std::size_t xpts = s.find("XPTS"), ypts = s.find("YPTS"), altw = s.find("ALTW");
+    const int punkte = i16(xpts + 4) * i16(ypts + 4);
+    const int skala = i16(altw + 4), basis = i16(altw + 6);
+    for (int k = 0; k < punkte; ++k) {
+        const double z = (basis + i16(altw + 8 + 2 * std::size_t(k)) * skala / 65536.0) * h.scal[2];
+        h.kleinste = std::min(h.kleinste, z);
+        h.groesste = std::max(h.groesste, z);
+    }
+    return h;
+}
+
+// With 0..50 m the rule gives a height scale of 2, room for 0..33 m: 26,666 of
+// 60,000 cells were clipped at 32767. A narrow range now gets a scale that
+// holds it; the rule's scale stays wherever it already fits.
+TEST(TerragenSchreiben, NarrowRangesAreNotClipped) {
+    Dokument dok;
+    test::feldSetzen(
+        dok,
+        {{0, 1, 0.5, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}});
+    struct Fall {
+        double min, max, skala;
+        int hs;  // the height scale written
+    };
+    for (const Fall& f :
+         {Fall{0, 50, 30, 4}, Fall{0, 40, 30, 3}, Fall{-50, 0, 30, 4}, Fall{0, 1000, 30, 36},
+          Fall{-16000, 16000, 30, 1068}, Fall{0, 5, 1, 8}, Fall{100, 0, 30, -5}}) {
+        TerragenRec rec;
+        rec.SkalierungX = rec.SkalierungY = rec.SkalierungZ = f.skala;
+        rec.HoeheMin = f.min;
+        rec.HoeheMax = f.max;
+        const Hoehen h = hoehenLesen(terragenKodieren(dok, rec, false));
+        EXPECT_EQ(rec.HoehenSkala, f.hs) << f.min << ".." << f.max;
+        // Within half a step of the 16-bit quantisation.
+        const double stufe = std::abs(rec.HoehenSkala) * f.skala / 65536.0;
+        EXPECT_NEAR(h.kleinste, std::min(f.min, f.max), stufe) << f.min << ".." << f.max;
+        EXPECT_NEAR(h.groesste, std::max(f.min, f.max), stufe) << f.min << ".." << f.max;
+    }
+}
+
 TEST(TerragenSchreiben, ReversedOrHugeRangesStayInsideInt16) {
     TerragenRec rec;
     rec.HoeheMin = 15;
@@ -200,27 +255,44 @@ TEST(TerragenLesen, SizeChunkAfterTheElevationsDoesNotChangeTheirLayout) {
     EXPECT_EQ(dok.Hoehenfeld(2, 3), 1.0);
 }
 
-TEST(TerragenLesen, RoundsScaleAndReadsChunksAnywhere) {
+// A scale of 2.5 was read as 2, so a 10..50 m terrain exported again as 8..40 m.
+TEST(TerragenLesen, KeepsTheRealScaleAndReadsChunksAnywhere) {
     Dokument dok;
     TerragenRec rec;
-    ASSERT_TRUE(lesen(dok, rec, handDatei(30.4f, 1.2f)).ok());
-    EXPECT_EQ(rec.SkalierungX, 30);
-    EXPECT_EQ(rec.SkalierungZ, 30);
+    ASSERT_TRUE(lesen(dok, rec, handDatei(2.5f, 1.2f)).ok());
+    EXPECT_EQ(rec.SkalierungX, 2.5);
+    EXPECT_EQ(rec.SkalierungZ, 2.5);
     EXPECT_TRUE(rec.Kugel);  // 1.2 rounds to 1
     EXPECT_EQ(rec.PunkteX, 5);
-    EXPECT_DOUBLE_EQ(rec.HoeheMin, (100 * -500 / 65536.0 - 3) * 30);
+    EXPECT_DOUBLE_EQ(rec.HoeheMin, (100 * -500 / 65536.0 - 3) * 2.5);
     // Element 7 read is x = 2 of the second row, which is y = 3 (the first is y = 4).
     EXPECT_EQ(dok.Hoehenfeld(2, 3), 1.0);
     EXPECT_EQ(dok.Hoehenfeld(2, 4), 0.0);
     EXPECT_EQ(dok.Hoehenfeld(2, 1), 0.0);
     EXPECT_EQ(dok.Hoehenfeld(0, 0), 0.0);
     ASSERT_TRUE(lesen(dok, rec, handDatei(29.6f, 2.0f)).ok());
-    EXPECT_EQ(rec.SkalierungX, 30);
+    EXPECT_EQ(rec.SkalierungX, double(29.6f));
     EXPECT_FALSE(rec.Kugel);
     // Unknown chunks and stray bytes before a chunk are passed over.
     std::string s = handDatei(30);
     s.insert(16, "THNGxyz\x01");
     EXPECT_TRUE(lesen(dok, rec, s).ok());
+
+    // Written at 2.5 m for 10..50 m, read and written again: still 10..50 m.
+    test::feldSetzen(
+        dok,
+        {{0, 1, 0.5, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}});
+    TerragenRec erst;
+    erst.SkalierungX = erst.SkalierungY = erst.SkalierungZ = 2.5;
+    erst.HoeheMin = 10;
+    erst.HoeheMax = 50;
+    TerragenRec zurueck;
+    ASSERT_TRUE(lesen(dok, zurueck, terragenKodieren(dok, erst, false)).ok());
+    EXPECT_NEAR(zurueck.HoeheMin, 10, 0.01);
+    EXPECT_NEAR(zurueck.HoeheMax, 50, 0.01);
+    const Hoehen h = hoehenLesen(terragenKodieren(dok, zurueck, false));
+    EXPECT_NEAR(h.kleinste, 10, 0.01);
+    EXPECT_NEAR(h.groesste, 50, 0.01);
 }
 
 TEST(TerragenLesen, BadFilesChangeNeitherDocumentNorSettings) {
