@@ -183,6 +183,9 @@ Status ausfuehren(Sitzung& s, const Aktion& a, Ausstehend& aus, std::string& aus
         case AktionsArt::PaletteSpeichern:
             return schreiben(aus, a.text,
                              [&](const std::string& p) { return PalettenSpeichern(s.farben, p); });
+        case AktionsArt::CoffeeVorlage:
+            s.coffee.Vorlage = aus.lesepfad(a.text);
+            return {};
     }
     return {};
 }

@@ -178,6 +178,7 @@ const Option optionen[] = {
     {"--info", AktionsArt::Info, &nichts},
     {"--palette", AktionsArt::Palette, &dateiLesen},
     {"--save-palette", AktionsArt::PaletteSpeichern, &dateiLesen},
+    {"--coffee-template", AktionsArt::CoffeeVorlage, &dateiLesen},
 };
 
 }  // namespace

@@ -28,7 +28,8 @@ enum class AktionsArt {
     Export,
     Info,
     Palette,
-    PaletteSpeichern
+    PaletteSpeichern,
+    CoffeeVorlage
 };
 
 struct Aktion {

@@ -37,6 +37,8 @@ Options:
   --palette FILE       load both palettes and the render settings from a .fpl
                        palette file (all or nothing)
   --save-palette FILE  write the palettes and render settings as a .fpl file
+  --coffee-template FILE  the template of later "--export coffee" (default: the
+                       shipped VolumeMask.cof in the data folder)
   --help               print this text and do nothing else
 
 Exit status: 0 on success; 2 on any error (unknown option, name or key, a
@@ -74,6 +76,8 @@ std::string einstellungen() {
     for (const auto& satz : Einstellungssaetze()) {
         text += parameterListe(satz.parameter, std::string(satz.name) + ".");
     }
+    for (const auto& t : Texteinstellungen())
+        text += "    " + std::string(t.name) + " (text)\n";
     return text;
 }
 

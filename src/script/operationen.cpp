@@ -21,6 +21,7 @@
 #include "filters/verschieben.h"
 #include "formats/bild_import.h"
 #include "formats/bmp.h"
+#include "formats/coffee.h"
 #include "formats/farbbild.h"
 #include "formats/netz_export.h"
 #include "formats/png16.h"
@@ -28,6 +29,7 @@
 #include "formats/stm.h"
 #include "formats/targa.h"
 #include "formats/terragen.h"
+#include "formats/verlauf.h"
 #include "generators/fuellen.h"
 #include "generators/midpoint.h"
 #include "generators/noise.h"
@@ -139,6 +141,8 @@ const std::vector<Export>& exportListe() {
         {"pov", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::Mesh},
         {"pov2", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh2, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::Mesh2},
         {"obj", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::OBJ, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::OBJ},
+        {"gradient", [](Sitzung& s, const std::string& p) { return SchreibeVerlauf(s.dok, s.farben.palette(1), s.verlauf, p); }},
+        {"coffee", [](Sitzung& s, const std::string& p) { return SchreibeCoffee(s.farben, s.coffee, p); }},
     };
     return liste;
 }
@@ -166,6 +170,8 @@ const std::vector<Einstellungssatz>& satzListe() {
         {"RenderRec", RenderParameter(), [](Sitzung& s) -> void* { return &s.farben.Render; }},
         {"TerragenRec", TerragenParameter, [](Sitzung& s) -> void* { return &s.terragen; }},
         {"NetzRec", NetzParameter, [](Sitzung& s) -> void* { return &s.netz; }},
+        {"VerlaufRec", VerlaufParameter, [](Sitzung& s) -> void* { return &s.verlauf; }},
+        {"CoffeeRec", CoffeeParameter, [](Sitzung& s) -> void* { return &s.coffee; }},
     };
     return liste;
 }
@@ -177,6 +183,14 @@ const std::vector<Einstellungswert>& wertListe() {
         {Param<&Dokument::VerknuepfungsmodusRechts>("VerknuepfungsmodusRechts", 6, 1, 13, Skala::Linear, 1, "Modus rechts"), [](Sitzung& s) -> void* { return &s.dok; }},
         {Param<&Dokument::Maskenmodus>("Maskenmodus", 1, 1, 3, Skala::Linear, 1, "Maskenmodus"), [](Sitzung& s) -> void* { return &s.dok; }},
         {Param<&ColourState::Farbmodus>("Farbmodus", 1, 0, 3, Skala::Linear, 1, "Modus"), [](Sitzung& s) -> void* { return &s.farben; }},
+    };
+    return liste;
+}
+
+// Text settings, one line each.
+const std::vector<Texteinstellung>& textListe() {
+    static const std::vector<Texteinstellung> liste = {
+        {"CoffeeRec.Name", [](Sitzung& s, const std::string& t) { s.coffee.Name = t; }},
     };
     return liste;
 }
@@ -231,6 +245,9 @@ std::span<const Einstellungssatz> Einstellungssaetze() {
 std::span<const Einstellungswert> Einstellungswerte() {
     return wertListe();
 }
+std::span<const Texteinstellung> Texteinstellungen() {
+    return textListe();
+}
 
 const Operation* OperationSuchen(OperationsArt art, std::string_view name) {
     for (const Operation& o : operationsListe()) {
@@ -282,12 +299,19 @@ Status WerteLesen(std::span<const Parameter> parameter, std::span<const std::str
 Status EinstellungLesen(std::string_view zuweisung, EinstellungsZuweisung& aus) {
     std::string_view schluessel, text;
     if (Status s = zuweisungTeilen(zuweisung, schluessel, text); !s) return s;
+    aus = {};
+    if (auto* t = suchen(textListe(), schluessel, [](const Texteinstellung& t) { return t.name; })) {
+        aus.textFeld = t;
+        aus.text = std::string(text);
+        return {};
+    }
     const auto punkt = schluessel.find('.');
     if (punkt == std::string_view::npos) {
         auto* e = suchen(wertListe(), schluessel,
                          [](const Einstellungswert& w) { return w.parameter.name; });
         if (!e) return Status::fehler("unknown setting " + std::string(schluessel));
-        aus = {e->ort, &e->parameter, 0.0};
+        aus.ort = e->ort;
+        aus.parameter = &e->parameter;
     } else {
         const std::string_view satzName = schluessel.substr(0, punkt);
         const std::string_view feld = schluessel.substr(punkt + 1);
@@ -296,12 +320,17 @@ Status EinstellungLesen(std::string_view zuweisung, EinstellungsZuweisung& aus) 
         if (!satz) return Status::fehler("unknown settings record " + std::string(satzName));
         auto i = parameterSuchen(satz->parameter, feld);
         if (!i) return Status::fehler("unknown setting " + std::string(schluessel));
-        aus = {satz->record, &satz->parameter[*i], 0.0};
+        aus.ort = satz->record;
+        aus.parameter = &satz->parameter[*i];
     }
     return zahlLesen(*aus.parameter, text, aus.wert);
 }
 
 void EinstellungAnwenden(Sitzung& s, const EinstellungsZuweisung& z) {
+    if (z.textFeld) {
+        z.textFeld->setzen(s, z.text);
+        return;
+    }
     z.parameter->setzen(z.ort(s), z.wert);
 }
 

@@ -7,8 +7,10 @@
 #include "core/dokument.h"
 #include "core/script_argumente.h"
 #include "display/farbstand.h"
+#include "formats/coffee.h"
 #include "formats/netz_einstellungen.h"
 #include "formats/terragen.h"
+#include "formats/verlauf.h"
 
 namespace gm {
 
@@ -22,6 +24,10 @@ struct Sitzung {
     TerragenRec terragen;
     // Mesh export settings.
     NetzRec netz;
+    // Gradient picture and COFFEE export settings; coffee.Vorlage starts as
+    // the shipped template, set by the front end that knows the data folder.
+    VerlaufRec verlauf;
+    CoffeeRec coffee;
     // Where a replayed line writes the file it names: the command line points
     // this at a temporary beside the target, put in place when the run succeeds.
     SchreibZiel schreibZiel;
