@@ -32,6 +32,7 @@ struct Fensterzustand {
     DateiWahl dxf{"*.dxf", {}};
     DateiWahl povray{"*.inc", {}};
     DateiWahl wavefront{"*.obj", {}};
+    DateiWahl coffee{"*.cof", {}};
 };
 
 // Takes over a chosen file: its full name and its folder.
