@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStandardPaths>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -22,7 +23,9 @@
 #include "app/mod_panel.h"
 #include "app/regler_widget.h"
 #include "app/skala_widget.h"
+#include "app/sprache.h"
 #include "core/ablage.h"
+#include "core/datenordner.h"
 #include "core/puffer.h"
 #include "core/script_liste.h"
 #include "core/zahlen.h"
@@ -85,7 +88,7 @@ QLabel* weisseSchrift(QLabel* l) {
 TLandGenerator::TLandGenerator(Sitzung& s, QWidget* parent)
     : QMainWindow(parent), s_(s), dienste_(qtDialogdienste(this, s)) {
     zustand_.Programmordner = QCoreApplication::applicationDirPath().toStdString();
-    zustand_.Datenordner = zustand_.Programmordner + "/Daten/";
+    zustand_.Datenordner = DatenordnerFinden(zustand_.Programmordner);
     for (DateiWahl* w : {&zustand_.nativ, &zustand_.script, &zustand_.palette}) {
         w->ordner = zustand_.Programmordner;
     }
@@ -138,6 +141,9 @@ TLandGenerator::TLandGenerator(Sitzung& s, QWidget* parent)
     if (const QScreen* sc = QGuiApplication::primaryScreen()) {
         move(sc->availableGeometry().center() - rect().center());
     }
+    sprache_ = new Sprachsteuerung(*this);
+    sprache_->starten(zustand_.Datenordner,
+                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
 }
 
 Dokument& TLandGenerator::dok() {

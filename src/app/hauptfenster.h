@@ -24,6 +24,7 @@ class BildWidget;
 class ModPanel;
 class ReglerWidget;
 class SkalaWidget;
+class Sprachsteuerung;
 struct SkalaAntwort;
 
 class TLandGenerator : public QMainWindow {
@@ -65,6 +66,7 @@ class TLandGenerator : public QMainWindow {
     SkalaWidget* skala() const { return skala_; }
     ModPanel* modPanel() const { return modPanel_; }
     QComboBox* modusListe(int i) const { return i == 0 ? combo1_ : combo2_; }
+    Sprachsteuerung* sprache() const { return sprache_; }
 
   protected:
     bool event(QEvent* e) override;
@@ -90,6 +92,7 @@ class TLandGenerator : public QMainWindow {
     QButtonGroup* werkzeuge_ = nullptr;
     ReglerWidget* formRegler_[5] = {};
     ReglerWidget* groesseRegler_[2] = {};
+    Sprachsteuerung* sprache_ = nullptr;
 };
 
 }  // namespace gm
