@@ -1,7 +1,9 @@
 #pragma once
-// The main view image `Bild`: shows the drawn field and reports the pointer.
+// The main view image `Bild`: shows the drawn field, reports the pointer and
+// its buttons, and shows a tool's outline inverted over the field.
 
 #include <QImage>
+#include <QPolygonF>
 #include <QWidget>
 
 namespace gm {
@@ -13,18 +15,28 @@ class BildWidget : public QWidget {
     void bildSetzen(QImage bild);
     const QImage& bild() const { return bild_; }
     QImage& bild() { return bild_; }
+    // The outline in view pixels; an empty one hides it.
+    void umrissSetzen(QPolygonF umriss);
+    const QPolygonF& umriss() const { return umriss_; }
 
   signals:
     void zeigerBewegt(int x, int y);
     void zeigerVerlassen();
+    // Pointer position in view pixels, not rounded.
+    void gedrueckt(QPointF pos, Qt::MouseButton knopf);
+    void gezogen(QPointF pos, Qt::MouseButtons gehalten);
+    void losgelassen(QPointF pos, Qt::MouseButton knopf);
 
   protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     void leaveEvent(QEvent*) override;
 
   private:
     QImage bild_;
+    QPolygonF umriss_;
 };
 
 }  // namespace gm

@@ -152,6 +152,7 @@ const Wort kWoerter[] = {
     {137, "LoPass"},
     {138, "HiPass"},
     {139, "Helix"},
+    {140, "Krater"},
     {240, "Parameter"},
     {241, "Modifikatoren"},
     {242, "Welle"},

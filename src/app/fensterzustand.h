@@ -1,6 +1,6 @@
 #pragma once
-// Window-level state of the main window: zoom, placement mode and the current
-// file name and folder of every file kind. Qt-free.
+// Window-level state of the main window: zoom and the current file name and
+// folder of every file kind. Qt-free.
 
 #include <string>
 
@@ -18,7 +18,6 @@ struct Fensterzustand {
     std::string Programmordner;
     std::string Datenordner;
     double ZoomFaktor = 1.0;
-    int Platzierung = 1;
     DateiWahl nativ{"*.fla", {}};
     DateiWahl script{"*.txt", {}};
     DateiWahl palette{"*.fpl", {}};

@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStandardPaths>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
@@ -24,6 +24,7 @@
 #include "app/regler_widget.h"
 #include "app/skala_widget.h"
 #include "app/sprache.h"
+#include "app/werkzeug_maus.h"
 #include "core/ablage.h"
 #include "core/datenordner.h"
 #include "core/puffer.h"
@@ -31,6 +32,7 @@
 #include "core/zahlen.h"
 #include "core/zufall.h"
 #include "display/hauptbild.h"
+#include "editing/werkzeug_parameter.h"
 #include "script/operationen.h"
 #include "script/sitzung.h"
 
@@ -68,15 +70,6 @@ const char* const kModusNamen[13] = {
     "Normal",           "Wenn höher",   "Addition",       "Subtraktion", "1-x",
     "1-x wenn kleiner", "Differenz",    "Multiplikation", "Division",    "Wenn kleiner",
     "Wenn 0",           "Wenn nicht 0", "Höher & <> 0"};
-
-struct FormRegler {
-    const char* titel;
-    double minimum, maximum, schritt, wert;
-};
-const FormRegler kFormRegler[5] = {
-    {"Ecken", 3, 24, 1, 7},       {"Zufall", 0, 1, 0.01, 1},          {"Drehung", 0, 360, 5, 0},
-    {"Verdrehung", 0, 360, 5, 0}, {"Verschiebung", 0, 0.99, 0.01, 0},
-};
 
 QLabel* weisseSchrift(QLabel* l) {
     l->setStyleSheet("color: white;");
@@ -132,6 +125,7 @@ TLandGenerator::TLandGenerator(Sitzung& s, QWidget* parent)
     connect(bild_, &BildWidget::zeigerVerlassen, this, [this] { statusSetzen(1, {}); });
 
     MenueAufbauen(*this);
+    werkzeugMaus_ = new WerkzeugMaus(*this);
     aktion("MaskeNeu1Click")->setChecked(true);
     aktion("Palette11Click")->setChecked(true);
 
@@ -142,8 +136,9 @@ TLandGenerator::TLandGenerator(Sitzung& s, QWidget* parent)
         move(sc->availableGeometry().center() - rect().center());
     }
     sprache_ = new Sprachsteuerung(*this);
-    sprache_->starten(zustand_.Datenordner,
-                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
+    sprache_->starten(
+        zustand_.Datenordner,
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
 }
 
 Dokument& TLandGenerator::dok() {
@@ -170,8 +165,10 @@ QWidget* TLandGenerator::baueParameterSpalte() {
     for (int i = 0; i < 5; ++i) {
         formRegler_[i] = new ReglerWidget(innen, 196, 46);
         formRegler_[i]->setObjectName(QString("IEinstellungen_0%1").arg(i));
-        const FormRegler& r = kFormRegler[i];
-        formRegler_[i]->anlegen({r.titel, r.minimum, r.maximum, r.schritt, r.wert});
+        const Parameter& p = FormReglerParameter()[2 * std::size_t(i)];
+        ReglerVorgabe v = reglerVorgabe(p, p.vorgabe);
+        v.mitStreuung = true;
+        formRegler_[i]->anlegen(v);
         reglerSpalte->addWidget(formRegler_[i]);
     }
     scroll->setWidget(innen);
@@ -190,6 +187,7 @@ QWidget* TLandGenerator::baueWerkzeugleiste() {
     auto* raster = new QGridLayout(leiste);
     raster->setContentsMargins(2, 2, 2, 2);
     werkzeuge_ = new QButtonGroup(this);
+    werkzeuge_->setObjectName("Werkzeuge");
     werkzeuge_->setExclusive(false);  // the pressed button can be released (tool 0)
     for (int i = 0; i < int(std::size(kWerkzeuge)); ++i) {
         const Werkzeugknopf& w = kWerkzeuge[i];
@@ -226,11 +224,12 @@ QWidget* TLandGenerator::baueKopfleiste() {
     for (int i = 0; i < 4; ++i) {
         auto* r = new QRadioButton(QString::fromUtf8(texte[i]), kopf);
         r->setStyleSheet("color: white;");
-        r->setChecked(i + 1 == zustand_.Platzierung);
+        r->setChecked(i + 1 == s_.werkzeug.Platzierung);
         gruppe->addButton(r, i + 1);
         platz->addWidget(r);
     }
-    connect(gruppe, &QButtonGroup::idClicked, this, [this](int id) { zustand_.Platzierung = id; });
+    connect(gruppe, &QButtonGroup::idClicked, this,
+            [this](int id) { s_.werkzeug.Platzierung = id; });
     zeile->addLayout(platz);
     const char* const groessen[2] = {"In X", "In Y"};
     for (int i = 0; i < 2; ++i) {

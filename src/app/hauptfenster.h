@@ -24,6 +24,7 @@ class BildWidget;
 class ModPanel;
 class ReglerWidget;
 class SkalaWidget;
+class WerkzeugMaus;
 class Sprachsteuerung;
 struct SkalaAntwort;
 
@@ -65,6 +66,7 @@ class TLandGenerator : public QMainWindow {
     BildWidget* bild() const { return bild_; }
     SkalaWidget* skala() const { return skala_; }
     ModPanel* modPanel() const { return modPanel_; }
+    WerkzeugMaus* werkzeugMaus() const { return werkzeugMaus_; }
     QComboBox* modusListe(int i) const { return i == 0 ? combo1_ : combo2_; }
     Sprachsteuerung* sprache() const { return sprache_; }
 
@@ -92,6 +94,7 @@ class TLandGenerator : public QMainWindow {
     QButtonGroup* werkzeuge_ = nullptr;
     ReglerWidget* formRegler_[5] = {};
     ReglerWidget* groesseRegler_[2] = {};
+    WerkzeugMaus* werkzeugMaus_ = nullptr;
     Sprachsteuerung* sprache_ = nullptr;
 };
 

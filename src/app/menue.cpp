@@ -11,6 +11,7 @@
 
 #include "app/befehle.h"
 #include "app/hauptfenster.h"
+#include "app/werkzeug_maus.h"
 
 namespace gm {
 
@@ -65,12 +66,12 @@ const Eintrag kMenue[] = {
     {"B&earbeiten", "Freigeben", "Freigeben1Click", Freigeben1Click},
     {"B&earbeiten", "Neu malen", "Neumalen1Click", Neumalen1Click},
     {"B&earbeiten", "Löschen", "Lschen1Click", nullptr},
-    {"B&earbeiten|Voreinstellungen", "Berge", "Berge1Click", nullptr},
+    {"B&earbeiten|Voreinstellungen", "Berge", "Berge1Click", Berge1Click},
     {"B&earbeiten|Voreinstellungen", "&DXF", "DXF2Click", DXF2Click},
     {"B&earbeiten|Voreinstellungen", "&Verlauf BMP", "VerlaufBMP2Click", VerlaufBMP2Click},
-    {"B&earbeiten|Voreinstellungen|GleichPinsel", "Minimum", "Minimum1Click", nullptr},
-    {"B&earbeiten|Voreinstellungen|GleichPinsel", "Mittel", "Mittel1Click", nullptr},
-    {"B&earbeiten|Voreinstellungen|GleichPinsel", "Maximum", "Maximum1Click", nullptr},
+    {"B&earbeiten|Voreinstellungen|GleichPinsel", "Minimum", "Minimum1Click", Minimum1Click},
+    {"B&earbeiten|Voreinstellungen|GleichPinsel", "Mittel", "Mittel1Click", Mittel1Click},
+    {"B&earbeiten|Voreinstellungen|GleichPinsel", "Maximum", "Maximum1Click", Maximum1Click},
     {"B&earbeiten|Sprache", "Deutsch", "Deutsch1Click", nullptr},
     {"B&earbeiten|Sprache", "Englisch", "Englisch1Click", nullptr},
     {"B&earbeiten|Sprache", "Französisch", "Franzsisch1Click", nullptr},
@@ -173,6 +174,7 @@ const Eintrag kMenue[] = {
     {"&Fuellen", "Dünen", "Duenen1Click", nullptr},
     {"&Fuellen", "Erster Versuch", "ErsterVersuch1Click", nullptr},
     {"&Fuellen", "Zellen", "Zellen1Click", nullptr},
+    {"&Fuellen", "Krater", "Krater1Click", nullptr},
     {"&Fuellen", "Sporen", "Sporen1Click", nullptr},
     {"&Fuellen", "Gitter", "Gitter1Click", nullptr},
 

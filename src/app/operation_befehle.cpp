@@ -3,6 +3,7 @@
 // "Übernehmen"); one described by its parameters alone gets the common
 // parameter dialog; one without parameters runs at once.
 
+#include <QAction>
 #include <QString>
 
 #include "app/befehle.h"
@@ -13,6 +14,7 @@
 #include "app/hauptfenster.h"
 #include "app/hell_kontr_dialog.h"
 #include "app/krater_dialog.h"
+#include "app/lauf_fehler.h"
 #include "app/mittelpunkt_dialog.h"
 #include "app/noise_dialog.h"
 #include "app/noise_filter_dialog.h"
@@ -39,11 +41,17 @@ void nachLauf(TLandGenerator& f, int altX, int altY) {
     f.ablageMenueAktualisieren();
 }
 
-// A filter dialog applies its filter itself; the window redraws when accepted.
+// A filter dialog applies its filter itself; the window redraws when
+// accepted and reports a run that failed.
 template <class D>
 void filterDialog(TLandGenerator& f) {
     const int altX = f.dok().MaxX, altY = f.dok().MaxY;
-    if (einmalDialog<D>(f).ausfuehren()) nachLauf(f, altX, altY);
+    D& d = einmalDialog<D>(f);
+    if (d.ausfuehren()) {
+        nachLauf(f, altX, altY);
+    } else if (std::string m = LaufFehlerNehmen(d); !m.empty()) {
+        f.dienste().fehler(m);
+    }
 }
 
 // An accepted generator dialog leaves its field in Zweitbild; the combination
@@ -87,13 +95,20 @@ void mitModus(TLandGenerator& f) {
     filterDialog<D>(f);
 }
 
+// A dialog is titled like the menu item that opens it ("Wellen"), else by
+// the operation's name.
+QString titelFuer(const TLandGenerator& f, const Operation& op) {
+    const QString menue = QString::fromUtf8(op.menue.data(), qsizetype(op.menue.size()));
+    if (const QAction* a = f.aktion(menue)) return a->text().remove(QLatin1Char('&'));
+    return QString::fromUtf8(op.name.data(), qsizetype(op.name.size()));
+}
+
 // The common dialog of one operation, made on first use and kept with its
 // stored set for the life of the window.
 class OperationsDialog : public ParameterDialog {
   public:
     OperationsDialog(TLandGenerator& f, const Operation& op)
-        : ParameterDialog(QString::fromUtf8(op.name.data(), qsizetype(op.name.size())),
-                          op.parameter, {}, VorschauGrauMalen, &f),
+        : ParameterDialog(titelFuer(f, op), op.parameter, {}, VorschauGrauMalen, &f),
           gespeichert_(vorgaben(op.parameter)) {
         setObjectName(QString::fromUtf8(op.name.data(), qsizetype(op.name.size())));
     }

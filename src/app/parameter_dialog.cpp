@@ -8,6 +8,7 @@
 
 #include "app/hauptbild.h"
 #include "app/knoepfe.h"
+#include "app/lauf_fehler.h"
 #include "app/regler_widget.h"
 #include "core/zahlen.h"
 #include "display/hauptbild.h"
@@ -151,7 +152,7 @@ void ParameterDialog::accept() {
 
 bool ParameterDialog::schliessenNach(const Status& lauf) {
     if (!lauf) {
-        reject();
+        abgelehntSchliessen(*this, lauf.meldung());
         return false;
     }
     ParameterDialog::accept();

@@ -65,8 +65,8 @@ class ParameterDialog : public QDialog {
 
   protected:
     // Closes after the operation ran on "Übernehmen": as accepted when it
-    // succeeded, otherwise as cancelled, since a refused run changed nothing.
-    // Returns whether it succeeded.
+    // succeeded, otherwise as cancelled with the refusal kept for the window
+    // to report (a refused run changed nothing). Returns whether it succeeded.
     bool schliessenNach(const Status& lauf);
 
   private:

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/knoepfe.h"
+#include "app/lauf_fehler.h"
 #include "app/regler_widget.h"
 #include "app/zahl_einlesen.h"
 #include "core/zahlen.h"
@@ -100,9 +101,7 @@ void TEingabeTwirl::accept() {
     TwirlRec rec = recordAus<TwirlRec>(twirlRegler(), arbeitsSatz());
     rec.TwirlX = int(roundHalfEven(arbeitsSatz()[0]));
     rec.TwirlY = int(roundHalfEven(arbeitsSatz()[1]));
-    if (Status st = RecordAusfuehren(s_, "twirl", rec); !st) return;
-    gespeichert_ = rec;
-    ParameterDialog::accept();
+    if (schliessenNach(RecordAusfuehren(s_, "twirl", rec))) gespeichert_ = rec;
 }
 
 TEingabeTrace::TEingabeTrace(Sitzung& s, QWidget* parent)
@@ -137,9 +136,7 @@ void TEingabeTrace::accept() {
     TraceRec rec = recordAus<TraceRec>(traceRegler(), arbeitsSatz(), gespeichert_);
     rec.TraceDichte = int(roundHalfEven(arbeitsSatz()[1]));
     rec.TraceWert = std::max(0, gitter_->checkedId());
-    if (Status st = RecordAusfuehren(s_, "trace", rec); !st) return;
-    gespeichert_ = rec;
-    ParameterDialog::accept();
+    if (schliessenNach(RecordAusfuehren(s_, "trace", rec))) gespeichert_ = rec;
 }
 
 TEingabeBildVerschieben::TEingabeBildVerschieben(Sitzung& s, QWidget* parent)
@@ -194,7 +191,8 @@ void TEingabeBildVerschieben::accept() {
     gespeichert_.VerschiebenWeite = int(e.wert);
     gespeichert_.VerschiebenRichtung = std::max(1, richtungen_->checkedId());
     gespeichert_.VerschiebenNullen = nullen_->isChecked();
-    if (Status st = RecordAusfuehren(s_, "shift", gespeichert_); !st) return;
+    if (Status st = RecordAusfuehren(s_, "shift", gespeichert_); !st)
+        return abgelehntSchliessen(*this, st.meldung());
     QDialog::accept();
 }
 
@@ -290,7 +288,8 @@ void TEingabeBildErweitern::accept() {
     gespeichert_.NeuMaxX = edit0_->text().toInt() - 1;
     gespeichert_.NeuMaxY = edit1_->text().toInt() - 1;
     gespeichert_.Anker = std::max(1, anker_->checkedId());
-    if (Status st = RecordAusfuehren(s_, "enlarge", gespeichert_); !st) return;
+    if (Status st = RecordAusfuehren(s_, "enlarge", gespeichert_); !st)
+        return abgelehntSchliessen(*this, st.meldung());
     QDialog::accept();
 }
 

@@ -183,6 +183,12 @@ Status ausfuehren(Sitzung& s, const Aktion& a, Ausstehend& aus, std::string& aus
         case AktionsArt::PaletteSpeichern:
             return schreiben(aus, a.text,
                              [&](const std::string& p) { return PalettenSpeichern(s.farben, p); });
+        case AktionsArt::Strich:
+            for (const EinstellungsZuweisung& z : a.einstellungen)
+                EinstellungAnwenden(s, z);
+            if (Status st = PunkteAnwenden(dok, s.werkzeug, a.werkzeug, a.rechts, a.punkte); !st)
+                return Status::fehler("--stroke: " + st.meldung());
+            return {};
         case AktionsArt::CoffeeVorlage:
             s.coffee.Vorlage = aus.lesepfad(a.text);
             return {};

@@ -1,11 +1,13 @@
 #include "cli/befehlszeile.h"
 
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 #include "core/maske.h"
 #include "core/parameter.h"
 #include "core/puffer.h"
+#include "core/zahlen.h"
 
 namespace gm::cli {
 
@@ -150,6 +152,46 @@ Status zeileLesen(Leser& l, const std::string& opt, Aktion& a) {
     return l.wert(opt, "a script line", a.text);
 }
 
+// "X,Y" in grid units, finite and within the reach of a stroke.
+Status punktLesen(const std::string& text, Punkt& p) {
+    constexpr double grenze = 10000.0;
+    const auto komma = text.find(',');
+    const auto x = parseNumber(std::string_view(text).substr(0, komma));
+    const auto y = komma == std::string::npos
+                       ? std::nullopt
+                       : parseNumber(std::string_view(text).substr(komma + 1));
+    if (!x || !y || std::abs(*x) > grenze || std::abs(*y) > grenze) {
+        return Status::fehler(
+            "--stroke: a point is X,Y with each number within -10000..10000, got \"" + text + "\"");
+    }
+    p = {*x, *y};
+    return {};
+}
+
+Status strichLesen(Leser& l, const std::string& opt, Aktion& a) {
+    std::string name;
+    if (Status s = l.wert(opt, "a tool", name); !s) return s;
+    const WerkzeugInfo* w = WerkzeugSuchen(name);
+    if (!w) return Status::fehler("--stroke: unknown tool \"" + name + "\" (see --help)");
+    a.werkzeug = w->nummer;
+    for (const std::string& arg : l.zuweisungen()) {
+        if (arg.find('=') == std::string::npos) {
+            if (Status s = punktLesen(arg, a.punkte.emplace_back()); !s) return s;
+        } else if (arg.rfind("Rechts=", 0) == 0) {
+            const std::string wert = arg.substr(7);
+            if (wert != "0" && wert != "1") {
+                return Status::fehler("--stroke: Rechts must be 0 or 1, got \"" + wert + "\"");
+            }
+            a.rechts = wert == "1";
+        } else if (Status s = EinstellungLesen(arg, a.einstellungen.emplace_back()); !s) {
+            return Status::fehler("--stroke: " + s.meldung());
+        }
+    }
+    if (a.punkte.empty())
+        return Status::fehler("--stroke " + name + " needs at least one point X,Y");
+    return {};
+}
+
 Status nichts(Leser&, const std::string&, Aktion&) {
     return {};
 }
@@ -178,6 +220,7 @@ const Option optionen[] = {
     {"--info", AktionsArt::Info, &nichts},
     {"--palette", AktionsArt::Palette, &dateiLesen},
     {"--save-palette", AktionsArt::PaletteSpeichern, &dateiLesen},
+    {"--stroke", AktionsArt::Strich, &strichLesen},
     {"--coffee-template", AktionsArt::CoffeeVorlage, &dateiLesen},
 };
 

@@ -8,6 +8,7 @@
 
 #include "core/dokument.h"
 #include "core/status.h"
+#include "editing/form.h"
 #include "script/operationen.h"
 
 namespace gm::cli {
@@ -29,6 +30,7 @@ enum class AktionsArt {
     Info,
     Palette,
     PaletteSpeichern,
+    Strich,
     CoffeeVorlage
 };
 
@@ -43,6 +45,11 @@ struct Aktion {
     void (*maske)(Dokument&) = nullptr;
     const gm::Export* exportFormat = nullptr;
     const gm::Import* import = nullptr;
+    // --stroke: the tool, its button, its points and the settings it sets first.
+    int werkzeug = 0;
+    bool rechts = false;
+    std::vector<Punkt> punkte;
+    std::vector<EinstellungsZuweisung> einstellungen;
 };
 
 struct Befehlszeile {

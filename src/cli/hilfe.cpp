@@ -1,5 +1,6 @@
 #include "cli/hilfe.h"
 
+#include "editing/werkzeug.h"
 #include "script/befehlstabelle.h"
 #include "script/operationen.h"
 
@@ -37,6 +38,13 @@ Options:
   --palette FILE       load both palettes and the render settings from a .fpl
                        palette file (all or nothing)
   --save-palette FILE  write the palettes and render settings as a .fpl file
+  --stroke TOOL X,Y [X,Y...] [KEY=VALUE...]
+                       apply a tool of the tool bar (names below, or its number)
+                       at points in grid units (pointer position / zoom):
+                       Platzierung 1 and 2 take pairs (press, release), 3, 4
+                       and the pipette one point per application; Rechts=1
+                       uses the right button for this stroke, other keys are
+                       --set keys that stay set
   --coffee-template FILE  the template of later "--export coffee" (default: the
                        shipped VolumeMask.cof in the data folder)
   --help               print this text and do nothing else
@@ -97,6 +105,15 @@ std::string skriptwoerter() {
     for (const Befehl& b : Befehlstabelle()) {
         if (OperationFuerWort(b.wort)) text += " " + std::string(b.wort);
     }
+    for (const Erweiterungswort& e : Erweiterungswoerter())
+        text += " " + std::string(e.wort);
+    return text + "\n";
+}
+
+std::string werkzeuge() {
+    std::string text = "\nTools for --stroke:";
+    for (const WerkzeugInfo& w : Werkzeuge())
+        text += " " + std::string(w.name);
     return text + "\n";
 }
 
@@ -105,7 +122,7 @@ std::string skriptwoerter() {
 std::string HilfeText() {
     return einleitung + operationen(OperationsArt::Generator, "Generators") +
            operationen(OperationsArt::Filter, "Filters") + einstellungen() + dateiformate() +
-           skriptwoerter();
+           skriptwoerter() + werkzeuge();
 }
 
 }  // namespace gm::cli

@@ -71,4 +71,23 @@ void ZweiFaeden(F&& arbeit) {
     f.ausfuehren(arbeit);
 }
 
+// The columns [anfang, ende) of one of two parts of n columns.
+struct Spalten {
+    int anfang, ende;
+};
+inline Spalten haelfte(int teil, int n) {
+    const int mitte = n / 2;
+    return teil == 0 ? Spalten{0, mitte} : Spalten{mitte, n};
+}
+
+// Runs f(x) for every active column x, the two halves on two threads.
+template <class F>
+void SpaltenZweiFaeden(int maxX, F&& f) {
+    ZweiFaeden([&](int teil) {
+        const Spalten s = haelfte(teil, maxX + 1);
+        for (int x = s.anfang; x < s.ende; ++x)
+            f(x);
+    });
+}
+
 }  // namespace gm

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "core/maske.h"
 #include "core/puffer.h"
 #include "core/script_liste.h"
+#include "core/wellenprofil.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
 
@@ -14,60 +14,10 @@ namespace gm {
 
 double ModifikatorWert(const ModRec& mod, double z) {
     const double x = (mod.Negativ ? 1.0 - z : z) * mod.Iterationen;
-    double t = x + mod.Verschiebung;
-    const double rampe = t / (mod.Iterationen + mod.Verschiebung);
-    if (t == std::trunc(t)) {
-        t = (t != 0.0) ? 1.0 : 0.0;
-    } else {
-        t = t - std::trunc(t);
-    }
-    if (mod.Welle) {
-        t = (t <= 0.5) ? 2.0 * t : 2.0 * (1.0 - t);
-        if (mod.Negativ) t = 1.0 - t;
-    }
-    t = (t - mod.Linearitaet2) / mod.Linearitaet1 + mod.Linearitaet2;
-    t = clamp01(t);
-    if (mod.Gamma != 1.0) t = std::pow(t, mod.Gamma);
-    constexpr double pi = std::numbers::pi;
-    double r = 0.0;
-    switch (mod.Modus) {
-        case 1:
-            r = 1.0;
-            break;
-        case 2:
-            r = (t >= 0.5) ? 1.0 : 0.0;
-            break;
-        case 3:
-            r = t;
-            break;
-        case 4:
-            r = t * t;
-            break;
-        case 5:
-            r = (t > 0.0) ? std::sqrt(t) : 0.0;
-            break;
-        case 6:
-            r = (1.0 - std::cos(pi * t)) / 2.0;
-            break;
-        case 7:
-            r = std::sin(pi * t / 2.0);
-            break;
-        case 8:
-            r = 1.0 - std::cos(pi * t / 2.0);
-            break;
-        default:
-            r = 0.0;
-    }
-    const double a = mod.Anstieg;
-    if (a > 0.0) {
-        r = r * rampe * a + (1.0 - a) * r;
-    } else if (a < 0.0) {
-        r = r * rampe * a + r;
-    }
-    if (mod.Digits >= 1.0) r = roundHalfEven(r * mod.Digits) / mod.Digits;
-    r = clamp01(r);
-    if (mod.Invertieren) r = 1.0 - r;
-    return r;
+    const double r = WellenProfil(mod.Modus, mod.Welle, mod.Negativ, mod.Anstieg, mod.Digits,
+                                  mod.Linearitaet2, mod.Linearitaet1, mod.Gamma, mod.Iterationen,
+                                  mod.Verschiebung, x);
+    return mod.Invertieren ? 1.0 - r : r;
 }
 
 double Verknuepfen(int modus, double h, double v) {

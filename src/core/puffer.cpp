@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "core/faeden.h"
 #include "core/zahlen.h"
 
 namespace gm {
@@ -31,16 +32,37 @@ struct Bereich {
     double minimum, maximum;
 };
 
+// Smallest and largest active value, as one pass in column order would find
+// them (std::min keeps the earlier of two equal values and skips a NaN). The
+// two halves run apart; the second starts from the infinities, so combining
+// the halves gives exactly the single pass's result.
 Bereich bereichVon(const Dokument& dok, const TFeld& feld) {
-    Bereich b{feld(0, 0), feld(0, 0)};
-    jedeSpalte(dok, [&](int x) {
-        const double* s = feld.spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y) {
-            b.minimum = std::min(b.minimum, s[y]);
-            b.maximum = std::max(b.maximum, s[y]);
+    constexpr double unendlich = std::numeric_limits<double>::infinity();
+    Bereich teile[2] = {{feld(0, 0), feld(0, 0)}, {unendlich, -unendlich}};
+    ZweiFaeden([&](int t) {
+        const Spalten sp = haelfte(t, dok.MaxX + 1);
+        Bereich b = teile[t];
+        for (int x = sp.anfang; x < sp.ende; ++x) {
+            const double* s = feld.spalte(x);
+            for (int y = 0; y <= dok.MaxY; ++y) {
+                b.minimum = std::min(b.minimum, s[y]);
+                b.maximum = std::max(b.maximum, s[y]);
+            }
         }
+        teile[t] = b;
     });
-    return b;
+    return {std::min(teile[0].minimum, teile[1].minimum),
+            std::max(teile[0].maximum, teile[1].maximum)};
+}
+
+// The stretch that brings Zweitbild's range to 0..ziel: z := (z - minimum) * faktor.
+struct Dehnung {
+    double minimum, faktor;
+};
+Dehnung dehnungVon(const Dokument& dok, double ziel) {
+    const Bereich b = bereichVon(dok, dok.Zweitbild);
+    if (b.maximum == b.minimum) return {0.0, ziel};
+    return {b.minimum, ziel / (b.maximum - b.minimum)};
 }
 
 }  // namespace
@@ -110,29 +132,25 @@ double Normalisieren(Dokument& dok) {
 }
 
 void ZweitbildNormalisieren(Dokument& dok, double ziel) {
-    Bereich b = bereichVon(dok, dok.Zweitbild);
-    double minimum = b.minimum;
-    double faktor = ziel;
-    if (b.maximum == b.minimum) {
-        minimum = 0.0;
-    } else {
-        faktor = ziel / (b.maximum - b.minimum);
-    }
-    jedeSpalte(dok, [&](int x) {
+    const Dehnung d = dehnungVon(dok, ziel);
+    SpaltenZweiFaeden(dok.MaxX, [&](int x) {
         double* s = dok.Zweitbild.spalte(x);
         for (int y = 0; y <= dok.MaxY; ++y)
-            s[y] = clamp01((s[y] - minimum) * faktor);
+            s[y] = clamp01((s[y] - d.minimum) * d.faktor);
     });
 }
 
 void ZweitbildUebernehmen(Dokument& dok) {
-    ZweitbildNormalisieren(dok, 1.0);
-    jedeSpalte(dok, [&](int x) {
-        const double* z = dok.Zweitbild.spalte(x);
+    // Stretch and take-over in one pass over the columns.
+    const Dehnung d = dehnungVon(dok, 1.0);
+    SpaltenZweiFaeden(dok.MaxX, [&](int x) {
+        double* z = dok.Zweitbild.spalte(x);
         const std::uint8_t* m = dok.Maske.spalte(x);
         double* h = dok.Hoehenfeld.spalte(x);
         for (int y = 0; y <= dok.MaxY; ++y) {
-            if (m[y] == 0) h[y] = z[y];
+            const double v = clamp01((z[y] - d.minimum) * d.faktor);
+            z[y] = v;
+            h[y] = m[y] == 0 ? v : h[y];
         }
     });
 }

@@ -6,19 +6,6 @@
 
 namespace gm {
 
-double roundHalfEven(double v) {
-    // nearbyint rounds in the current mode, which is round-to-nearest-even by
-    // default; the explicit form keeps the result independent of that mode.
-    double r = std::floor(v);
-    double diff = v - r;
-    if (diff > 0.5 || (diff == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
-    return r;
-}
-
-int roundToInt(double v) {
-    return static_cast<int>(roundHalfEven(v));
-}
-
 std::string formatFixed(double v, int decimals) {
     char buf[400];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);

@@ -1,16 +1,28 @@
 #pragma once
 // Rounding and the locale-independent number text of scripts and exports.
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace gm {
 
-// Nearest whole number, an exact half going to the even neighbour.
-double roundHalfEven(double v);
+// Nearest whole number, an exact half going to the even neighbour. Written
+// out rather than nearbyint, so the result does not depend on the rounding
+// mode; inline and without branches, since the filters call it per cell.
+inline double roundHalfEven(double v) {
+    const double r = std::floor(v);
+    const double rest = v - r;
+    // r is whole, so half of it has a fraction exactly when r is odd.
+    const double haelfte = r * 0.5;
+    const bool ungerade = std::floor(haelfte) != haelfte;
+    return r + (((rest > 0.5) | ((rest == 0.5) & ungerade)) ? 1.0 : 0.0);
+}
 // roundHalfEven as an integer; the value must lie within the range of int.
-int roundToInt(double v);
+inline int roundToInt(double v) {
+    return static_cast<int>(roundHalfEven(v));
+}
 
 template <class T>
 constexpr T clamp01(T v) {

@@ -234,40 +234,51 @@ void TwirlAnwenden(Dokument& dok, const TwirlRec& rec) {
     // The four cells (cx +- a, cy +- b) lie at the same distance, so they
     // share one angle and its cosine and sine; a and b are whole numbers,
     // so a * a equals dx * dx exactly and d is the same for all four.
-    const int aMax = std::max(ix, maxX - ix), bMax = std::max(iy, maxY - iy);
-    auto spalten = [&](int teil) {
-        for (int a = teil; a <= aMax; a += 2) {
-            const int xs[2] = {ix + a, ix - a};
-            for (int b = 0; b <= bMax; ++b) {
-                const int ys[2] = {iy + b, iy - b};
-                const double d = std::sqrt(double(a) * a + double(b) * b);
-                const bool innen = d <= r;
-                double c = 1.0, s = 0.0;
-                if (innen) {
-                    const double phi = k * ((r - d) * (r - d)) / r;
-                    c = std::cos(phi);
-                    s = std::sin(phi);
+    // The sources of neighbouring targets lie close together on a rotated
+    // path, so the targets go in bands of kBand rows: the source lines one
+    // band needs are still cached when the next columns of the band need them.
+    auto vierZellen = [&](int a, int b) {
+        const int xs[2] = {ix + a, ix - a};
+        const int ys[2] = {iy + b, iy - b};
+        const double d = std::sqrt(double(a) * a + double(b) * b);
+        const bool innen = d <= r;
+        double c = 1.0, s = 0.0;
+        if (innen) {
+            const double phi = k * ((r - d) * (r - d)) / r;
+            c = std::cos(phi);
+            s = std::sin(phi);
+        }
+        for (int i = 0; i < (a == 0 ? 1 : 2); ++i) {
+            const int x = xs[i];
+            if (x < 0 || x > maxX) continue;
+            const double dx = x - cx;
+            for (int j = 0; j < (b == 0 ? 1 : 2); ++j) {
+                const int y = ys[j];
+                if (y < 0 || y > maxY) continue;
+                if (!innen) {
+                    z(x, y) = h(x, y);
+                    continue;
                 }
-                for (int i = 0; i < (a == 0 ? 1 : 2); ++i) {
-                    const int x = xs[i];
-                    if (x < 0 || x > maxX) continue;
-                    const double dx = x - cx;
-                    for (int j = 0; j < (b == 0 ? 1 : 2); ++j) {
-                        const int y = ys[j];
-                        if (y < 0 || y > maxY) continue;
-                        if (!innen) {
-                            z(x, y) = h(x, y);
-                            continue;
-                        }
-                        const double dy = y - cy;
-                        const double sx =
-                            std::clamp(roundHalfEven(cx + c * dx - s * dy), 0.0, double(maxX));
-                        const double sy =
-                            std::clamp(roundHalfEven(cy + s * dx + c * dy), 0.0, double(maxY));
-                        z(x, y) = h(int(sx), int(sy));
-                    }
-                }
+                const double dy = y - cy;
+                const double sx =
+                    std::clamp(roundHalfEven(cx + c * dx - s * dy), 0.0, double(maxX));
+                const double sy =
+                    std::clamp(roundHalfEven(cy + s * dx + c * dy), 0.0, double(maxY));
+                z(x, y) = h(int(sx), int(sy));
             }
+        }
+    };
+    // The sources of neighbouring targets lie close together on a rotated
+    // path, so the targets go in bands of kBand rows: the source lines one
+    // band reads are still cached when its next columns read them again.
+    const int aMax = std::max(ix, maxX - ix), bMax = std::max(iy, maxY - iy);
+    constexpr int kBand = 32;
+    auto spalten = [&](int teil) {
+        for (int b0 = 0; b0 <= bMax; b0 += kBand) {
+            const int b1 = std::min(bMax, b0 + kBand - 1);
+            for (int a = teil; a <= aMax; a += 2)
+                for (int b = b0; b <= b1; ++b)
+                    vierZellen(a, b);
         }
     };
     ZweiFaeden(spalten);

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "core/faeden.h"
 #include "core/puffer.h"
 #include "core/zahlen.h"
+#include "filters/zellen.h"
 
 namespace gm {
 
@@ -38,6 +41,26 @@ void setzen(double& h, double quelle) {
     if (quelle != KeinWert) h = clamp01(quelle);
 }
 
+// h[y] := u[y - d] for y in [von, bis).
+void zeilenSetzen(double* h, const double* u, int von, int bis, int d) {
+    for (int y = von; y < bis; ++y)
+        setzen(h[y], u[y - d]);
+}
+
+// A column moved by d along itself: rows whose source lies inside take it,
+// the rest wrap around or become 0.
+void spalteVerschieben(double* h, const double* u, int n, int d, bool wrap) {
+    const int von = std::max(0, d), bis = std::min(n, n + d);
+    zeilenSetzen(h, u, von, bis, d);
+    if (!wrap) {
+        std::fill(h, h + von, 0.0);
+        std::fill(h + bis, h + n, 0.0);
+        return;
+    }
+    zeilenSetzen(h, u, 0, von, d - n);
+    zeilenSetzen(h, u, bis, n, d + n);
+}
+
 }  // namespace
 
 void BildVerschieben(Dokument& dok, const VerschiebenRec& rec) {
@@ -46,40 +69,29 @@ void BildVerschieben(Dokument& dok, const VerschiebenRec& rec) {
     if (s == 0) return;
     const bool wrap = !rec.VerschiebenNullen;
     const bool waagrecht = rec.VerschiebenRichtung == 1 || rec.VerschiebenRichtung == 3;
-    const int n = waagrecht ? dok.MaxX + 1 : dok.MaxY + 1;
-    if (wrap) s %= n;
-    const int d = rec.VerschiebenRichtung <= 2 ? -s : s;
     const int nx = dok.MaxX + 1, ny = dok.MaxY + 1;
-    // Every target is either reached by exactly one source or vacated (0).
-    if (waagrecht) {
-        std::vector<bool> erreicht(std::size_t(nx), false);
-        for (int x = 0; x < nx; ++x) {
-            const int tx = ziel(x, d, nx, wrap);
-            if (tx < 0) continue;
-            erreicht[std::size_t(tx)] = true;
-            const double* u = dok.UndoBild.spalte(x);
-            double* h = dok.Hoehenfeld.spalte(tx);
-            for (int y = 0; y < ny; ++y)
-                setzen(h[y], u[y]);
-        }
-        for (int x = 0; x < nx; ++x) {
-            if (!erreicht[std::size_t(x)])
-                std::fill(dok.Hoehenfeld.spalte(x), dok.Hoehenfeld.spalte(x) + ny, 0.0);
-        }
-        return;
-    }
-    for (int x = 0; x < nx; ++x) {
-        const double* u = dok.UndoBild.spalte(x);
-        double* h = dok.Hoehenfeld.spalte(x);
-        for (int y = 0; y < ny; ++y) {
-            const int quelle = ziel(y, -d, ny, wrap);  // the source moved onto y
-            if (quelle < 0) {
-                h[y] = 0.0;
+    const int n = waagrecht ? nx : ny;
+    // Without wrap a shift by the whole axis or more clears it.
+    s = wrap ? s % n : std::min(s, n);
+    const int d = rec.VerschiebenRichtung <= 2 ? -s : s;
+    // Each target column reads only the undo copy, so the halves run apart.
+    ZweiFaeden([&](int t) {
+        const Spalten teil = haelfte(t, nx);
+        for (int x = teil.anfang; x < teil.ende; ++x) {
+            double* h = dok.Hoehenfeld.spalte(x);
+            if (!waagrecht) {
+                spalteVerschieben(h, dok.UndoBild.spalte(x), ny, d, wrap);
+                continue;
+            }
+            // The source column moved onto x, if any.
+            const int q = ziel(x, -d, nx, wrap);
+            if (q < 0) {
+                std::fill(h, h + ny, 0.0);
             } else {
-                setzen(h[y], u[quelle]);
+                zeilenSetzen(h, dok.UndoBild.spalte(q), 0, ny, 0);
             }
         }
-    }
+    });
 }
 
 Status VerschiebenAusfuehren(Dokument& dok, const Werte& werte) {
@@ -95,16 +107,54 @@ const Parameter ErweiternParameter[3] = {
     Param<&ErweiternRec::Anker>("Anker", 5, 1, 9, Skala::Linear, 1, "Anker"),
 };
 
-int ErweiternQuelle(int neu, int altMax, int neuMax, int ankerTeil) {
-    int alt = neu;
+namespace {
+
+// The old index minus the new one along an axis: the same for every index.
+int erweiternVersatz(int altMax, int neuMax, int ankerTeil) {
     if (ankerTeil == 1) {
         const int o = (altMax > neuMax ? altMax - neuMax : neuMax - altMax) / 2;
-        alt = altMax < neuMax ? neu - o : neu + o;
-    } else if (ankerTeil == 2) {
-        alt = altMax - (neuMax - neu);
+        return altMax < neuMax ? -o : o;
     }
+    return ankerTeil == 2 ? altMax - neuMax : 0;
+}
+
+}  // namespace
+
+int ErweiternQuelle(int neu, int altMax, int neuMax, int ankerTeil) {
+    const int alt = neu + erweiternVersatz(altMax, neuMax, ankerTeil);
     return alt >= 0 && alt <= altMax ? alt : -1;
 }
+
+namespace {
+
+// Where the enlargement takes each cell from: column x from
+// ErweiternQuelle(x, altX, nx, ax), rows y0..y1 from y + d.
+struct Abbildung {
+    int altX, nx, ax, y0, y1, d, ny;
+};
+
+// The mask moves with the samples, in place: the columns go in the order
+// that reads each source column before it is overwritten (the source lies a
+// fixed distance away), the rows of a column by memmove.
+void maskeVersetzen(Dokument& dok, const Abbildung& ab) {
+    const bool aufwaerts = erweiternVersatz(ab.altX, ab.nx, ab.ax) >= 0;
+    for (int i = 0; i <= ab.nx; ++i) {
+        const int x = aufwaerts ? i : ab.nx - i;
+        const int sx = ErweiternQuelle(x, ab.altX, ab.nx, ab.ax);
+        std::uint8_t* m = dok.Maske.spalte(x);
+        if (sx < 0) {
+            std::fill(m, m + ab.ny + 1, std::uint8_t(0));
+            continue;
+        }
+        if (ab.y0 <= ab.y1)
+            std::memmove(m + ab.y0, dok.Maske.spalte(sx) + ab.y0 + ab.d,
+                         std::size_t(ab.y1 - ab.y0 + 1));
+        std::fill(m, m + ab.y0, std::uint8_t(0));
+        std::fill(m + ab.y1 + 1, m + ab.ny + 1, std::uint8_t(0));
+    }
+}
+
+}  // namespace
 
 Status BildErweitern(Dokument& dok, const ErweiternRec& rec) {
     if (!punkteGueltig(rec.NeuMaxX + 1, rec.NeuMaxY + 1)) {
@@ -120,10 +170,6 @@ Status BildErweitern(Dokument& dok, const ErweiternRec& rec) {
     const int altX = dok.MaxX, altY = dok.MaxY;
     const int nx = rec.NeuMaxX, ny = rec.NeuMaxY;
     UndoSichern(dok);
-    std::vector<std::uint8_t> maske(std::size_t(altX + 1) * std::size_t(altY + 1));
-    for (int x = 0; x <= altX; ++x)
-        std::copy(dok.Maske.spalte(x), dok.Maske.spalte(x) + altY + 1,
-                  maske.begin() + std::ptrdiff_t(std::size_t(x) * std::size_t(altY + 1)));
     int y0 = ny + 1, y1 = ny, d = 0;
     for (int y = 0; y <= ny; ++y) {
         const int sy = ErweiternQuelle(y, altY, ny, ay);
@@ -131,26 +177,24 @@ Status BildErweitern(Dokument& dok, const ErweiternRec& rec) {
         if (y0 > ny) y0 = y, d = sy - y;
         y1 = y;
     }
-    for (int x = 0; x <= nx; ++x) {
-        const int sx = ErweiternQuelle(x, altX, nx, ax);
-        double* h = dok.Hoehenfeld.spalte(x);
-        std::uint8_t* m = dok.Maske.spalte(x);
-        if (sx < 0) {
-            std::fill(h, h + ny + 1, 0.0);
-            std::fill(m, m + ny + 1, std::uint8_t(0));
-            continue;
+    // The paired rows y0..y1 are one run whose sources are y + d; the rows
+    // around it and the columns without a source become 0 and free.
+    const Abbildung ab{altX, nx, ax, y0, y1, d, ny};
+    maskeVersetzen(dok, ab);
+    ZweiFaeden([&](int t) {
+        const Spalten teil = haelfte(t, nx + 1);
+        for (int x = teil.anfang; x < teil.ende; ++x) {
+            const int sx = ErweiternQuelle(x, altX, nx, ax);
+            double* h = dok.Hoehenfeld.spalte(x);
+            if (sx < 0) {
+                std::fill(h, h + ny + 1, 0.0);
+                continue;
+            }
+            std::fill(h, h + y0, 0.0);
+            zeilenSetzen(h, dok.UndoBild.spalte(sx), y0, y1 + 1, -d);
+            std::fill(h + y1 + 1, h + ny + 1, 0.0);
         }
-        const double* u = dok.UndoBild.spalte(sx);
-        const std::uint8_t* altM = maske.data() + std::size_t(sx) * std::size_t(altY + 1);
-        // The paired rows y0..y1 are one run whose sources are y + d.
-        std::fill(h, h + y0, 0.0);
-        std::fill(m, m + y0, std::uint8_t(0));
-        for (int y = y0; y <= y1; ++y)
-            setzen(h[y], u[y + d]);
-        std::copy(altM + y0 + d, altM + y1 + d + 1, m + y0);
-        std::fill(h + y1 + 1, h + ny + 1, 0.0);
-        std::fill(m + y1 + 1, m + ny + 1, std::uint8_t(0));
-    }
+    });
     // Mask bytes the old field had beyond the new one are cleared, so a later
     // size change does not bring them back.
     for (int x = 0; x <= altX; ++x) {

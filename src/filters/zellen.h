@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/dokument.h"
+#include "core/faeden.h"
 
 namespace gm {
 
@@ -21,12 +22,5 @@ void freieZellenAbbilden(Dokument& dok, F&& f) {
 
 // The columns [anfang, ende) of part `teil` of 0..n-1 split in two, for
 // kernels that run their halves side by side.
-struct Spalten {
-    int anfang, ende;
-};
-inline Spalten haelfte(int teil, int n) {
-    const int mitte = n / 2;
-    return teil == 0 ? Spalten{0, mitte} : Spalten{mitte, n};
-}
 
 }  // namespace gm

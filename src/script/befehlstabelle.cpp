@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "editing/strich_zeile.h"
+
 namespace gm {
 
 namespace {
@@ -36,6 +38,10 @@ constexpr std::array<Befehl, BefehlAnzahl> tabelle{{
     {"save_terragen", Form::Argumente},
 }};
 
+const Erweiterungswort erweiterungen[] = {
+    {StrichWort, &StrichNachspielen},
+};
+
 }  // namespace
 
 std::span<const Befehl> Befehlstabelle() {
@@ -45,6 +51,18 @@ std::span<const Befehl> Befehlstabelle() {
 const Befehl* BefehlSuchen(std::string_view wort) {
     for (const Befehl& b : tabelle) {
         if (b.wort == wort) return &b;
+    }
+    return nullptr;
+}
+
+std::span<const Erweiterungswort> Erweiterungswoerter() {
+    return erweiterungen;
+}
+
+const Erweiterungswort* ErweiterungSuchen(std::string_view wort) {
+    if (BefehlSuchen(wort) != nullptr) return nullptr;
+    for (const Erweiterungswort& e : erweiterungen) {
+        if (e.wort == wort) return &e;
     }
     return nullptr;
 }

@@ -7,7 +7,12 @@
 #include <span>
 #include <string_view>
 
+#include "core/script_argumente.h"
+#include "core/status.h"
+
 namespace gm {
+
+struct Dokument;
 
 // How an operation records its line: the bare word or word(arguments).
 enum class Form { Bar, Argumente };
@@ -23,5 +28,14 @@ constexpr int BefehlAnzahl = 26;
 std::span<const Befehl> Befehlstabelle();
 // The first row whose word equals `wort` exactly, or nullptr.
 const Befehl* BefehlSuchen(std::string_view wort);
+
+// Words of this program beyond the 26, looked up only after them, so older
+// scripts are unaffected. Each replays its line from the argument slots.
+struct Erweiterungswort {
+    std::string_view wort;
+    Status (*nachspielen)(Dokument& dok, ScriptArgumente& args);
+};
+std::span<const Erweiterungswort> Erweiterungswoerter();
+const Erweiterungswort* ErweiterungSuchen(std::string_view wort);
 
 }  // namespace gm

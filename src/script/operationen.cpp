@@ -5,6 +5,7 @@
 #include "core/ablage.h"
 #include "core/nativdatei.h"
 #include "core/zahlen.h"
+#include "editing/werkzeug_parameter.h"
 #include "filters/blur.h"
 #include "filters/digit.h"
 #include "filters/gamma.h"
@@ -19,6 +20,7 @@
 #include "filters/trace.h"
 #include "filters/transformieren.h"
 #include "filters/verschieben.h"
+#include "formats/ansicht3d_bmp.h"
 #include "formats/bild_import.h"
 #include "formats/bmp.h"
 #include "formats/coffee.h"
@@ -29,10 +31,15 @@
 #include "formats/stm.h"
 #include "formats/targa.h"
 #include "formats/terragen.h"
+#include "generators/fraktal.h"
 #include "formats/verlauf.h"
 #include "generators/fuellen.h"
+#include "generators/funktionen.h"
+#include "generators/krater.h"
+#include "generators/landschaft.h"
 #include "generators/midpoint.h"
 #include "generators/noise.h"
+#include "generators/rotation.h"
 #include "script/einstellungen_parameter.h"
 
 namespace gm {
@@ -86,8 +93,14 @@ const std::vector<Operation>& operationsListe() {
     static const std::vector<Operation> liste = {
         {"noise", Generator, NoiseParameter(), "build_noise", NoiseArgumente(), &mitWerten<NoiseAusfuehren>, &aufDokument<build_noiseNachspielen>, "PerlinNoise1Click", Eigener},
         {"midpoint", Generator, MittelpunktParameter(), {}, {}, &mitWerten<MittelpunktAusfuehren>, nullptr, "MidpointDisplacement1Click", Eigener},
+        {"rotate", Generator, RotationParameter(), "build_rotate", RotationArgumente(), &mitWerten<RotationAusfuehren>, &generatorNachspielen<RotationParamRec, &RotationBerechnen>, "Rotation1Click", Allgemein},
+        {"function", Generator, FunktionenParameter(), {}, {}, &mitWerten<FunktionenAusfuehren>, nullptr, "Funktion1Click", Allgemein},
+        {"faults", Generator, SchollenParameter(), {}, {}, &mitWerten<SchollenAusfuehren>, nullptr, "Schollen1Click", Allgemein},
+        {"quadtree", Generator, QuadtreeParameter(), {}, {}, &mitWerten<QuadtreeAusfuehren>, nullptr, "ErsterVersuch1Click", Allgemein},
         {"constant", Generator, {}, {}, {}, &ohneWerte<KonstantFuellen>, nullptr, "Konstant1Click", Keiner},
         {"random", Generator, {}, {}, {}, &ohneWerte<RauschenFuellen>, nullptr, "Rauschen1Click", Keiner},
+        {"fractal", Generator, FraktalParameter(), {}, {}, &generatorLauf<FraktalParamRec, &FraktalErzeugen>, nullptr, "Fraktal1Click", Allgemein},
+        {"craters", Generator, KraterParameter(), {}, {}, &mitWerten<KraterAusfuehren>, nullptr, "Krater1Click", Allgemein},
         {"gamma", Filter, GammaParameter, "gamma", GammaArgumente, &mitWerten<GammaAusfuehren>, &aufDokument<GammaKorrekturNachspielen>, "Gamma1Click", Eigener},
         {"lumcontr", Filter, HellKontrParameter, "lumcontr", HellKontrArgumente, &mitWerten<HelligkeitKontrastAusfuehren>, &aufDokument<HelligkeitKontrastNachspielen>, "HelligkeitKontrast1Click", Eigener},
         {"digit", Filter, DigitParameter, "digit", DigitArgumente, &mitWerten<DigitalisierenAusfuehren>, &aufDokument<DigitalisierenNachspielen>, "Digitalisieren1Click", Eigener},
@@ -141,6 +154,7 @@ const std::vector<Export>& exportListe() {
         {"pov", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::Mesh},
         {"pov2", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh2, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::Mesh2},
         {"obj", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::OBJ, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::OBJ},
+        {"view3d", [](Sitzung& s, const std::string& p) { return ansicht3DBmpSchreiben(s.dok, s.farben, s.ansicht, p); }},
         {"gradient", [](Sitzung& s, const std::string& p) { return SchreibeVerlauf(s.dok, s.farben.palette(1), s.verlauf, p); }},
         {"coffee", [](Sitzung& s, const std::string& p) { return SchreibeCoffee(s.farben, s.coffee, p); }},
     };
@@ -170,6 +184,11 @@ const std::vector<Einstellungssatz>& satzListe() {
         {"RenderRec", RenderParameter(), [](Sitzung& s) -> void* { return &s.farben.Render; }},
         {"TerragenRec", TerragenParameter, [](Sitzung& s) -> void* { return &s.terragen; }},
         {"NetzRec", NetzParameter, [](Sitzung& s) -> void* { return &s.netz; }},
+        {"AnsichtRec", AnsichtParameter(), [](Sitzung& s) -> void* { return &s.ansicht; }},
+        {"FormRec", FormReglerParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.Form; }},
+        {"InX", KlickStreuungParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.InX; }},
+        {"InY", KlickStreuungParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.InY; }},
+        {"BergRec", BergParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.Berg; }},
         {"VerlaufRec", VerlaufParameter, [](Sitzung& s) -> void* { return &s.verlauf; }},
         {"CoffeeRec", CoffeeParameter, [](Sitzung& s) -> void* { return &s.coffee; }},
     };
@@ -183,6 +202,10 @@ const std::vector<Einstellungswert>& wertListe() {
         {Param<&Dokument::VerknuepfungsmodusRechts>("VerknuepfungsmodusRechts", 6, 1, 13, Skala::Linear, 1, "Modus rechts"), [](Sitzung& s) -> void* { return &s.dok; }},
         {Param<&Dokument::Maskenmodus>("Maskenmodus", 1, 1, 3, Skala::Linear, 1, "Maskenmodus"), [](Sitzung& s) -> void* { return &s.dok; }},
         {Param<&ColourState::Farbmodus>("Farbmodus", 1, 0, 3, Skala::Linear, 1, "Modus"), [](Sitzung& s) -> void* { return &s.farben; }},
+        {Param<&Dokument::Gleichmodus>("Gleichmodus", 3, 1, 3, Skala::Linear, 1, "GleichPinsel"), [](Sitzung& s) -> void* { return &s.dok; }},
+        {PlatzierungParameter(), [](Sitzung& s) -> void* { return &s.werkzeug; }},
+        {KlickGroesseParameter(false), [](Sitzung& s) -> void* { return &s.werkzeug; }},
+        {KlickGroesseParameter(true), [](Sitzung& s) -> void* { return &s.werkzeug; }},
     };
     return liste;
 }

@@ -6,7 +6,9 @@
 
 #include "core/dokument.h"
 #include "core/script_argumente.h"
+#include "display/ansicht_rec.h"
 #include "display/farbstand.h"
+#include "editing/werkzeug.h"
 #include "formats/coffee.h"
 #include "formats/netz_einstellungen.h"
 #include "formats/terragen.h"
@@ -24,6 +26,10 @@ struct Sitzung {
     TerragenRec terragen;
     // Mesh export settings.
     NetzRec netz;
+    // View settings of the 3D preview, kept between its openings.
+    AnsichtRec ansicht;
+    // Shape sliders, click sizes, placement and mountain settings of the tool bar.
+    WerkzeugEinstellungen werkzeug;
     // Gradient picture and COFFEE export settings; coffee.Vorlage starts as
     // the shipped template, set by the front end that knows the data folder.
     VerlaufRec verlauf;

@@ -91,7 +91,14 @@ ZeilenErgebnis ZeileAusfuehren(Sitzung& s, std::string_view zeile) {
 ZeilenErgebnis BefehlAusfuehren(Sitzung& s, std::string_view wort) {
     ZeilenErgebnis e{ZeilenErgebnis::Ausgefuehrt, std::string(wort), {}};
     if (BefehlSuchen(wort) == nullptr) {
-        e.art = ZeilenErgebnis::Unbekannt;
+        const Erweiterungswort* erweiterung = ErweiterungSuchen(wort);
+        if (erweiterung == nullptr) {
+            e.art = ZeilenErgebnis::Unbekannt;
+            return e;
+        }
+        AufnahmePause pause(s.dok);
+        e.status = erweiterung->nachspielen(s.dok, s.Argumente);
+        if (!e.status) e.art = ZeilenErgebnis::Fehlgeschlagen;
         return e;
     }
     const Operation* op = OperationFuerWort(wort);

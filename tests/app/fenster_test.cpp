@@ -95,7 +95,7 @@ TEST_F(Fenster, StartsAt513WithZoom1AndTheWholeMenu) {
     EXPECT_EQ(f->aktion("FileNew1Execute")->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(f->aktion("FileSaveAs1Execute")->text(), QString::fromUtf8("Speichern &unter..."));
     EXPECT_FALSE(f->aktion("Fraktal1Click")->isEnabled());
-    EXPECT_FALSE(f->aktion("Rotation1Click")->isEnabled());
+    EXPECT_FALSE(f->aktion("Gitter1Click")->isEnabled());
     EXPECT_TRUE(f->aktion("Erosion1Click")->isEnabled());
     EXPECT_EQ(f->aktion("Erosion1Click")->shortcut(), QKeySequence("Ctrl+R"));
     // Every catalogue operation with a menu command has its item, enabled,

@@ -72,6 +72,16 @@ TEST_F(Transform, TraceDialogTakesTheGridChoiceAndHasAToleranceFloor) {
     EXPECT_EQ(letzteZeile(), "trace(0.100, 1, 3, 0)");
 }
 
+TEST_F(Transform, WavesDialogIsTitledLikeItsMenuItemAndRecordsItsLine) {
+    const bool gezeigt =
+        modalBedienen<ParameterDialog>(*f, "Wellen1Click", [&](ParameterDialog& d) {
+            EXPECT_EQ(d.windowTitle(), QStringLiteral("Wellen"));
+            test::weiter(d);
+        });
+    EXPECT_TRUE(gezeigt);
+    EXPECT_EQ(letzteZeile(), "wave(3.000, 3.000, 32.000, 32.000)");
+}
+
 TEST_F(Transform, ShiftAndEnlargeDialogs) {
     bool gezeigt = modalBedienen<TEingabeBildVerschieben>(
         *f, "Bildverschieben1Click", [&](TEingabeBildVerschieben& d) {

@@ -33,7 +33,7 @@ class ScriptCli : public test::CliLauf {
 };
 
 TEST_F(ScriptCli, ALineThatCannotRunFailsWithOneLine) {
-    for (const char* zeile : {"build_rotate(5)", "wobble(1)", "inv"}) {
+    for (const char* zeile : {"build_spores(5)", "wobble(1)", "inv"}) {
         EXPECT_EQ(laufMitFehler(std::string("--line '") + zeile + "' --save " + datei("a.fla")), 2)
             << zeile;
         EXPECT_EQ(std::count(fehler.begin(), fehler.end(), '\n'), 1) << fehler;
@@ -43,7 +43,7 @@ TEST_F(ScriptCli, ALineThatCannotRunFailsWithOneLine) {
 }
 
 TEST_F(ScriptCli, AScriptSkipsWithWarningsAndFailsOnAFailedOperation) {
-    scriptSchreiben("gut.txt", "build_rotate(5)\r\n\r\ninvert\r\nwobble\r\n");
+    scriptSchreiben("gut.txt", "build_spores(5)\r\n\r\ninvert\r\nwobble\r\n");
     ASSERT_EQ(
         laufMitFehler("--size 5x5 --script " + datei("gut.txt") + " --save " + datei("gut.fla")),
         0);

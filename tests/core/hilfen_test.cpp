@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include <clocale>
+#include <cmath>
 #include <cstddef>
+#include <memory>
 
 #include "core/parameter.h"
 #include "core/script_argumente.h"
@@ -55,6 +55,19 @@ TEST(Runden, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(roundHalfEven(2.5000001), 3.0);
     EXPECT_EQ(roundToInt(511.6), 512);
     EXPECT_EQ(roundToInt(-7.5), -8);
+    // Agrees with the default rounding mode's nearbyint (up to the sign of a
+    // zero), halves, huge values and infinities included.
+    std::uint32_t z = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        z = z * 134775813u + 1u;
+        const double v = std::ldexp(double(z) - 2147483648.0, (i % 60) - 30);
+        for (double w : {v, std::floor(v) + 0.5, -std::floor(v) - 0.5}) {
+            ASSERT_EQ(roundHalfEven(w), std::nearbyint(w)) << w;
+        }
+    }
+    EXPECT_EQ(roundHalfEven(HUGE_VAL), HUGE_VAL);
+    EXPECT_EQ(roundHalfEven(1e300), 1e300);
+    EXPECT_TRUE(std::isnan(roundHalfEven(NAN)));
 }
 
 TEST(Zahlen, ScriptFormatHasThreeDecimalsAndAPointWhateverTheLocale) {

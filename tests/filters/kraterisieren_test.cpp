@@ -71,6 +71,26 @@ TEST(Kraterisieren, FollowsTheDrawsOfTheDocumentsGeneratorThroughAMask) {
     std::uint32_t seed = 12345;
     EXPECT_TRUE(gleich(*d, d->Hoehenfeld, kraterisiert(feld, m, r, seed)));
     EXPECT_EQ(d->RandSeed, seed);  // exactly the draws made, no more
+
+    // Larger random fields, where the band falls in both halves of the
+    // columns and the cells near it take one draw or two.
+    for (std::uint32_t s0 : {1u, 77u, 4242u}) {
+        Folge f{s0};
+        Zeilen gross(23, std::vector<double>(31));
+        std::vector<std::vector<int>> mg(23, std::vector<int>(31));
+        for (std::size_t y = 0; y < 23; ++y)
+            for (std::size_t x = 0; x < 31; ++x) {
+                gross[y][x] = 0.35 + 0.3 * f.r();
+                mg[y][x] = f.r() < 0.2;
+            }
+        setze(*d, gross);
+        maske(*d, mg);
+        setzeSeed(*d, s0);
+        KraterisierenAnwenden(*d, r);
+        std::uint32_t sg = s0;
+        EXPECT_TRUE(gleich(*d, d->Hoehenfeld, kraterisiert(gross, mg, r, sg))) << s0;
+        EXPECT_EQ(d->RandSeed, sg) << s0;
+    }
 }
 
 TEST(Kraterisieren, WithoutRimOrRandomnessFoldsAboveTheCut) {

@@ -1,0 +1,171 @@
+#include "generators/funktionen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "core/faeden.h"
+#include "core/kombination.h"
+#include "core/wellenprofil.h"
+#include "core/zahlen.h"
+
+namespace gm {
+
+namespace {
+
+using R = FunktionenParamRec;
+using A = FunktionenAchse;
+
+template <int i>
+constexpr std::array<Parameter, 11> achsenParameter(const char (&namen)[11][16]) {
+    return {
+        Param<&R::Achse, i, &A::Kurve>(namen[0], 3, 1, 8, Skala::Linear, 1, "Funktion"),
+        Param<&R::Achse, i, &A::Perioden>(namen[1], 1.0, 0.1, 100.0, Skala::Logarithmisch, 0.1,
+                                          "Iterationen in"),
+        Param<&R::Achse, i, &A::AnstiegF>(namen[2], 0.0, -1.0, 1.0, Skala::Linear, 0.01, "Anstieg"),
+        Param<&R::Achse, i, &A::Stufen>(namen[3], 0.0, 0.0, 32.0, Skala::Linear, 1,
+                                        "Digitalisieren"),
+        Param<&R::Achse, i, &A::GammaF>(namen[4], 1.0, 0.01, 100.0, Skala::Logarithmisch, 0.01,
+                                        "Gammakorrektur"),
+        Param<&R::Achse, i, &A::Linearitaet1>(namen[5], 1.0, 0.01, 100.0, Skala::Logarithmisch,
+                                              0.01, "Linearität"),
+        Param<&R::Achse, i, &A::Linearitaet2>(namen[6], 0.5, 0.0, 1.0, Skala::Linear, 0.01,
+                                              "Linearität"),
+        Param<&R::Achse, i, &A::Verschiebung1>(namen[7], 0.0, 0.0, 2.0, Skala::Linear, 0.01,
+                                               "Verschiebung in"),
+        Param<&R::Achse, i, &A::Verschiebung2>(namen[8], 0.0, 0.0, 2.0, Skala::Linear, 0.01,
+                                               "Verschiebung in"),
+        Param<&R::Achse, i, &A::Welle>(namen[9], 0, 0, 1, Skala::Linear, 1, "Welle"),
+        Param<&R::Achse, i, &A::Negativ>(namen[10], 0, 0, 1, Skala::Linear, 1, "Negativ"),
+    };
+}
+
+constexpr char namenX[11][16] = {
+    "KurveX",        "PeriodenX",      "AnstiegFX",      "StufenX", "GammaFX", "Linearitaet1X",
+    "Linearitaet2X", "Verschiebung1X", "Verschiebung2X", "WelleX",  "NegativX"};
+constexpr char namenY[11][16] = {
+    "KurveY",        "PeriodenY",      "AnstiegFY",      "StufenY", "GammaFY", "Linearitaet1Y",
+    "Linearitaet2Y", "Verschiebung1Y", "Verschiebung2Y", "WelleY",  "NegativY"};
+
+const std::array<Parameter, 24> funktionenParameter = [] {
+    std::array<Parameter, 24> t{
+        Param<&R::Verknuepfung>("Verknuepfung", 0, 0, 3, Skala::Linear, 1, "Verknüpfung"),
+        Param<&R::Invertieren>("Invertieren", 0, 0, 1, Skala::Linear, 1, "Invertieren"),
+    };
+    const auto x = achsenParameter<0>(namenX), y = achsenParameter<1>(namenY);
+    std::copy(x.begin(), x.end(), t.begin() + 2);
+    std::copy(y.begin(), y.end(), t.begin() + 13);
+    return t;
+}();
+
+double verknuepft(int art, double fx, double fy) {
+    switch (art) {
+        case 1:
+            return fx + fy;
+        case 2:
+            return fx - fy;
+        case 3:
+            return fy - fx;
+        default:
+            return fx * fy;
+    }
+}
+
+struct Spanne {
+    double minimum = std::numeric_limits<double>::infinity();
+    double maximum = -std::numeric_limits<double>::infinity();
+};
+
+// Fills columns from..nx - 1 in steps of `schritt` of `spalte(x)` with ny
+// values each and returns their smallest and largest value.
+template <class Spalte>
+Spanne fuellen(const R& r, const AchsenKurven& kx, const AchsenKurven& ky, int von, int schritt,
+               int nx, int ny, Spalte&& spalte) {
+    Spanne s;
+    for (int x = von; x < nx; x += schritt) {
+        double* z = spalte(x);
+        // The x curve switches its phase in bands along y, the y curve in bands along x.
+        const double fx[2] = {kx.v1[x], kx.v2[x]};
+        const double* fy = ky.band[x] ? ky.v2.data() : ky.v1.data();
+        for (int y = 0; y < ny; ++y) {
+            const double v = verknuepft(r.Verknuepfung, fx[kx.band[y]], fy[y]);
+            z[y] = v;
+            s.minimum = std::min(s.minimum, v);
+            s.maximum = std::max(s.maximum, v);
+        }
+    }
+    return s;
+}
+
+// Stretches to 0..1 and inverts as ZweitbildNormalisieren(1) and
+// ZweitbildUmkehren do, in one pass.
+void strecken(double* z, int ny, Spanne s, bool invertieren) {
+    const double minimum = s.maximum == s.minimum ? 0.0 : s.minimum;
+    const double faktor = s.maximum == s.minimum ? 1.0 : 1.0 / (s.maximum - s.minimum);
+    for (int y = 0; y < ny; ++y) {
+        const double v = clamp01((z[y] - minimum) * faktor);
+        z[y] = invertieren ? clamp01(1.0 - v) : v;
+    }
+}
+
+// The whole field on two threads, by alternate columns.
+template <class Spalte>
+void feld(const R& r, int nx, int ny, Spalte&& spalte) {
+    const int laenge = std::max(nx, ny);
+    const AchsenKurven kx = FunktionenAchsenKurven(r.Achse[0], nx - 1, laenge);
+    const AchsenKurven ky = FunktionenAchsenKurven(r.Achse[1], ny - 1, laenge);
+    Spanne teile[2];
+    ZweiFaeden([&](int t) { teile[t] = fuellen(r, kx, ky, t, 2, nx, ny, spalte); });
+    const Spanne s{std::min(teile[0].minimum, teile[1].minimum),
+                   std::max(teile[0].maximum, teile[1].maximum)};
+    ZweiFaeden([&](int t) {
+        for (int x = t; x < nx; x += 2)
+            strecken(spalte(x), ny, s, r.Invertieren);
+    });
+}
+
+}  // namespace
+
+std::span<const Parameter> FunktionenParameter() {
+    return funktionenParameter;
+}
+
+double FunktionenKurve(const FunktionenAchse& a, int welche, double t) {
+    return WellenProfil(a.Kurve, a.Welle, a.Negativ, a.AnstiegF, a.Stufen, a.Linearitaet2,
+                        a.Linearitaet1, a.GammaF, a.Perioden,
+                        welche == 1 ? a.Verschiebung1 : a.Verschiebung2, t);
+}
+
+AchsenKurven FunktionenAchsenKurven(const FunktionenAchse& a, int n, int laenge) {
+    AchsenKurven k;
+    k.v1.resize(n + 1);
+    k.v2.resize(n + 1);
+    k.band.resize(std::size_t(std::max(laenge, n + 1)));
+    const double schritt = a.Perioden / (n + 1);
+    for (int i = 0; i < int(k.band.size()); ++i) {
+        const int pos = a.Negativ ? n - i : i;
+        const double t = pos * schritt;
+        k.band[i] = (long long)(std::trunc(t)) % 2 != 0;
+        if (i > n) continue;
+        k.v1[i] = FunktionenKurve(a, 1, t);
+        k.v2[i] = FunktionenKurve(a, 2, t);
+    }
+    return k;
+}
+
+void FunktionenBerechnen(Dokument& dok, const FunktionenParamRec& rec) {
+    // Every active cell is written, so the grid is not zeroed first.
+    feld(rec, dok.MaxX + 1, dok.MaxY + 1, [&](int x) { return dok.Zweitbild.spalte(x); });
+}
+
+Status FunktionenAusfuehren(Dokument& dok, const Werte& werte) {
+    FunktionenBerechnen(dok, recordAus<FunktionenParamRec>(FunktionenParameter(), werte));
+    ZweitbildVerknuepfen(dok);
+    return {};
+}
+
+void FunktionenVorschau(const FunktionenParamRec& rec, Vorschaufeld& v) {
+    feld(rec, VorschauKante, VorschauKante, [&](int x) { return v.werte[x]; });
+}
+
+}  // namespace gm
