@@ -48,6 +48,10 @@ void ExportierenTerragenClick(TLandGenerator& f);
 void TerragenBetaWM1Click(TLandGenerator& f);
 void ExportierenBMP1Click(TLandGenerator& f);
 void DXF2Click(TLandGenerator& f);
+// "&Verlauf BMP" (export and settings) and "Verlauf COFFEE"
+void VerlaufBMP1Click(TLandGenerator& f);
+void VerlaufBMP2Click(TLandGenerator& f);
+void COFFEE1Click(TLandGenerator& f);
 
 // "B&earbeiten"
 void Undo1Click(TLandGenerator& f);

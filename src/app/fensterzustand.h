@@ -42,6 +42,7 @@ struct Fensterzustand {
     // Native files opened or saved, the latest first.
     std::vector<std::string> zuletzt;
     std::string zuletztDatei;  // where that list is kept between runs; empty: not kept
+    DateiWahl coffee{"*.cof", {}};
 };
 
 // Takes over a chosen file: its full name and its folder.

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
@@ -26,9 +27,11 @@
 #include "app/palette_vorlagen.h"
 #include "app/regler_widget.h"
 #include "app/skala_widget.h"
+#include "app/sprache.h"
 #include "app/werkzeug_maus.h"
 #include "app/zuletzt.h"
 #include "core/ablage.h"
+#include "core/datenordner.h"
 #include "core/puffer.h"
 #include "core/script_liste.h"
 #include "core/zahlen.h"
@@ -83,7 +86,7 @@ QLabel* weisseSchrift(QLabel* l) {
 TLandGenerator::TLandGenerator(Sitzung& s, QWidget* parent)
     : QMainWindow(parent), s_(s), dienste_(qtDialogdienste(this, s)) {
     zustand_.Programmordner = QCoreApplication::applicationDirPath().toStdString();
-    zustand_.Datenordner = zustand_.Programmordner + "/Daten/";
+    zustand_.Datenordner = DatenordnerFinden(zustand_.Programmordner);
     // The program's own folder is read-only on a normal install.
     zustand_.Heimordner = QDir::homePath().toStdString();
     for (DateiWahl* w : {&zustand_.nativ, &zustand_.script, &zustand_.palette}) {
@@ -149,6 +152,10 @@ TLandGenerator::TLandGenerator(Sitzung& s, QWidget* parent)
     if (const QScreen* sc = QGuiApplication::primaryScreen()) {
         move(sc->availableGeometry().center() - rect().center());
     }
+    sprache_ = new Sprachsteuerung(*this);
+    sprache_->starten(
+        zustand_.Datenordner,
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
 }
 
 Dokument& TLandGenerator::dok() {

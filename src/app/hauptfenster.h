@@ -25,6 +25,7 @@ class ModPanel;
 class ReglerWidget;
 class SkalaWidget;
 class WerkzeugMaus;
+class Sprachsteuerung;
 struct SkalaAntwort;
 
 class TLandGenerator : public QMainWindow {
@@ -67,6 +68,7 @@ class TLandGenerator : public QMainWindow {
     ModPanel* modPanel() const { return modPanel_; }
     WerkzeugMaus* werkzeugMaus() const { return werkzeugMaus_; }
     QComboBox* modusListe(int i) const { return i == 0 ? combo1_ : combo2_; }
+    Sprachsteuerung* sprache() const { return sprache_; }
 
   protected:
     bool event(QEvent* e) override;
@@ -93,6 +95,7 @@ class TLandGenerator : public QMainWindow {
     ReglerWidget* formRegler_[5] = {};
     ReglerWidget* groesseRegler_[2] = {};
     WerkzeugMaus* werkzeugMaus_ = nullptr;
+    Sprachsteuerung* sprache_ = nullptr;
 };
 
 }  // namespace gm

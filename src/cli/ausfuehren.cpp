@@ -221,6 +221,9 @@ Status ausfuehren(Sitzung& s, const Aktion& a, Ausstehend& aus, std::string& aus
             if (Status st = PunkteAnwenden(dok, s.werkzeug, a.werkzeug, a.rechts, a.punkte); !st)
                 return Status::fehler("--stroke: " + st.meldung());
             return {};
+        case AktionsArt::CoffeeVorlage:
+            s.coffee.Vorlage = aus.lesepfad(a.text);
+            return {};
     }
     return {};
 }

@@ -221,6 +221,7 @@ const Option optionen[] = {
     {"--palette", AktionsArt::Palette, &dateiLesen},
     {"--save-palette", AktionsArt::PaletteSpeichern, &dateiLesen},
     {"--stroke", AktionsArt::Strich, &strichLesen},
+    {"--coffee-template", AktionsArt::CoffeeVorlage, &dateiLesen},
 };
 
 }  // namespace

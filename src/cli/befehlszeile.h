@@ -30,7 +30,8 @@ enum class AktionsArt {
     Info,
     Palette,
     PaletteSpeichern,
-    Strich
+    Strich,
+    CoffeeVorlage
 };
 
 struct Aktion {

@@ -45,6 +45,8 @@ Options:
                        and the pipette one point per application; Rechts=1
                        uses the right button for this stroke, other keys are
                        --set keys that stay set
+  --coffee-template FILE  the template of later "--export coffee" (default: the
+                       shipped VolumeMask.cof in the data folder)
   --help               print this text and do nothing else
 
 Exit status: 0 on success; 2 on any error (unknown option, name or key, a
@@ -85,6 +87,8 @@ std::string einstellungen() {
     for (const auto& satz : Einstellungssaetze()) {
         text += parameterListe(satz.parameter, std::string(satz.name) + ".");
     }
+    for (const auto& t : Texteinstellungen())
+        text += "    " + std::string(t.name) + " (text)\n";
     return text;
 }
 

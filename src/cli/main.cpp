@@ -11,6 +11,7 @@
 #include "cli/ausfuehren.h"
 #include "cli/befehlszeile.h"
 #include "cli/hilfe.h"
+#include "core/datenordner.h"
 #include "core/zufall.h"
 
 namespace {
@@ -33,6 +34,8 @@ int ausfuehren(const std::vector<std::string>& argumente) {
     }
     auto sitzung = std::make_unique<gm::Sitzung>();
     gm::Randomize(sitzung->dok);
+    sitzung->coffee.Vorlage = gm::DatenordnerFinden(gm::ProgrammordnerFinden()) +
+                              std::string(gm::CoffeeVorlageName);
     std::string ausgabe;
     if (gm::Status s = gm::cli::AktionenAusfuehren(*sitzung, b, ausgabe); !s) {
         return fehler(s.meldung());

@@ -8,11 +8,9 @@
 
 namespace gm {
 
-std::string bmpKodieren(int nx, int ny, const Farbquelle& farbe) {
-    const int pad = nx % 4;
-    const std::size_t groesse = 54 + std::size_t(3 * nx + pad) * std::size_t(ny);
+std::string bmpKopf(int nx, int ny) {
+    const std::size_t groesse = 54 + std::size_t(3 * nx + nx % 4) * std::size_t(ny);
     std::string s;
-    s.reserve(groesse);
     s += "BM";
     // The real file size: common readers refuse a BMP whose header says 0.
     anhaengenU32(s, std::uint32_t(groesse));
@@ -24,6 +22,13 @@ std::string bmpKodieren(int nx, int ny, const Farbquelle& farbe) {
     anhaengenU16(s, 1);
     anhaengenU16(s, 24);
     s.append(24, '\0');
+    return s;
+}
+
+std::string bmpKodieren(int nx, int ny, const Farbquelle& farbe) {
+    const int pad = nx % 4;
+    std::string s = bmpKopf(nx, ny);
+    s.reserve(54 + std::size_t(3 * nx + pad) * std::size_t(ny));
     for (int y = ny - 1; y >= 0; --y) {
         for (int x = 0; x < nx; ++x) {
             const RGB8 c = farbe(x, y);

@@ -11,9 +11,11 @@
 
 namespace gm {
 
-// The BMP bytes of an nx x ny picture: 54-byte header with file size 0, rows
+// The BMP bytes of an nx x ny picture: 54-byte header with the file size, rows
 // bottom-up, each padded with nx mod 4 zero bytes.
 std::string bmpKodieren(int nx, int ny, const Farbquelle& farbe);
+// The 54-byte header of such a picture, carrying its real file size.
+std::string bmpKopf(int nx, int ny);
 Status bmpSchreiben(const std::string& pfad, int nx, int ny, const Farbquelle& farbe);
 
 // The mask picture: black where the mask is set, white elsewhere.

@@ -23,6 +23,7 @@
 #include "formats/ansicht3d_bmp.h"
 #include "formats/bild_import.h"
 #include "formats/bmp.h"
+#include "formats/coffee.h"
 #include "formats/farbbild.h"
 #include "formats/netz_export.h"
 #include "formats/png16.h"
@@ -30,6 +31,7 @@
 #include "formats/stm.h"
 #include "formats/targa.h"
 #include "formats/terragen.h"
+#include "formats/verlauf.h"
 #include "generators/duenen.h"
 #include "generators/fraktal.h"
 #include "generators/fuellen.h"
@@ -163,6 +165,8 @@ const std::vector<Export>& exportListe() {
         {"pov2", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::Mesh2, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::Mesh2},
         {"obj", [](Sitzung& s, const std::string& p) { return ExportiereNetz(s.dok, s.netz, NetzFormat::OBJ, p, NetzOptionenMitSeed(s.dok.RandSeed)); }, NetzFormat::OBJ},
         {"view3d", [](Sitzung& s, const std::string& p) { return ansicht3DBmpSchreiben(s.dok, s.farben, s.ansicht, p); }},
+        {"gradient", [](Sitzung& s, const std::string& p) { return SchreibeVerlauf(s.dok, s.farben.palette(1), s.verlauf, p); }},
+        {"coffee", [](Sitzung& s, const std::string& p) { return SchreibeCoffee(s.farben, s.coffee, p); }},
     };
     return liste;
 }
@@ -197,6 +201,8 @@ const std::vector<Einstellungssatz>& satzListe() {
         {"InX", KlickStreuungParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.InX; }},
         {"InY", KlickStreuungParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.InY; }},
         {"BergRec", BergParameter(), [](Sitzung& s) -> void* { return &s.werkzeug.Berg; }},
+        {"VerlaufRec", VerlaufParameter, [](Sitzung& s) -> void* { return &s.verlauf; }},
+        {"CoffeeRec", CoffeeParameter, [](Sitzung& s) -> void* { return &s.coffee; }},
     };
     return liste;
 }
@@ -212,6 +218,14 @@ const std::vector<Einstellungswert>& wertListe() {
         {PlatzierungParameter(), [](Sitzung& s) -> void* { return &s.werkzeug; }},
         {KlickGroesseParameter(false), [](Sitzung& s) -> void* { return &s.werkzeug; }},
         {KlickGroesseParameter(true), [](Sitzung& s) -> void* { return &s.werkzeug; }},
+    };
+    return liste;
+}
+
+// Text settings, one line each.
+const std::vector<Texteinstellung>& textListe() {
+    static const std::vector<Texteinstellung> liste = {
+        {"CoffeeRec.Name", [](Sitzung& s, const std::string& t) { s.coffee.Name = t; }},
     };
     return liste;
 }
@@ -275,6 +289,9 @@ std::span<const Einstellungssatz> Einstellungssaetze() {
 std::span<const Einstellungswert> Einstellungswerte() {
     return wertListe();
 }
+std::span<const Texteinstellung> Texteinstellungen() {
+    return textListe();
+}
 
 const Operation* OperationSuchen(OperationsArt art, std::string_view name) {
     for (const Operation& o : operationsListe()) {
@@ -326,12 +343,20 @@ Status WerteLesen(std::span<const Parameter> parameter, std::span<const std::str
 Status EinstellungLesen(std::string_view zuweisung, EinstellungsZuweisung& aus) {
     std::string_view schluessel, text;
     if (Status s = zuweisungTeilen(zuweisung, schluessel, text); !s) return s;
+    aus = {};
+    if (auto* t =
+            suchen(textListe(), schluessel, [](const Texteinstellung& t) { return t.name; })) {
+        aus.textFeld = t;
+        aus.text = std::string(text);
+        return {};
+    }
     const auto punkt = schluessel.find('.');
     if (punkt == std::string_view::npos) {
         auto* e = suchen(wertListe(), schluessel,
                          [](const Einstellungswert& w) { return w.parameter.name; });
         if (!e) return Status::fehler("unknown setting " + std::string(schluessel));
-        aus = {e->ort, &e->parameter, 0.0};
+        aus.ort = e->ort;
+        aus.parameter = &e->parameter;
     } else {
         const std::string_view satzName = schluessel.substr(0, punkt);
         const std::string_view feld = schluessel.substr(punkt + 1);
@@ -340,12 +365,18 @@ Status EinstellungLesen(std::string_view zuweisung, EinstellungsZuweisung& aus) 
         if (!satz) return Status::fehler("unknown settings record " + std::string(satzName));
         auto i = parameterSuchen(satz->parameter, feld);
         if (!i) return Status::fehler("unknown setting " + std::string(schluessel));
-        aus = {satz->record, &satz->parameter[*i], 0.0, satz->nachSetzen};
+        aus.ort = satz->record;
+        aus.parameter = &satz->parameter[*i];
+        aus.nachSetzen = satz->nachSetzen;
     }
     return zahlLesen(schluessel, *aus.parameter, text, aus.wert);
 }
 
 void EinstellungAnwenden(Sitzung& s, const EinstellungsZuweisung& z) {
+    if (z.textFeld) {
+        z.textFeld->setzen(s, z.text);
+        return;
+    }
     void* ort = z.ort(s);
     z.parameter->setzen(ort, z.wert);
     if (z.nachSetzen) z.nachSetzen(ort);

@@ -116,12 +116,22 @@ const Operation* OperationFuerWort(std::string_view wort);
 Status WerteLesen(std::span<const Parameter> parameter, std::span<const std::string> zuweisungen,
                   Werte& werte);
 
-// A checked "KEY=VALUE" for a setting, ready to apply.
+// A setting whose value is text, such as "CoffeeRec.Name".
+struct Texteinstellung {
+    std::string_view name;
+    void (*setzen)(Sitzung&, const std::string& text);
+};
+std::span<const Texteinstellung> Texteinstellungen();
+
+// A checked "KEY=VALUE" for a setting, ready to apply: a number for a
+// parameter, or the text of a text setting.
 struct EinstellungsZuweisung {
     OrtFn ort = nullptr;
     const Parameter* parameter = nullptr;
     double wert = 0.0;
     void (*nachSetzen)(void* record) = nullptr;
+    const Texteinstellung* textFeld = nullptr;
+    std::string text;
 };
 Status EinstellungLesen(std::string_view zuweisung, EinstellungsZuweisung& aus);
 void EinstellungAnwenden(Sitzung& s, const EinstellungsZuweisung& z);

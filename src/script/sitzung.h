@@ -9,8 +9,10 @@
 #include "display/ansicht_rec.h"
 #include "display/farbstand.h"
 #include "editing/werkzeug.h"
+#include "formats/coffee.h"
 #include "formats/netz_einstellungen.h"
 #include "formats/terragen.h"
+#include "formats/verlauf.h"
 #include "generators/duenen.h"
 #include "generators/sporen.h"
 #include "generators/zellen.h"
@@ -33,6 +35,10 @@ struct Sitzung {
     WerkzeugEinstellungen werkzeug;
     // The spores generator's random tables, made on first use.
     std::unique_ptr<SporenTabellen> sporen;
+    // Gradient picture and COFFEE export settings; coffee.Vorlage starts as
+    // the shipped template, set by the front end that knows the data folder.
+    VerlaufRec verlauf;
+    CoffeeRec coffee;
     // Where a replayed line writes the file it names: the command line points
     // this at a temporary beside the target, put in place when the run succeeds.
     SchreibZiel schreibZiel;
