@@ -139,11 +139,13 @@ void WerkzeugMaus::losgelassen(QPointF pos, Qt::MouseButton knopf) {
         zug_ = false;
         f_.bild()->umrissSetzen({});
         anwenden(ZugBox(s.werkzeug.Platzierung, start_, p), rechts);
+    } else if (WerkzeugMitNummer(s.dok.Werkzeug) == nullptr) {
+        return;  // no tool pressed
     } else if (s.dok.Werkzeug == PipettenWerkzeug) {
         anwenden(ZugBox(1, p, p), rechts);
     } else if (s.werkzeug.Platzierung >= 3) {
         anwenden(KlickBox(f_.sitzung().dok, s.werkzeug, p), rechts);
-    } else if (WerkzeugMitNummer(s.dok.Werkzeug) != nullptr) {
+    } else {
         // A click starts the drag; the next release ends it.
         zugBeginnen(p);
         umrissZeigen(p);

@@ -60,13 +60,17 @@ struct Abbildung {
     Spanne spanne;
 };
 
-// Draws the two marker levels (upper first) and measures Zweitbild.
-Abbildung abbildungVorbereiten(Dokument& dok) {
+// Draws the two marker levels (upper first) and measures Zweitbild within `r`.
+Abbildung abbildungVorbereiten(Dokument& dok, const Rechteck& r) {
     Abbildung a{};
     a.oben = clamp01(dok.MarkeOben.Wert + (Random(dok) - 0.5) * 2.0 * dok.MarkeOben.Streuung);
     a.unten = clamp01(dok.MarkeUnten.Wert + (Random(dok) - 0.5) * 2.0 * dok.MarkeUnten.Streuung);
-    a.spanne = ZweitbildSpanne(dok);
+    a.spanne = ZweitbildSpanne(dok, r);
     return a;
+}
+
+Rechteck ganzesFeld(const Dokument& dok) {
+    return {0, 0, dok.MaxX, dok.MaxY};
 }
 
 // Stretch, modifier and level mapping of one valued cell.
@@ -98,6 +102,15 @@ constexpr SpaltenFn spaltenKerne[14] = {
     verknuepfenSpalte<12>, verknuepfenSpalte<13>,
 };
 
+void einrechnen(Dokument& dok, int modus, const Rechteck& r) {
+    const Abbildung a = abbildungVorbereiten(dok, r);
+    const SpaltenFn kern = spaltenKerne[(modus >= 1 && modus <= 13) ? modus : 0];
+    for (int x = r.x0; x <= r.x1; ++x) {
+        kern(dok, a, dok.Zweitbild.spalte(x) + r.y0, dok.Maske.spalte(x) + r.y0,
+             dok.Hoehenfeld.spalte(x) + r.y0, r.y1 - r.y0 + 1);
+    }
+}
+
 }  // namespace
 
 void ZweitbildVerknuepfen(Dokument& dok) {
@@ -109,13 +122,13 @@ void ZweitbildVerknuepfen(Dokument& dok, int modus) {
     ZweitbildEinrechnen(dok, modus);
 }
 
+void ZweitbildVerknuepfen(Dokument& dok, int modus, const Rechteck& bereich) {
+    UndoSichern(dok);
+    einrechnen(dok, modus, bereich);
+}
+
 void ZweitbildEinrechnen(Dokument& dok, int modus) {
-    const Abbildung a = abbildungVorbereiten(dok);
-    const SpaltenFn kern = spaltenKerne[(modus >= 1 && modus <= 13) ? modus : 0];
-    for (int x = 0; x <= dok.MaxX; ++x) {
-        kern(dok, a, dok.Zweitbild.spalte(x), dok.Maske.spalte(x), dok.Hoehenfeld.spalte(x),
-             dok.MaxY + 1);
-    }
+    einrechnen(dok, modus, ganzesFeld(dok));
 }
 
 StrichRegel strichRegelFuer(int werkzeug) {
@@ -193,7 +206,7 @@ void StrichAnwenden(Dokument& dok) {
 }
 
 void StrichSammeln(Dokument& dok) {
-    const Abbildung a = abbildungVorbereiten(dok);
+    const Abbildung a = abbildungVorbereiten(dok, ganzesFeld(dok));
     TFeld& strich = *dok.Strichbild;
     for (int x = 0; x <= dok.MaxX; ++x) {
         double* z = dok.Zweitbild.spalte(x);

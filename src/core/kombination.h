@@ -3,6 +3,7 @@
 // generated layer reaches the height field.
 
 #include "core/dokument.h"
+#include "core/rechteck.h"
 
 namespace gm {
 
@@ -20,6 +21,10 @@ double Verknuepfen(int modus, double h, double v);
 void ZweitbildVerknuepfen(Dokument& dok);
 // The same with an explicit combination mode (right-button dabs use the second list).
 void ZweitbildVerknuepfen(Dokument& dok, int modus);
+// The same when Zweitbild holds values only within `bereich` (KeinWert
+// everywhere else, whatever it holds there): reads and writes only inside it.
+// A brush dab thus costs its own size plus the undo copy.
+void ZweitbildVerknuepfen(Dokument& dok, int modus, const Rechteck& bereich);
 // The combination without its undo copy, for an operation that has taken the
 // copy itself before changing the extents.
 void ZweitbildEinrechnen(Dokument& dok, int modus);

@@ -96,6 +96,10 @@ void ZweitbildKopieren(Dokument& dok) {
 void ZweitbildLeeren(Dokument& dok) {
     aktivFuellen(dok, dok.Zweitbild, KeinWert);
 }
+void ZweitbildLeeren(Dokument& dok, const Rechteck& r) {
+    for (int x = r.x0; x <= r.x1; ++x)
+        std::fill_n(dok.Zweitbild.spalte(x) + r.y0, r.y1 - r.y0 + 1, KeinWert);
+}
 void ZweitbildNullen(Dokument& dok) {
     dok.Zweitbild.fuellen(0.0);
 }
@@ -166,17 +170,21 @@ void ZweitbildEinsetzen(Dokument& dok) {
 }
 
 Spanne ZweitbildSpanne(const Dokument& dok) {
+    return ZweitbildSpanne(dok, Rechteck{0, 0, dok.MaxX, dok.MaxY});
+}
+
+Spanne ZweitbildSpanne(const Dokument& dok, const Rechteck& r) {
     // Open bounds, so that a result of any scale is stretched over its own range.
     double minimum = std::numeric_limits<double>::infinity();
     double maximum = -std::numeric_limits<double>::infinity();
-    jedeSpalte(dok, [&](int x) {
+    for (int x = r.x0; x <= r.x1; ++x) {
         const double* z = dok.Zweitbild.spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y) {
+        for (int y = r.y0; y <= r.y1; ++y) {
             if (z[y] == KeinWert) continue;
             minimum = std::min(minimum, z[y]);
             maximum = std::max(maximum, z[y]);
         }
-    });
+    }
     // A single value, or none, is not stretched.
     if (maximum > minimum) return {minimum, 1.0 / (maximum - minimum)};
     return {0.0, 1.0};

@@ -4,6 +4,7 @@
 // they say otherwise.
 
 #include "core/dokument.h"
+#include "core/rechteck.h"
 
 namespace gm {
 
@@ -16,6 +17,8 @@ void UndoSichern(Dokument& dok);
 void UndoZurueck(Dokument& dok);
 void ZweitbildKopieren(Dokument& dok);
 void ZweitbildLeeren(Dokument& dok);
+// Fills the cells of `r` with KeinWert.
+void ZweitbildLeeren(Dokument& dok, const Rechteck& r);
 // Allocates Strichbild when needed and fills its active area with KeinWert.
 void StrichbildLeeren(Dokument& dok);
 void ZweitbildNullen(Dokument& dok);
@@ -39,6 +42,8 @@ struct Spanne {
 // Minimum and stretch factor of the valued cells of Zweitbild; minimum 0 and
 // factor 1 when they hold fewer than two distinct values.
 Spanne ZweitbildSpanne(const Dokument& dok);
+// The same over the cells of `r` only.
+Spanne ZweitbildSpanne(const Dokument& dok, const Rechteck& r);
 
 // Maps the current range of Hoehenfeld linearly onto a..b outside the mask.
 void BereichSkalieren(Dokument& dok, double a, double b);

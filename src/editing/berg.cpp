@@ -6,6 +6,7 @@
 #include <limits>
 #include <memory>
 
+#include "core/puffer.h"
 #include "core/zahlen.h"
 
 namespace gm {
@@ -41,8 +42,6 @@ void schwerpunktTeilen(const BergRec& berg, const Bergpunkt& a, const Bergpunkt&
 
 // ---- "Mountain 1" ----
 
-constexpr int GitterKante = 257;
-
 struct Gitterzelle {
     bool gesetzt = false;
     Bergpunkt punkt;
@@ -57,10 +56,14 @@ struct Gitterpunkt {
 
 class Kantenteiler {
   public:
-    Kantenteiler(const BergRec& berg, Zufallsfolge& zufall, Dreiecksliste& liste)
-        : berg_(berg), zufall_(zufall), liste_(liste), gitter_(GitterKante * GitterKante) {}
+    Kantenteiler(const BergRec& berg, int kante, Zufallsfolge& zufall, Dreiecksliste& liste)
+        : berg_(berg),
+          zufall_(zufall),
+          liste_(liste),
+          kante_(kante),
+          gitter_(std::size_t(kante) * kante) {}
 
-    Gitterzelle& zelle(int r, int c) { return gitter_[std::size_t(r) * GitterKante + c]; }
+    Gitterzelle& zelle(int r, int c) { return gitter_[std::size_t(r) * kante_ + c]; }
     // Clears the flags of the lattice rows and columns 0..n.
     void flaggenLoeschen(int n) {
         for (int r = 0; r <= n; ++r)
@@ -104,6 +107,7 @@ class Kantenteiler {
     const BergRec& berg_;
     Zufallsfolge& zufall_;
     Dreiecksliste& liste_;
+    int kante_;
     std::vector<Gitterzelle> gitter_;
 };
 
@@ -207,6 +211,10 @@ Rechteck dreieckZeichnen(Dokument& dok, const Bergdreieck& d, Zeilentabellen& ta
 
 void BergSchwerpunkt(const BergRec& berg, const Umriss& u, double hoehe, Zufallsfolge& zufall,
                      Dreiecksliste& liste) {
+    std::size_t jeKante = 1;
+    for (int l = 1; l < berg.Level; ++l)
+        jeKante *= 3;
+    liste.reserve(liste.size() + std::size_t(u.n) * jeKante);
     const Bergpunkt s{u.spitze.x, u.spitze.y, hoehe};
     for (int k = 1; k <= u.n; ++k) {
         const Bergpunkt a{u.O[k - 1].x, u.O[k - 1].y, 0.0};
@@ -218,19 +226,21 @@ void BergSchwerpunkt(const BergRec& berg, const Umriss& u, double hoehe, Zufalls
 void BergKanten(const BergRec& berg, const Umriss& u, double hoehe, Zufallsfolge& zufall,
                 Dreiecksliste& liste) {
     const int N = 1 << berg.Level;
-    Kantenteiler teiler(berg, zufall, liste);
-    std::vector<Bergpunkt> ersteSpalte(GitterKante);
+    liste.reserve(liste.size() + std::size_t(u.n) * (std::size_t(1) << (2 * (berg.Level - 1))));
+    // Lattice positions run 0..N; nothing beyond them is ever read.
+    Kantenteiler teiler(berg, N + 1, zufall, liste);
+    std::vector<Bergpunkt> ersteSpalte(std::size_t(N) + 1);
     const Bergpunkt s{u.spitze.x, u.spitze.y, hoehe};
     for (int k = 1; k <= u.n; ++k) {
         teiler.flaggenLoeschen(N);
         if (k > 1) {
             // The radial edge S-O[k-1] reuses the previous triangle's points.
-            for (int r = 0; r < GitterKante; ++r)
+            for (int r = 0; r <= N; ++r)
                 teiler.setzen(r, 0, teiler.zelle(0, r).punkt);
         }
         if (k == u.n) {
             // The closing edge S-O[n] = S-O[0] reuses the first triangle's points.
-            for (int r = 0; r < GitterKante; ++r)
+            for (int r = 0; r <= N; ++r)
                 teiler.setzen(0, r, ersteSpalte[r]);
         }
         const Gitterpunkt p0{{u.O[k - 1].x, u.O[k - 1].y, 0.0}, N, 0};
@@ -241,7 +251,7 @@ void BergKanten(const BergRec& berg, const Umriss& u, double hoehe, Zufallsfolge
         teiler.setzen(0, N, p2.p);
         teiler.teilen(p0, p1, p2, 1);
         if (k == 1) {
-            for (int r = 0; r < GitterKante; ++r)
+            for (int r = 0; r <= N; ++r)
                 ersteSpalte[r] = teiler.zelle(r, 0).punkt;
         }
     }
@@ -253,15 +263,23 @@ Rechteck DreieckZeichnen(Dokument& dok, const Bergdreieck& d) {
 }
 
 Rechteck DreieckeZeichnen(Dokument& dok, const Dreiecksliste& liste) {
-    auto tabellen = std::make_unique<Zeilentabellen>();
-    Rechteck gesamt{dok.MaxX + 1, dok.MaxY + 1, -1, -1};
+    int x0 = dok.MaxX + 1, y0 = dok.MaxY + 1, x1 = -1, y1 = -1;
     for (const Bergdreieck& d : liste) {
-        const Rechteck r = dreieckZeichnen(dok, d, *tabellen);
-        if (r.leer()) continue;
-        gesamt = {std::min(gesamt.x0, r.x0), std::min(gesamt.y0, r.y0), std::max(gesamt.x1, r.x1),
-                  std::max(gesamt.y1, r.y1)};
+        for (const Bergpunkt& p : d.p) {
+            x0 = std::min(x0, rasterKoordinate(p.x));
+            x1 = std::max(x1, rasterKoordinate(p.x));
+            y0 = std::min(y0, rasterKoordinate(p.y));
+            y1 = std::max(y1, rasterKoordinate(p.y));
+        }
     }
-    return gesamt;
+    const Rechteck r{std::max(x0, 0), std::max(y0, 0), std::min(x1, dok.MaxX),
+                     std::min(y1, dok.MaxY)};
+    if (r.leer()) return {};
+    ZweitbildLeeren(dok, r);
+    auto tabellen = std::make_unique<Zeilentabellen>();
+    for (const Bergdreieck& d : liste)
+        dreieckZeichnen(dok, d, *tabellen);
+    return r;
 }
 
 }  // namespace gm

@@ -38,7 +38,8 @@ void BergSchwerpunkt(const BergRec& berg, const Umriss& u, double hoehe, Zufalls
 // Scan-converts one triangle into Zweitbild; returns the rows and columns it
 // may have written.
 Rechteck DreieckZeichnen(Dokument& dok, const Bergdreieck& d);
-// Every triangle of the list, in list order.
+// Empties the cells the list's triangles can reach, then draws every triangle
+// in list order; returns those cells.
 Rechteck DreieckeZeichnen(Dokument& dok, const Dreiecksliste& liste);
 
 }  // namespace gm

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/puffer.h"
+
 namespace gm {
 
 namespace {
@@ -95,6 +97,7 @@ Rechteck EllipseRastern(Dokument& dok, const FormRec& form, const Umriss& u, Pro
     const double halb = std::max(u.rx, u.ry);
     const Rechteck r = gedreht ? FeldAusschnitt(dok, u.cx, u.cy, halb, halb)
                                : FeldAusschnitt(dok, u.cx, u.cy, u.rx, u.ry);
+    ZweitbildLeeren(dok, r);
     for (int x = r.x0; x <= r.x1; ++x) {
         for (int y = r.y0; y <= r.y1; ++y) {
             double px = x, py = y;
@@ -125,6 +128,7 @@ Rechteck PolygonRastern(Dokument& dok, const FormRec& form, const Umriss& u, Pro
     const double grenze = seite * seite;
     if (!(grenze > 1.0)) return {};
     const Rechteck r = FeldAusschnitt(dok, u.cx, u.cy, seite, seite);
+    ZweitbildLeeren(dok, r);
     for (int x = r.x0; x <= r.x1; ++x) {
         for (int y = r.y0; y <= r.y1; ++y) {
             const double dx = x - u.cx, dy = y - u.cy;

@@ -3,6 +3,7 @@
 // of three profiles, each cell keeping the largest value written to it.
 
 #include "core/dokument.h"
+#include "core/rechteck.h"
 #include "editing/form.h"
 
 namespace gm {
@@ -11,16 +12,12 @@ namespace gm {
 // 3 falls as 1 - t² (a dome).
 enum class Profil { Flach = 1, Spitz = 2, Rund = 3 };
 
-// The cells a raster or a tool may have touched, inclusive; empty when
-// x0 > x1 or y0 > y1.
-struct Rechteck {
-    int x0 = 0, y0 = 0, x1 = -1, y1 = -1;
-    bool leer() const { return x0 > x1 || y0 > y1; }
-};
-
 // The active cells within `rand` of the box around (cx, cy) with half sizes
 // (hx, hy); far-off coordinates are clamped before they become integers.
 Rechteck FeldAusschnitt(const Dokument& dok, double cx, double cy, double hx, double hy);
+
+// Each raster first empties the cells it examines and returns them; cells
+// outside are not touched.
 
 // Ellipse of the shape's box; nothing unless rx exceeds 2 and ry exceeds 0.
 Rechteck EllipseRastern(Dokument& dok, const FormRec& form, const Umriss& u, Profil p,

@@ -131,19 +131,21 @@ Rechteck FormAnwenden(Dokument& dok, const Strich& s) {
         Pipette(dok, {s.Box.x1, s.Box.y1}, s.Rechts);
         return {};
     }
-    ZweitbildLeeren(dok);
+    // The rasters empty only the cells they examine; the mask and level rules
+    // read the whole of Zweitbild.
+    const bool ganz = w->regel == R::Maske || w->regel == R::Angleichen;
+    if (ganz) ZweitbildLeeren(dok);
     Zufallsfolge zufall(dok.RandSeed);
     const Rechteck r = rastern(dok, *w, s, zufall);
     dok.RandSeed = zufall.seed();
-    const Rechteck feld{0, 0, dok.MaxX, dok.MaxY};
     switch (w->regel) {
         case R::Verknuepfen:
-            ZweitbildVerknuepfen(dok,
-                                 s.Rechts ? dok.VerknuepfungsmodusRechts : dok.Verknuepfungsmodus);
-            return r.leer() ? Rechteck{} : feld;
+            ZweitbildVerknuepfen(
+                dok, s.Rechts ? dok.VerknuepfungsmodusRechts : dok.Verknuepfungsmodus, r);
+            return r;
         case R::Maske:
             MaskeAusZweitbild(dok);
-            return feld;
+            return {0, 0, dok.MaxX, dok.MaxY};
         case R::Angleichen:
             if (r.leer() || !hatWerte(dok, r)) return {};
             Angleichen(dok);
