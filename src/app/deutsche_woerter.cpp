@@ -329,6 +329,14 @@ const Wort kWoerter[] = {
     {620, "PNG-Bild"},
     {621, "Terragen-Datei"},
     {622, "STM-Datei"},
+    {623, "Aufnahme: %1 Zeilen"},
+    {624, "Maske: blau = geschützt, dort ändert sich nichts"},
+    {625, "Zuletzt geöffnet"},
+    {626, "Vorlagen"},
+    {627, "Erde"},
+    {628, "Wüste"},
+    {629, "Arktis"},
+    {630, "Grau"},
 };
 // clang-format on
 

@@ -13,6 +13,7 @@
 #include "app/aenderungen.h"
 #include "app/bild_widget.h"
 #include "app/hauptfenster.h"
+#include "app/sprache.h"
 #include "script/sitzung.h"
 
 namespace gm {
@@ -77,7 +78,9 @@ void fensterAktualisieren(TLandGenerator& f) {
     f.aktion("ScriptSpeichernClick")->setEnabled(d.ScriptAnzahl > 0);
     if (auto* aufnahme = f.findChild<QLabel*>("Aufnahme")) {
         aufnahme->setVisible(d.ScriptAufnahme);
-        aufnahme->setText(QStringLiteral("Aufnahme: %1 Zeilen").arg(d.ScriptAnzahl));
+        QString text = QStringLiteral("Aufnahme: %1 Zeilen");
+        if (f.sprache()) text = f.sprache()->uebersetzer().text(text, Wortart::Feld);
+        aufnahme->setText(text.arg(d.ScriptAnzahl));
     }
     if (auto* maske = f.findChild<QLabel*>("MaskenHinweis")) maske->setVisible(etwasMaskiert(d));
 }

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
 #include "app/hauptbild.h"
@@ -20,6 +21,8 @@ namespace gm {
 
 namespace {
 constexpr int kSchalterSpalten = 3;
+// More sliders than this go into two columns.
+constexpr int kReglerEineSpalte = 12;
 }  // namespace
 
 void VorschauGrauMalen(const Vorschaufeld& feld, QImage& bild) {
@@ -54,6 +57,14 @@ ParameterDialog::ParameterDialog(const QString& titel, std::span<const Parameter
     auto* links = new QVBoxLayout;
     QGridLayout* schalter = nullptr;
     int schalterZahl = 0;
+    // Many sliders go into two columns, so the dialog stays low enough for a
+    // laptop screen.
+    const auto reglerZahl =
+        std::count_if(parameter_.begin(), parameter_.end(),
+                      [](const Parameter& p) { return p.typ != ParamTyp::Bool; });
+    const int proSpalte = reglerZahl > kReglerEineSpalte ? int(reglerZahl + 1) / 2 : 0;
+    QGridLayout* reglerGitter = nullptr;
+    int reglerNr = 0;
     for (const Parameter& p : parameter_) {
         const QString text =
             QString::fromUtf8(p.titel.empty() ? p.name.data() : p.titel.data(),
@@ -77,7 +88,16 @@ ParameterDialog::ParameterDialog(const QString& titel, std::span<const Parameter
         connect(r, &ReglerWidget::geaendert, this, &ParameterDialog::pruefen);
         connect(r, &ReglerWidget::losgelassen, this, &ParameterDialog::subjektPruefen);
         steuer_.push_back(r);
-        links->addWidget(r);
+        if (proSpalte == 0) {
+            links->addWidget(r);
+            continue;
+        }
+        if (!reglerGitter) {
+            reglerGitter = new QGridLayout;
+            links->addLayout(reglerGitter);
+        }
+        reglerGitter->addWidget(r, reglerNr % proSpalte, reglerNr / proSpalte);
+        ++reglerNr;
     }
     zusatz_ = new QVBoxLayout;
     // With a preview the extra controls go below it, in a second column.
