@@ -34,8 +34,8 @@ int ausfuehren(const std::vector<std::string>& argumente) {
     }
     auto sitzung = std::make_unique<gm::Sitzung>();
     gm::Randomize(sitzung->dok);
-    sitzung->coffee.Vorlage = gm::DatenordnerFinden(gm::ProgrammordnerFinden()) +
-                              std::string(gm::CoffeeVorlageName);
+    sitzung->coffee.Vorlage =
+        gm::DatenordnerFinden(gm::ProgrammordnerFinden()) + std::string(gm::CoffeeVorlageName);
     std::string ausgabe;
     if (gm::Status s = gm::cli::AktionenAusfuehren(*sitzung, b, ausgabe); !s) {
         return fehler(s.meldung());

@@ -14,9 +14,9 @@ namespace gm {
 
 double ModifikatorWert(const ModRec& mod, double z) {
     const double x = (mod.Negativ ? 1.0 - z : z) * mod.Iterationen;
-    const double r = WellenProfil(mod.Modus, mod.Welle, mod.Negativ, mod.Anstieg, mod.Digits,
-                                  mod.Linearitaet2, mod.Linearitaet1, mod.Gamma, mod.Iterationen,
-                                  mod.Verschiebung, x);
+    const double r =
+        WellenProfil(mod.Modus, mod.Welle, mod.Negativ, mod.Anstieg, mod.Digits, mod.Linearitaet2,
+                     mod.Linearitaet1, mod.Gamma, mod.Iterationen, mod.Verschiebung, x);
     return mod.Invertieren ? 1.0 - r : r;
 }
 
