@@ -1,11 +1,8 @@
 #include "filters/kraterisieren.h"
 
-#include <atomic>
 #include <cmath>
 #include <cstdint>
-#include <thread>
 
-#include "core/faeden.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
 #include "filters/zellen.h"
@@ -48,109 +45,31 @@ double KraterWert(Dokument& dok, const KraterisierenRec& rec, double x) {
     return krater(rec, x, zufall);
 }
 
-namespace {
-
-// The band's centre moves by at most 0.05 z, so a value clearly below or
-// above every possible band takes exactly one draw, and its outcome needs no
-// second; only values near the band take krater()'s full path.
-struct Sicher {
-    double unten, oben;
-    explicit Sicher(const KraterisierenRec& r) {
-        const double spiel = 0.05 * std::fabs(r.Zufall) + std::fabs(r.Randbreite) / 2.0 + 1e-9;
-        unten = r.Schnittlevel - spiel;
-        oben = r.Schnittlevel + spiel;
-    }
-    bool zutreffend(double x) const { return x < unten || x >= oben; }
-};
-
-// The free cells of columns [anfang, ende), x outer and y inner.
-template <class F>
-void freieZellen(Dokument& dok, int anfang, int ende, F&& f) {
-    for (int x = anfang; x < ende; ++x) {
-        double* h = dok.Hoehenfeld.spalte(x);
-        const std::uint8_t* m = dok.Maske.spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y) {
-            if (m[y] == 0) h[y] = f(h[y]);
-        }
-    }
-}
-
-// The seed after the draws craterize makes in columns [0, ende) from
-// `seed`, without changing them: the sure cells only count (one draw each)
-// and the seed jumps over them; the cells near the band draw as krater().
-// `gelesen` tells after each column how many columns are read.
-std::uint32_t seedNach(Dokument& dok, const KraterisierenRec& r, std::uint32_t seed, int ende,
-                       std::atomic<int>& gelesen) {
-    const Sicher sicher(r);
-    std::uint64_t offen = 0;
-    for (int x = 0; x < ende; ++x) {
-        const double* h = dok.Hoehenfeld.spalte(x);
-        const std::uint8_t* m = dok.Maske.spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y) {
-            if (m[y] != 0) continue;
-            if (sicher.zutreffend(h[y])) {
-                ++offen;
-                continue;
-            }
-            Zufallsfolge zufall(ZufallVoraus(seed, offen));
-            krater(r, h[y], zufall);
-            seed = zufall.seed();
-            offen = 0;
-        }
-        gelesen.store(x + 1, std::memory_order_release);
-    }
-    return ZufallVoraus(seed, offen);
-}
-
-// Craterizes columns [anfang, ende) drawing from `seed`; returns the seed
-// after. Each column waits until `gelesen` says it was read.
-std::uint32_t spaltenKraterisieren(Dokument& dok, const KraterisierenRec& r, std::uint32_t seed,
-                                   int anfang, int ende, const std::atomic<int>& gelesen) {
-    const Sicher sicher(r);
-    const double halb = r.Randbreite / 2.0;
-    Zufallsfolge zufall(seed);
-    for (int x = anfang; x < ende; ++x) {
-        while (gelesen.load(std::memory_order_acquire) <= x)
-            std::this_thread::yield();
-        freieZellen(dok, x, x + 1, [&](double v) {
-            if (v < sicher.unten) {
-                zufall();
-                return clamp01(v);
-            }
-            if (v >= sicher.oben) {
-                const double p = r.Schnittlevel + (zufall() - 0.5) * r.Zufall * 0.1;
-                return clamp01((p - halb) - (v - (p + halb)) * r.Tiefe);
-            }
-            return krater(r, v, zufall);
-        });
-    }
-    return zufall.seed();
-}
-
-}  // namespace
-
 void KraterisierenAnwenden(Dokument& dok, const KraterisierenRec& rec) {
-    // The draws depend on the mask and the data. The first half of the
-    // columns starts from the document's seed; the second half's start is
-    // found by walking the first half without changing it, which costs far
-    // less than craterizing it. Part 0 walks, then craterizes the second
-    // half; part 1 craterizes the first half a column behind the walk (or
-    // after it, when both parts run on one thread).
+    // The draws depend on the mask and the data, so the cells go one after
+    // the other, on a local copy of the seed. The band's centre moves by at
+    // most 0.05 z, so a value clearly below or above every possible band
+    // needs no second draw, and its outcome does not hold up the next cell's
+    // draw; only values near the band take the full path. Each case computes
+    // exactly what krater() computes for it.
     const KraterisierenRec r = rec;
-    const std::uint32_t start = dok.RandSeed;
-    const int n = dok.MaxX + 1, mitte = n / 2;
-    std::atomic<int> gelesen{0};
-    const std::atomic<int> alles{n};
-    std::uint32_t ende = start;
-    ZweiFaeden([&](int t) {
-        if (t == 0) {
-            const std::uint32_t halbzeit = seedNach(dok, r, start, mitte, gelesen);
-            ende = spaltenKraterisieren(dok, r, halbzeit, mitte, n, alles);
-        } else {
-            spaltenKraterisieren(dok, r, start, 0, mitte, gelesen);
+    const double spiel = 0.05 * std::fabs(r.Zufall) + std::fabs(r.Randbreite) / 2.0 + 1e-9;
+    const double sicherUnten = r.Schnittlevel - spiel;
+    const double sicherOben = r.Schnittlevel + spiel;
+    const double halb = r.Randbreite / 2.0;
+    Zufallsfolge zufall(dok.RandSeed);
+    freieZellenAbbilden(dok, [&](double x) {
+        if (x < sicherUnten) {
+            zufall();
+            return clamp01(x);
         }
+        if (x >= sicherOben) {
+            const double p = r.Schnittlevel + (zufall() - 0.5) * r.Zufall * 0.1;
+            return clamp01((p - halb) - (x - (p + halb)) * r.Tiefe);
+        }
+        return krater(r, x, zufall);
     });
-    dok.RandSeed = ende;
+    dok.RandSeed = zufall.seed();
 }
 
 }  // namespace gm
