@@ -11,7 +11,8 @@ if ! command -v clang++ >/dev/null 2>&1; then
   exit 0
 fi
 sekunden="${GM_FUZZ_SECONDS:-45}"
-ziele=(fuzz_terragen fuzz_stm fuzz_bild fuzz_png fuzz_zeile fuzz_skriptdatei fuzz_palette)
+ziele=(fuzz_terragen fuzz_stm fuzz_bild fuzz_png fuzz_zeile fuzz_skriptdatei fuzz_palette
+  fuzz_woerter fuzz_coffee)
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DGM_FUZZ=ON -DGM_SANITIZE=ON \
   -DGM_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j "$(nproc)" --target "${ziele[@]}"
