@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "core/faeden.h"
@@ -49,12 +50,22 @@ bool typGueltig(int typ) {
     return typ == 1 || typ == -1 || typ == 2 || typ == -2;
 }
 
-// The grid's geometry and the weight table w(i, j), i = 0..h, j = 0..k.
+// The grid's geometry and the weight table w(i, j), i = 0..h, j = 0..k. Of
+// the square part i, j <= min(h, k) only j >= i is held; w(i, j) equals
+// w(j, i) there (the same sum of squares).
 struct Gewichte {
     int mx, my, h, k;
     std::size_t spalte;
-    std::vector<double> werte;
-    double w(int i, int j) const { return werte[std::size_t(i) * spalte + std::size_t(j)]; }
+    std::unique_ptr<double[]> werte;
+    double gehalten(int i, int j) const { return werte[std::size_t(i) * spalte + std::size_t(j)]; }
+    // Row i of the whole table, w(i, 0..k), into `aus`.
+    void zeile(int i, double* aus) const {
+        const int gespiegelt = i <= k ? i : 0;
+        for (int j = 0; j < gespiegelt; ++j)
+            aus[j] = gehalten(j, i);
+        for (int j = gespiegelt; j <= k; ++j)
+            aus[j] = gehalten(i, j);
+    }
 };
 
 Gewichte gewichteBerechnen(const Dokument& dok, const PassRec& rec) {
@@ -64,11 +75,10 @@ Gewichte gewichteBerechnen(const Dokument& dok, const PassRec& rec) {
     const double diag = std::sqrt(double(g.mx) * g.mx / 4.0 + double(g.my) * g.my / 4.0);
     g.h = roundToInt(g.mx / 2.0);
     g.k = roundToInt(g.my / 2.0);
-    // Each weight serves up to four cells, so the table is made once; w(i, j)
-    // equals w(j, i) (the same sum of squares), so the square part is computed
-    // on one side of its diagonal. The rows split between two threads.
+    // Each weight serves up to four cells, so the table is made once. The
+    // rows split between two threads.
     g.spalte = std::size_t(g.k) + 1;
-    g.werte.resize((std::size_t(g.h) + 1) * g.spalte);
+    g.werte.reset(new double[(std::size_t(g.h) + 1) * g.spalte]);
     const int h = g.h, k = g.k;
     const auto w = [&](int i, int j) -> double& {
         return g.werte[std::size_t(i) * g.spalte + std::size_t(j)];
@@ -86,9 +96,6 @@ Gewichte gewichteBerechnen(const Dokument& dok, const PassRec& rec) {
                 w(i, j) = PassGewicht(rec, rho);
             }
     });
-    for (int i = 1; i <= std::min(h, k); ++i)
-        for (int j = 0; j < i; ++j)
-            w(i, j) = w(j, i);
     return g;
 }
 
@@ -96,7 +103,8 @@ Gewichte gewichteBerechnen(const Dokument& dok, const PassRec& rec) {
 // them the first sweep, the zeroing and the second sweep. The steps must be
 // the only ones that reach their columns (i and MaxX - i), so every cell gets
 // its factors in the order of the two sweeps over the whole grid.
-void abschnittWichten(Dokument& dok, const Gewichte& g, int i0, int i1) {
+void abschnittWichten(Dokument& dok, const Gewichte& g, int i0, int i1,
+                      std::vector<double>& zeile) {
     const int mx = g.mx, my = g.my, h = g.h, k = g.k;
     const auto eigen = [&](int x) { return (x >= i0 && x < i1) || (mx - x >= i0 && mx - x < i1); };
     const std::size_t n = std::size_t(my) + 1;
@@ -108,11 +116,13 @@ void abschnittWichten(Dokument& dok, const Gewichte& g, int i0, int i1) {
         kopieren(x);
     for (int x = mx - i1 + 1; x <= mx - i0; ++x)
         if (x < i0 || x >= i1) kopieren(x);
+    double* w = zeile.data();
     for (int i = i0; i < i1; ++i) {
         double* a = z.spalte(i);
         double* b = z.spalte(mx - i);
+        g.zeile(i, w);
         for (int j = 0; j <= k; ++j) {
-            const double f = g.w(i, j);
+            const double f = w[j];
             a[j] *= f;
             b[my - j] *= f;
         }
@@ -123,8 +133,9 @@ void abschnittWichten(Dokument& dok, const Gewichte& g, int i0, int i1) {
     for (int i = i0; i < std::min(i1, h); ++i) {
         double* a = z.spalte(i);
         double* b = z.spalte(mx - i);
+        if (i1 - i0 > 1) g.zeile(i, w);  // a single step still holds its row
         for (int j = 0; j < k; ++j) {
-            const double f = g.w(i, j);
+            const double f = w[j];
             a[my - j] *= f;
             b[j] *= f;
         }
@@ -144,10 +155,11 @@ void PassFilterAnwenden(Dokument& dok, const PassRec& rec) {
     const int einzelnEnde = std::min(mitte, g.h + 1);
     const int teilung = std::min((einzelnEnde + 1) / 2, einzelnEnde);
     ZweiFaeden([&](int t) {
+        std::vector<double> zeile(g.spalte);
         const int anfang = t == 0 ? 0 : teilung, ende = t == 0 ? teilung : einzelnEnde;
         for (int i = anfang; i < ende; ++i)
-            abschnittWichten(dok, g, i, i + 1);
-        if (t == 1 && mitte <= g.h) abschnittWichten(dok, g, mitte, g.h + 1);
+            abschnittWichten(dok, g, i, i + 1, zeile);
+        if (t == 1 && mitte <= g.h) abschnittWichten(dok, g, mitte, g.h + 1, zeile);
     });
     ZweitbildUebernehmen(dok);
 }
