@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "core/faeden.h"
 #include "core/zahlen.h"
@@ -77,61 +78,145 @@ struct Terrasse {
           gammaObenAktiv(r.GammaOben != 1.0 && r.GammaOben > 0.0 && r.Mittelpunkt > 0.0 &&
                          r.Mittelpunkt != 1.0) {}
 
-    // T(x) with every branch a select; `MitGamma` false leaves out the gamma
-    // steps, for records where neither can apply.
-    template <bool MitGamma>
-    double operator()(double x) const {
+    // T(x) in three steps: the profile u of x inside its terrace (kq is the
+    // terrace's foot), the gammas, and the clamps and the way back. The first
+    // and last are branch-free selects so that a loop over a column vectorises.
+    double profil(double x, double& kq) const {
         // Bounded as a double first, so a huge value never overflows the conversion.
         const double nx = n * x;
         const double grenze = !(nx >= 0.0) ? 0.0 : (nx > nMinus1 ? nMinus1 : nx);
-        const double kq = int(grenze) * q;
+        kq = int(grenze) * q;
         double t = (x - kq) * n;
         t = t <= anschnittUnten ? 0.0 : t;
         t = t >= anschnittOben ? 1.0 : t;
-        double u = t * anstieg + verschiebung;
-        if constexpr (MitGamma) {
-            if (gammaUntenAktiv && u < m && u > 0.0) {
-                u = m * std::pow(u / m, gammaUnten);
-            } else if (gammaObenAktiv && u > m && u > 0.0) {
-                u = m + (1.0 - m) * std::pow((u - m) / (1.0 - m), gammaOben);
-            }
-        }
+        return t * anstieg + verschiebung;
+    }
+    // Whether the lower or the upper gamma applies to u (never both); written
+    // with & rather than && so that listing the cells needs no branch.
+    bool untenTrifft(double u) const { return gammaUntenAktiv & (u < m) & (u > 0.0); }
+    bool obenTrifft(double u) const {
+        return !untenTrifft(u) & gammaObenAktiv & (u > m) & (u > 0.0);
+    }
+    double gammaUntenAuf(double u) const { return m * std::pow(u / m, gammaUnten); }
+    double gammaObenAuf(double u) const {
+        return m + (1.0 - m) * std::pow((u - m) / (1.0 - m), gammaOben);
+    }
+    double gamma(double u) const {
+        if (untenTrifft(u)) return gammaUntenAuf(u);
+        if (obenTrifft(u)) return gammaObenAuf(u);
+        return u;
+    }
+    double zurueck(double u, double kq) const {
         u = u < grenzeUnten ? 0.0 : u;
         u = u > grenzeOben ? 1.0 : u;
         return clamp01(u / n + kq);
     }
+    bool mitGamma() const { return gammaUntenAktiv || gammaObenAktiv; }
 };
 
-template <bool MitGamma>
-void spaltenTerrassieren(Dokument& dok, const Terrasse& r, int anfang, int ende) {
+// Per free cell h := T(h) for the columns [anfang, ende).
+[[gnu::always_inline]] inline void spaltenOhneGamma(Dokument& dok, const Terrasse& r, int anfang,
+                                                    int ende) {
     // A local copy: the compiler then knows the writes to the field leave it alone.
     const Terrasse f = r;
     for (int x = anfang; x < ende; ++x) {
         double* h = dok.Hoehenfeld.spalte(x);
         const std::uint8_t* m = dok.Maske.spalte(x);
         for (int y = 0; y <= dok.MaxY; ++y) {
-            const double v = f.template operator()<MitGamma>(h[y]);
+            double kq;
+            const double u = f.profil(h[y], kq);
+            const double v = f.zurueck(u, kq);
             h[y] = m[y] == 0 ? v : h[y];
         }
     }
 }
 
+// The same with the gammas: the profile and the way back run over a whole
+// column as vector loops. In between, the cells that take a gamma are listed
+// without a branch and only those call pow, so no cell waits on a
+// mispredicted jump.
+struct GammaSpalte {
+    std::vector<double> u, kq;
+    std::vector<int> unten, oben;
+    explicit GammaSpalte(int ny)
+        : u(std::size_t(ny)), kq(std::size_t(ny)), unten(std::size_t(ny)), oben(std::size_t(ny)) {}
+};
+
+[[gnu::always_inline]] inline void spaltenMitGamma(Dokument& dok, const Terrasse& r, int anfang,
+                                                   int ende) {
+    const Terrasse f = r;
+    const int ny = dok.MaxY + 1;
+    GammaSpalte g(ny);
+    double* u = g.u.data();
+    double* kq = g.kq.data();
+    for (int x = anfang; x < ende; ++x) {
+        double* h = dok.Hoehenfeld.spalte(x);
+        const std::uint8_t* m = dok.Maske.spalte(x);
+        for (int y = 0; y < ny; ++y)
+            u[y] = f.profil(h[y], kq[y]);
+        int nUnten = 0, nOben = 0;
+        for (int y = 0; y < ny; ++y) {
+            g.unten[std::size_t(nUnten)] = y;
+            nUnten += f.untenTrifft(u[y]);
+            g.oben[std::size_t(nOben)] = y;
+            nOben += f.obenTrifft(u[y]);
+        }
+        for (int i = 0; i < nUnten; ++i)
+            u[g.unten[std::size_t(i)]] = f.gammaUntenAuf(u[g.unten[std::size_t(i)]]);
+        for (int i = 0; i < nOben; ++i)
+            u[g.oben[std::size_t(i)]] = f.gammaObenAuf(u[g.oben[std::size_t(i)]]);
+        for (int y = 0; y < ny; ++y) {
+            const double v = f.zurueck(u[y], kq[y]);
+            h[y] = m[y] == 0 ? v : h[y];
+        }
+    }
+}
+
+void spaltenTerrassieren(Dokument& dok, const Terrasse& f, int anfang, int ende) {
+    if (f.mitGamma()) {
+        spaltenMitGamma(dok, f, anfang, ende);
+    } else {
+        spaltenOhneGamma(dok, f, anfang, ende);
+    }
+}
+
+// The same code for processors with AVX2: twice the lanes, the same operations
+// in every lane (AVX2 brings no fused multiply-add), so the same bits.
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) void spaltenTerrassierenAvx2(Dokument& dok, const Terrasse& f,
+                                                             int anfang, int ende) {
+    if (f.mitGamma()) {
+        spaltenMitGamma(dok, f, anfang, ende);
+    } else {
+        spaltenOhneGamma(dok, f, anfang, ende);
+    }
+}
+#endif
+
+using Kern = void (*)(Dokument&, const Terrasse&, int, int);
+
+Kern kernWaehlen() {
+#if defined(__x86_64__)
+    if (__builtin_cpu_supports("avx2")) return spaltenTerrassierenAvx2;
+#endif
+    return spaltenTerrassieren;
+}
+
 }  // namespace
 
 double TerrasseWert(const TerrasseRec& rec, double x) {
-    return Terrasse(rec).operator()<true>(x);
+    const Terrasse f(rec);
+    double kq;
+    const double u = f.profil(x, kq);
+    return f.zurueck(f.gamma(u), kq);
 }
 
 void TerrasseAnwenden(Dokument& dok, const TerrasseRec& rec) {
     const Terrasse f(rec);
-    const bool gamma = f.gammaUntenAktiv || f.gammaObenAktiv;
+    const Kern kern = kernWaehlen();
     ZweiFaeden([&](int t) {
         const Spalten s = haelfte(t, dok.MaxX + 1);
-        if (gamma) {
-            spaltenTerrassieren<true>(dok, f, s.anfang, s.ende);
-        } else {
-            spaltenTerrassieren<false>(dok, f, s.anfang, s.ende);
-        }
+        kern(dok, f, s.anfang, s.ende);
     });
 }
 

@@ -39,11 +39,14 @@ void glaettenWieBeschrieben(Zeilen& h, const std::vector<std::vector<int>>& m, d
 }
 
 TEST(Blur, StandardModeSweepsEachLineBothWaysAndKeepsMaskedCells) {
-    Zeilen feld(5, std::vector<double>(7));
-    std::vector<std::vector<int>> m(5, std::vector<int>(7, 0));
+    // 45 columns and 23 rows: each half runs groups of eight and four
+    // columns and single ones, and the row sweeps run vector lanes and tails.
+    constexpr int nx = 45, ny = 23;
+    Zeilen feld(ny, std::vector<double>(nx));
+    std::vector<std::vector<int>> m(ny, std::vector<int>(nx, 0));
     unsigned s = 7;
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) {
+    for (int y = 0; y < ny; ++y)
+        for (int x = 0; x < nx; ++x) {
             s = s * 1103515245u + 12345u;
             feld[y][x] = (s >> 8) % 1000 / 999.0;
             m[y][x] = (x * 3 + y) % 7 == 0;
@@ -62,7 +65,7 @@ TEST(Blur, StandardModeSweepsEachLineBothWaysAndKeepsMaskedCells) {
     BlurStandard(*d, 0.0);
     EXPECT_TRUE(gleich(*d, d->Hoehenfeld, feld));
     BlurStandard(*d, 1.0);  // every line constant: the first cell's value
-    EXPECT_TRUE(gleich(*d, d->Hoehenfeld, Zeilen(5, std::vector<double>(7, feld[0][0]))));
+    EXPECT_TRUE(gleich(*d, d->Hoehenfeld, Zeilen(ny, std::vector<double>(nx, feld[0][0]))));
 }
 
 // Soft smoothing as written, with the four corner samples: y outer, x inner,

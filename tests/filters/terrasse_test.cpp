@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "filter_hilfen.h"
@@ -10,6 +12,28 @@ namespace gm {
 namespace {
 
 using namespace filtertest;
+
+// T(x) step by step as described, with branches, for comparison with the
+// vectorised field pass and TerrasseWert.
+double terrasseSoll(const TerrasseRec& r, double x) {
+    const int n = std::max(r.Stufen, 1);
+    const double q = 1.0 / n;
+    const double nx = n * x;
+    const int k = !(nx >= 0.0) ? 0 : (nx >= n ? n - 1 : int(nx));
+    double t = (x - k * q) * n;
+    if (t <= r.AnschnittUnten) t = 0.0;
+    if (t >= r.AnschnittOben) t = 1.0;
+    double u = t * r.Anstieg + r.Verschiebung;
+    const double m = r.Mittelpunkt;
+    if (r.GammaUnten != 1.0 && r.GammaUnten > 0.0 && u < m && m > 0.0 && u > 0.0) {
+        u = m * std::pow(u / m, r.GammaUnten);
+    } else if (r.GammaOben != 1.0 && r.GammaOben > 0.0 && u > m && m > 0.0 && u > 0.0 && m != 1.0) {
+        u = m + (1.0 - m) * std::pow((u - m) / (1.0 - m), r.GammaOben);
+    }
+    if (r.BegrenzenUnten && u < 0.0) u = 0.0;
+    if (r.BegrenzenOben && u > 1.0) u = 1.0;
+    return std::clamp(u / n + k * q, 0.0, 1.0);
+}
 
 TEST(Terrasse, DefaultsMakeShelvesAndRisersAndSpecialProfilesAreExact) {
     auto d = std::make_unique<Dokument>();
@@ -83,18 +107,25 @@ TEST(Terrasse, TheFieldTakesTheTransferAtEveryFreeCellWithOrWithoutGammas) {
     TerrasseRec mit = ohne;
     mit.GammaUnten = 0.3;
     mit.GammaOben = 3.0;
-    for (const TerrasseRec& r : {ohne, mit, TerrasseRec{}}) {
-        Zeilen feld(9, std::vector<double>(7));
-        std::vector<std::vector<int>> m(9, std::vector<int>(7));
-        for (int y = 0; y < 9; ++y)
+    TerrasseRec sieben = mit;  // a step count that is no power of two
+    sieben.Stufen = 7;
+    sieben.Mittelpunkt = 0.3;
+    // Columns of 43 cells run through the vector loops and their tails.
+    constexpr int ny = 43;
+    for (const TerrasseRec& r : {ohne, mit, sieben, TerrasseRec{}}) {
+        Zeilen feld(ny, std::vector<double>(7));
+        std::vector<std::vector<int>> m(ny, std::vector<int>(7));
+        for (int y = 0; y < ny; ++y)
             for (int x = 0; x < 7; ++x) {
-                feld[y][x] = -0.2 + ((x * 11 + y * 5) % 23) / 16.0;
+                feld[y][x] = -0.2 + ((x * 11 + y * 5) % 23) / 16.0 + y * 1e-3;
                 m[y][x] = (x + y) % 4 == 0;
             }
         Zeilen soll = feld;
-        for (int y = 0; y < 9; ++y)
-            for (int x = 0; x < 7; ++x)
-                if (!m[y][x]) soll[y][x] = TerrasseWert(r, feld[y][x]);
+        for (int y = 0; y < ny; ++y)
+            for (int x = 0; x < 7; ++x) {
+                if (!m[y][x]) soll[y][x] = terrasseSoll(r, feld[y][x]);
+                EXPECT_EQ(TerrasseWert(r, feld[y][x]), terrasseSoll(r, feld[y][x]));
+            }
         setze(*d, feld);
         maske(*d, m);
         TerrasseAnwenden(*d, r);
