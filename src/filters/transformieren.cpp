@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -222,66 +223,135 @@ TwirlRec TwirlMitte(const Dokument& dok, TwirlRec rec) {
     return rec;
 }
 
-void TwirlAnwenden(Dokument& dok, const TwirlRec& rec) {
-    ZweitbildLeeren(dok);
-    const int maxX = dok.MaxX, maxY = dok.MaxY;
-    const int ix = rec.TwirlX, iy = rec.TwirlY;
-    const double cx = ix, cy = iy;
-    const double r = rec.TwirlRadius;
-    const double k = 2.0 * pi * rec.TwirlWinkel / (180.0 * r);
-    const TFeld& h = dok.Hoehenfeld;
-    TFeld& z = dok.Zweitbild;
-    // The four cells (cx +- a, cy +- b) lie at the same distance, so they
-    // share one angle and its cosine and sine; a and b are whole numbers,
-    // so a * a equals dx * dx exactly and d is the same for all four.
-    // The sources of neighbouring targets lie close together on a rotated
-    // path, so the targets go in bands of kBand rows: the source lines one
-    // band needs are still cached when the next columns of the band need them.
-    auto vierZellen = [&](int a, int b) {
-        const int xs[2] = {ix + a, ix - a};
-        const int ys[2] = {iy + b, iy - b};
+namespace {
+
+// The twirl's disc: centre (ix, iy), radius r and k = 2 pi W / (180 r).
+struct Wirbel {
+    int ix, iy, maxX, maxY;
+    double r, k;
+};
+
+// Side of the square tiles of distances (a, b) the twirl works in.
+constexpr int WirbelKachel = 32;
+constexpr int WirbelZellen = WirbelKachel * WirbelKachel;
+
+// roundHalfEven(v) as an int for |v| well inside the int range: the same
+// floor, remainder and tie test, the floor taken by integer conversion so
+// that the compiler can vectorise it.
+inline int ganzGerundet(double v) {
+    int t = int(v);
+    t -= int(double(t) > v);
+    const double rest = v - double(t);
+    return t + int((rest > 0.5) | ((rest == 0.5) & ((t & 1) != 0)));
+}
+
+// Offset in the grid's storage of the source at (vx, vy), rounded and
+// clamped to the field.
+inline std::uint32_t wirbelQuelle(const Wirbel& w, double vx, double vy) {
+    const int sx = std::clamp(ganzGerundet(vx), 0, w.maxX);
+    const int sy = std::clamp(ganzGerundet(vy), 0, w.maxY);
+    return std::uint32_t(TFeld::index(sx, sy));
+}
+
+// Cosine and sine of the turn at the distances (a, b), b = b0 .. b0 + n - 1.
+// Outside the disc the turn is none at all, cosine 1 and sine 0, which maps
+// every cell onto itself exactly as copying it would.
+void wirbelDrehung(const Wirbel& w, int a, int b0, int n, double* co, double* si) {
+    for (int j = 0; j < n; ++j) {
+        const int b = b0 + j;
         const double d = std::sqrt(double(a) * a + double(b) * b);
-        const bool innen = d <= r;
-        double c = 1.0, s = 0.0;
-        if (innen) {
-            const double phi = k * ((r - d) * (r - d)) / r;
-            c = std::cos(phi);
-            s = std::sin(phi);
+        co[j] = 1.0;
+        si[j] = 0.0;
+        if (d <= w.r) {
+            const double phi = w.k * ((w.r - d) * (w.r - d)) / w.r;
+            co[j] = std::cos(phi);
+            si[j] = std::sin(phi);
         }
-        for (int i = 0; i < (a == 0 ? 1 : 2); ++i) {
-            const int x = xs[i];
-            if (x < 0 || x > maxX) continue;
-            const double dx = x - cx;
-            for (int j = 0; j < (b == 0 ? 1 : 2); ++j) {
-                const int y = ys[j];
-                if (y < 0 || y > maxY) continue;
-                if (!innen) {
-                    z(x, y) = h(x, y);
-                    continue;
-                }
-                const double dy = y - cy;
-                const double sx =
-                    std::clamp(roundHalfEven(cx + c * dx - s * dy), 0.0, double(maxX));
-                const double sy =
-                    std::clamp(roundHalfEven(cy + s * dx + c * dy), 0.0, double(maxY));
-                z(x, y) = h(int(sx), int(sy));
-            }
+    }
+}
+
+// The sources of the four targets (ix +- a, iy +- b) for b = b0 .. b0 + n - 1,
+// into q[0..3][j]. With dx = +-a and dy = +-b the products c dx, s dy, s dx
+// and c dy only change sign, which is exact, so cx + c dx - s dy and
+// cy + s dx + c dy come out as computed cell by cell.
+void wirbelSpalte(const Wirbel& w, int a, int b0, int n, const double* co, const double* si,
+                  std::uint32_t* q) {
+    const double cx = w.ix, cy = w.iy, da = a;
+    for (int j = 0; j < n; ++j) {
+        const double db = b0 + j;
+        const double ca = co[j] * da, sa = si[j] * da, cb = co[j] * db, sb = si[j] * db;
+        const double px = cx + ca, mx = cx - ca, py = cy + sa, my = cy - sa;
+        q[j] = wirbelQuelle(w, px - sb, py + cb);
+        q[WirbelZellen + j] = wirbelQuelle(w, px + sb, py - cb);
+        q[2 * WirbelZellen + j] = wirbelQuelle(w, mx - sb, my + cb);
+        q[3 * WirbelZellen + j] = wirbelQuelle(w, mx + sb, my - cb);
+    }
+}
+
+// The four quadrants of a tile a0..a1 x b0..b1 of distances copied as they are.
+void wirbelKopie(const Wirbel& w, const TFeld& h, TFeld& z, int a0, int a1, int b0, int b1) {
+    for (const int sa : {1, -1}) {
+        const int x0 = std::max(0, std::min(w.ix + sa * a0, w.ix + sa * a1));
+        const int x1 = std::min(w.maxX, std::max(w.ix + sa * a0, w.ix + sa * a1));
+        for (const int sb : {1, -1}) {
+            const int y0 = std::max(0, std::min(w.iy + sb * b0, w.iy + sb * b1));
+            const int y1 = std::min(w.maxY, std::max(w.iy + sb * b0, w.iy + sb * b1));
+            for (int x = x0; x <= x1 && y0 <= y1; ++x)
+                std::copy(h.spalte(x) + y0, h.spalte(x) + y1 + 1, z.spalte(x) + y0);
         }
-    };
-    // The sources of neighbouring targets lie close together on a rotated
-    // path, so the targets go in bands of kBand rows: the source lines one
-    // band reads are still cached when its next columns read them again.
-    const int aMax = std::max(ix, maxX - ix), bMax = std::max(iy, maxY - iy);
-    constexpr int kBand = 32;
-    auto spalten = [&](int teil) {
-        for (int b0 = 0; b0 <= bMax; b0 += kBand) {
-            const int b1 = std::min(bMax, b0 + kBand - 1);
-            for (int a = teil; a <= aMax; a += 2)
-                for (int b = b0; b <= b1; ++b)
-                    vierZellen(a, b);
+    }
+}
+
+// One tile a0..a1 x b0..b1 of distances: first every source offset, then the
+// copies, so that the gather runs as a short loop of independent loads. A
+// target outside the field is skipped; one on an axis (a or b 0) is written
+// twice with the same value.
+void wirbelKachel(const Wirbel& w, const TFeld& h, TFeld& z, int a0, int a1, int b0, int b1) {
+    // The distance grows with a and b, so a tile whose nearest corner lies
+    // outside the disc lies outside entirely: its cells are copied.
+    if (!(std::sqrt(double(a0) * a0 + double(b0) * b0) <= w.r)) {
+        wirbelKopie(w, h, z, a0, a1, b0, b1);
+        return;
+    }
+    std::uint32_t q[4 * WirbelZellen];
+    double co[WirbelKachel], si[WirbelKachel];
+    const int n = b1 - b0 + 1;
+    for (int a = a0; a <= a1; ++a) {
+        wirbelDrehung(w, a, b0, n, co, si);
+        wirbelSpalte(w, a, b0, n, co, si, q + (a - a0) * WirbelKachel);
+    }
+    const double* quelle = h.daten();
+    for (int viertel = 0; viertel < 4; ++viertel) {
+        const int sa = viertel < 2 ? 1 : -1, sb = viertel % 2 == 0 ? 1 : -1;
+        const int bEnde = std::min(b1, sb > 0 ? w.maxY - w.iy : w.iy);
+        for (int a = a0; a <= a1; ++a) {
+            const int x = w.ix + sa * a;
+            if (x < 0 || x > w.maxX) continue;
+            double* ziel = z.spalte(x) + w.iy;
+            const std::uint32_t* o = q + viertel * WirbelZellen + (a - a0) * WirbelKachel - b0;
+            for (int b = b0; b <= bEnde; ++b)
+                ziel[sb * b] = quelle[o[b]];
         }
-    };
-    ZweiFaeden(spalten);
+    }
+}
+
+}  // namespace
+
+void TwirlAnwenden(Dokument& dok, const TwirlRec& rec) {
+    const double r = rec.TwirlRadius, k = 2.0 * pi * rec.TwirlWinkel / (180.0 * r);
+    const Wirbel w{rec.TwirlX, rec.TwirlY, dok.MaxX, dok.MaxY, r, k};
+    // The distances (a, b) cover every active cell, so Zweitbild is written
+    // everywhere and needs no clearing. The sources of a tile of targets lie
+    // in a turned tile, so a tile's source lines stay cached while it reads
+    // them; the tile columns alternate between the two threads.
+    const int aMax = std::max(w.ix, w.maxX - w.ix), bMax = std::max(w.iy, w.maxY - w.iy);
+    ZweiFaeden([&](int teil) {
+        for (int a0 = teil * WirbelKachel; a0 <= aMax; a0 += 2 * WirbelKachel)
+            for (int b0 = 0; b0 <= bMax; b0 += WirbelKachel)
+                wirbelKachel(w, dok.Hoehenfeld, dok.Zweitbild, a0,
+                             std::min(aMax, a0 + WirbelKachel - 1), b0,
+                             std::min(bMax, b0 + WirbelKachel - 1));
+    });
     ZweitbildUebernehmen(dok);
 }
 
