@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -234,23 +235,39 @@ struct Wirbel {
 // Side of the square tiles of distances (a, b) the twirl works in.
 constexpr int WirbelKachel = 32;
 constexpr int WirbelZellen = WirbelKachel * WirbelKachel;
+static_assert(WirbelKachel % 2 == 0, "the offsets are computed two at a time");
 
-// roundHalfEven(v) as an int for |v| well inside the int range: the same
-// floor, remainder and tie test, the floor taken by integer conversion so
-// that the compiler can vectorise it.
-inline int ganzGerundet(double v) {
-    int t = int(v);
-    t -= int(double(t) > v);
-    const double rest = v - double(t);
-    return t + int((rest > 0.5) | ((rest == 0.5) & ((t & 1) != 0)));
+// Two doubles side by side, and two ints.
+using Paar = double __attribute__((vector_size(16)));
+using GanzPaar = std::int32_t __attribute__((vector_size(8)));
+
+// The whole part of each lane, for |v| inside the int range.
+inline Paar ganzerTeil(Paar v) {
+    return __builtin_convertvector(__builtin_convertvector(v, GanzPaar), Paar);
 }
 
-// Offset in the grid's storage of the source at (vx, vy), rounded and
-// clamped to the field.
-inline std::uint32_t wirbelQuelle(const Wirbel& w, double vx, double vy) {
-    const int sx = std::clamp(ganzGerundet(vx), 0, w.maxX);
-    const int sy = std::clamp(ganzGerundet(vy), 0, w.maxY);
-    return std::uint32_t(TFeld::index(sx, sy));
+// roundHalfEven in each lane, for |v| inside the int range: the same floor,
+// remainder and parity test, with the floors taken through integers.
+inline Paar gerundet(Paar v) {
+    const Paar null = {0.0, 0.0}, halb = {0.5, 0.5}, eins = {1.0, 1.0};
+    const Paar t = ganzerTeil(v);
+    const Paar r = t > v ? t - eins : t;
+    const Paar rest = v - r;
+    const Paar haelfte = r * halb;
+    const auto ungerade = ganzerTeil(haelfte) != haelfte;
+    return r + ((rest > halb) | ((rest == halb) & ungerade) ? eins : null);
+}
+
+// Offsets in the grid's storage of the sources at (vx, vy), rounded and
+// clamped to the field, into o[0] and o[1].
+inline void wirbelQuellen(Paar vx, Paar vy, Paar maxX, Paar maxY, std::uint32_t* o) {
+    const Paar null = {0.0, 0.0}, eins = {1.0, 1.0}, kante = {FeldKante, FeldKante};
+    Paar sx = gerundet(vx), sy = gerundet(vy);
+    sx = sx < null ? null : (sx > maxX ? maxX : sx);
+    sy = sy < null ? null : (sy > maxY ? maxY : sy);
+    const GanzPaar i = __builtin_convertvector((sx + eins) * kante + (sy + eins), GanzPaar);
+    o[0] = std::uint32_t(i[0]);
+    o[1] = std::uint32_t(i[1]);
 }
 
 // Cosine and sine of the turn at the distances (a, b), b = b0 .. b0 + n - 1.
@@ -271,20 +288,26 @@ void wirbelDrehung(const Wirbel& w, int a, int b0, int n, double* co, double* si
 }
 
 // The sources of the four targets (ix +- a, iy +- b) for b = b0 .. b0 + n - 1,
-// into q[0..3][j]. With dx = +-a and dy = +-b the products c dx, s dy, s dx
-// and c dy only change sign, which is exact, so cx + c dx - s dy and
-// cy + s dx + c dy come out as computed cell by cell.
+// into q[0..3][j], two at a time (n rounded up to even). With dx = +-a and
+// dy = +-b the products c dx, s dy, s dx and c dy only change sign, which is
+// exact, so cx + c dx - s dy and cy + s dx + c dy come out as computed cell
+// by cell.
 void wirbelSpalte(const Wirbel& w, int a, int b0, int n, const double* co, const double* si,
                   std::uint32_t* q) {
-    const double cx = w.ix, cy = w.iy, da = a;
-    for (int j = 0; j < n; ++j) {
-        const double db = b0 + j;
-        const double ca = co[j] * da, sa = si[j] * da, cb = co[j] * db, sb = si[j] * db;
-        const double px = cx + ca, mx = cx - ca, py = cy + sa, my = cy - sa;
-        q[j] = wirbelQuelle(w, px - sb, py + cb);
-        q[WirbelZellen + j] = wirbelQuelle(w, px + sb, py - cb);
-        q[2 * WirbelZellen + j] = wirbelQuelle(w, mx - sb, my + cb);
-        q[3 * WirbelZellen + j] = wirbelQuelle(w, mx + sb, my - cb);
+    const Paar cx = {double(w.ix), double(w.ix)}, cy = {double(w.iy), double(w.iy)};
+    const Paar maxX = {double(w.maxX), double(w.maxX)}, maxY = {double(w.maxY), double(w.maxY)};
+    const Paar da = {double(a), double(a)};
+    for (int j = 0; j < n; j += 2) {
+        Paar c, s;
+        std::memcpy(&c, co + j, sizeof c);
+        std::memcpy(&s, si + j, sizeof s);
+        const Paar db = {double(b0 + j), double(b0 + j + 1)};
+        const Paar ca = c * da, sa = s * da, cb = c * db, sb = s * db;
+        const Paar px = cx + ca, mx = cx - ca, py = cy + sa, my = cy - sa;
+        wirbelQuellen(px - sb, py + cb, maxX, maxY, q + j);
+        wirbelQuellen(px + sb, py - cb, maxX, maxY, q + WirbelZellen + j);
+        wirbelQuellen(mx - sb, my + cb, maxX, maxY, q + 2 * WirbelZellen + j);
+        wirbelQuellen(mx + sb, my - cb, maxX, maxY, q + 3 * WirbelZellen + j);
     }
 }
 
@@ -317,7 +340,7 @@ void wirbelKachel(const Wirbel& w, const TFeld& h, TFeld& z, int a0, int a1, int
     double co[WirbelKachel], si[WirbelKachel];
     const int n = b1 - b0 + 1;
     for (int a = a0; a <= a1; ++a) {
-        wirbelDrehung(w, a, b0, n, co, si);
+        wirbelDrehung(w, a, b0, n + n % 2, co, si);
         wirbelSpalte(w, a, b0, n, co, si, q + (a - a0) * WirbelKachel);
     }
     const double* quelle = h.daten();
