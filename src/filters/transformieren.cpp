@@ -428,7 +428,7 @@ int falten(int v, int m) {
 }  // namespace
 
 void WellenAnwenden(Dokument& dok, const WellenRec& rec) {
-    ZweitbildLeeren(dok);
+    // Every active cell of Zweitbild is written below, so it needs no clearing.
     const int maxX = dok.MaxX, maxY = dok.MaxY;
     const double fx = 2.0 * pi * rec.WellenX / maxX;
     const double fy = 2.0 * pi * rec.WellenY / maxY;
