@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -222,66 +224,157 @@ TwirlRec TwirlMitte(const Dokument& dok, TwirlRec rec) {
     return rec;
 }
 
-void TwirlAnwenden(Dokument& dok, const TwirlRec& rec) {
-    ZweitbildLeeren(dok);
-    const int maxX = dok.MaxX, maxY = dok.MaxY;
-    const int ix = rec.TwirlX, iy = rec.TwirlY;
-    const double cx = ix, cy = iy;
-    const double r = rec.TwirlRadius;
-    const double k = 2.0 * pi * rec.TwirlWinkel / (180.0 * r);
-    const TFeld& h = dok.Hoehenfeld;
-    TFeld& z = dok.Zweitbild;
-    // The four cells (cx +- a, cy +- b) lie at the same distance, so they
-    // share one angle and its cosine and sine; a and b are whole numbers,
-    // so a * a equals dx * dx exactly and d is the same for all four.
-    // The sources of neighbouring targets lie close together on a rotated
-    // path, so the targets go in bands of kBand rows: the source lines one
-    // band needs are still cached when the next columns of the band need them.
-    auto vierZellen = [&](int a, int b) {
-        const int xs[2] = {ix + a, ix - a};
-        const int ys[2] = {iy + b, iy - b};
+namespace {
+
+// The twirl's disc: centre (ix, iy), radius r and k = 2 pi W / (180 r).
+struct Wirbel {
+    int ix, iy, maxX, maxY;
+    double r, k;
+};
+
+// Side of the square tiles of distances (a, b) the twirl works in.
+constexpr int WirbelKachel = 32;
+constexpr int WirbelZellen = WirbelKachel * WirbelKachel;
+static_assert(WirbelKachel % 2 == 0, "the offsets are computed two at a time");
+
+// Two doubles side by side, and two ints.
+using Paar = double __attribute__((vector_size(16)));
+using GanzPaar = std::int32_t __attribute__((vector_size(8)));
+
+// The whole part of each lane, for |v| inside the int range.
+inline Paar ganzerTeil(Paar v) {
+    return __builtin_convertvector(__builtin_convertvector(v, GanzPaar), Paar);
+}
+
+// roundHalfEven in each lane, for |v| inside the int range: the same floor,
+// remainder and parity test, with the floors taken through integers.
+inline Paar gerundet(Paar v) {
+    const Paar null = {0.0, 0.0}, halb = {0.5, 0.5}, eins = {1.0, 1.0};
+    const Paar t = ganzerTeil(v);
+    const Paar r = t > v ? t - eins : t;
+    const Paar rest = v - r;
+    const Paar haelfte = r * halb;
+    const auto ungerade = ganzerTeil(haelfte) != haelfte;
+    return r + ((rest > halb) | ((rest == halb) & ungerade) ? eins : null);
+}
+
+// Offsets in the grid's storage of the sources at (vx, vy), rounded and
+// clamped to the field, into o[0] and o[1].
+inline void wirbelQuellen(Paar vx, Paar vy, Paar maxX, Paar maxY, std::uint32_t* o) {
+    const Paar null = {0.0, 0.0}, eins = {1.0, 1.0}, kante = {FeldKante, FeldKante};
+    Paar sx = gerundet(vx), sy = gerundet(vy);
+    sx = sx < null ? null : (sx > maxX ? maxX : sx);
+    sy = sy < null ? null : (sy > maxY ? maxY : sy);
+    const GanzPaar i = __builtin_convertvector((sx + eins) * kante + (sy + eins), GanzPaar);
+    o[0] = std::uint32_t(i[0]);
+    o[1] = std::uint32_t(i[1]);
+}
+
+// Cosine and sine of the turn at the distances (a, b), b = b0 .. b0 + n - 1.
+// Outside the disc the turn is none at all, cosine 1 and sine 0, which maps
+// every cell onto itself exactly as copying it would.
+void wirbelDrehung(const Wirbel& w, int a, int b0, int n, double* co, double* si) {
+    for (int j = 0; j < n; ++j) {
+        const int b = b0 + j;
         const double d = std::sqrt(double(a) * a + double(b) * b);
-        const bool innen = d <= r;
-        double c = 1.0, s = 0.0;
-        if (innen) {
-            const double phi = k * ((r - d) * (r - d)) / r;
-            c = std::cos(phi);
-            s = std::sin(phi);
+        co[j] = 1.0;
+        si[j] = 0.0;
+        if (d <= w.r) {
+            const double phi = w.k * ((w.r - d) * (w.r - d)) / w.r;
+            co[j] = std::cos(phi);
+            si[j] = std::sin(phi);
         }
-        for (int i = 0; i < (a == 0 ? 1 : 2); ++i) {
-            const int x = xs[i];
-            if (x < 0 || x > maxX) continue;
-            const double dx = x - cx;
-            for (int j = 0; j < (b == 0 ? 1 : 2); ++j) {
-                const int y = ys[j];
-                if (y < 0 || y > maxY) continue;
-                if (!innen) {
-                    z(x, y) = h(x, y);
-                    continue;
-                }
-                const double dy = y - cy;
-                const double sx =
-                    std::clamp(roundHalfEven(cx + c * dx - s * dy), 0.0, double(maxX));
-                const double sy =
-                    std::clamp(roundHalfEven(cy + s * dx + c * dy), 0.0, double(maxY));
-                z(x, y) = h(int(sx), int(sy));
-            }
+    }
+}
+
+// The sources of the four targets (ix +- a, iy +- b) for b = b0 .. b0 + n - 1,
+// into q[0..3][j], two at a time (n rounded up to even). With dx = +-a and
+// dy = +-b the products c dx, s dy, s dx and c dy only change sign, which is
+// exact, so cx + c dx - s dy and cy + s dx + c dy come out as computed cell
+// by cell.
+void wirbelSpalte(const Wirbel& w, int a, int b0, int n, const double* co, const double* si,
+                  std::uint32_t* q) {
+    const Paar cx = {double(w.ix), double(w.ix)}, cy = {double(w.iy), double(w.iy)};
+    const Paar maxX = {double(w.maxX), double(w.maxX)}, maxY = {double(w.maxY), double(w.maxY)};
+    const Paar da = {double(a), double(a)};
+    for (int j = 0; j < n; j += 2) {
+        Paar c, s;
+        std::memcpy(&c, co + j, sizeof c);
+        std::memcpy(&s, si + j, sizeof s);
+        const Paar db = {double(b0 + j), double(b0 + j + 1)};
+        const Paar ca = c * da, sa = s * da, cb = c * db, sb = s * db;
+        const Paar px = cx + ca, mx = cx - ca, py = cy + sa, my = cy - sa;
+        wirbelQuellen(px - sb, py + cb, maxX, maxY, q + j);
+        wirbelQuellen(px + sb, py - cb, maxX, maxY, q + WirbelZellen + j);
+        wirbelQuellen(mx - sb, my + cb, maxX, maxY, q + 2 * WirbelZellen + j);
+        wirbelQuellen(mx + sb, my - cb, maxX, maxY, q + 3 * WirbelZellen + j);
+    }
+}
+
+// The four quadrants of a tile a0..a1 x b0..b1 of distances copied as they are.
+void wirbelKopie(const Wirbel& w, const TFeld& h, TFeld& z, int a0, int a1, int b0, int b1) {
+    for (const int sa : {1, -1}) {
+        const int x0 = std::max(0, std::min(w.ix + sa * a0, w.ix + sa * a1));
+        const int x1 = std::min(w.maxX, std::max(w.ix + sa * a0, w.ix + sa * a1));
+        for (const int sb : {1, -1}) {
+            const int y0 = std::max(0, std::min(w.iy + sb * b0, w.iy + sb * b1));
+            const int y1 = std::min(w.maxY, std::max(w.iy + sb * b0, w.iy + sb * b1));
+            for (int x = x0; x <= x1 && y0 <= y1; ++x)
+                std::copy(h.spalte(x) + y0, h.spalte(x) + y1 + 1, z.spalte(x) + y0);
         }
-    };
-    // The sources of neighbouring targets lie close together on a rotated
-    // path, so the targets go in bands of kBand rows: the source lines one
-    // band reads are still cached when its next columns read them again.
-    const int aMax = std::max(ix, maxX - ix), bMax = std::max(iy, maxY - iy);
-    constexpr int kBand = 32;
-    auto spalten = [&](int teil) {
-        for (int b0 = 0; b0 <= bMax; b0 += kBand) {
-            const int b1 = std::min(bMax, b0 + kBand - 1);
-            for (int a = teil; a <= aMax; a += 2)
-                for (int b = b0; b <= b1; ++b)
-                    vierZellen(a, b);
+    }
+}
+
+// One tile a0..a1 x b0..b1 of distances: first every source offset, then the
+// copies, so that the gather runs as a short loop of independent loads. A
+// target outside the field is skipped; one on an axis (a or b 0) is written
+// twice with the same value.
+void wirbelKachel(const Wirbel& w, const TFeld& h, TFeld& z, int a0, int a1, int b0, int b1) {
+    // The distance grows with a and b, so a tile whose nearest corner lies
+    // outside the disc lies outside entirely: its cells are copied.
+    if (!(std::sqrt(double(a0) * a0 + double(b0) * b0) <= w.r)) {
+        wirbelKopie(w, h, z, a0, a1, b0, b1);
+        return;
+    }
+    std::uint32_t q[4 * WirbelZellen];
+    double co[WirbelKachel], si[WirbelKachel];
+    const int n = b1 - b0 + 1;
+    for (int a = a0; a <= a1; ++a) {
+        wirbelDrehung(w, a, b0, n + n % 2, co, si);
+        wirbelSpalte(w, a, b0, n, co, si, q + (a - a0) * WirbelKachel);
+    }
+    const double* quelle = h.daten();
+    for (int viertel = 0; viertel < 4; ++viertel) {
+        const int sa = viertel < 2 ? 1 : -1, sb = viertel % 2 == 0 ? 1 : -1;
+        const int bEnde = std::min(b1, sb > 0 ? w.maxY - w.iy : w.iy);
+        for (int a = a0; a <= a1; ++a) {
+            const int x = w.ix + sa * a;
+            if (x < 0 || x > w.maxX) continue;
+            double* ziel = z.spalte(x) + w.iy;
+            const std::uint32_t* o = q + viertel * WirbelZellen + (a - a0) * WirbelKachel - b0;
+            for (int b = b0; b <= bEnde; ++b)
+                ziel[sb * b] = quelle[o[b]];
         }
-    };
-    ZweiFaeden(spalten);
+    }
+}
+
+}  // namespace
+
+void TwirlAnwenden(Dokument& dok, const TwirlRec& rec) {
+    const double r = rec.TwirlRadius, k = 2.0 * pi * rec.TwirlWinkel / (180.0 * r);
+    const Wirbel w{rec.TwirlX, rec.TwirlY, dok.MaxX, dok.MaxY, r, k};
+    // The distances (a, b) cover every active cell, so Zweitbild is written
+    // everywhere and needs no clearing. The sources of a tile of targets lie
+    // in a turned tile, so a tile's source lines stay cached while it reads
+    // them; the tile columns alternate between the two threads.
+    const int aMax = std::max(w.ix, w.maxX - w.ix), bMax = std::max(w.iy, w.maxY - w.iy);
+    ZweiFaeden([&](int teil) {
+        for (int a0 = teil * WirbelKachel; a0 <= aMax; a0 += 2 * WirbelKachel)
+            for (int b0 = 0; b0 <= bMax; b0 += WirbelKachel)
+                wirbelKachel(w, dok.Hoehenfeld, dok.Zweitbild, a0,
+                             std::min(aMax, a0 + WirbelKachel - 1), b0,
+                             std::min(bMax, b0 + WirbelKachel - 1));
+    });
     ZweitbildUebernehmen(dok);
 }
 
@@ -335,7 +428,7 @@ int falten(int v, int m) {
 }  // namespace
 
 void WellenAnwenden(Dokument& dok, const WellenRec& rec) {
-    ZweitbildLeeren(dok);
+    // Every active cell of Zweitbild is written below, so it needs no clearing.
     const int maxX = dok.MaxX, maxY = dok.MaxY;
     const double fx = 2.0 * pi * rec.WellenX / maxX;
     const double fy = 2.0 * pi * rec.WellenY / maxY;

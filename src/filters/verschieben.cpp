@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/faeden.h"
@@ -35,38 +36,68 @@ int ziel(int i, int d, int n, bool wrap) {
     return t >= 0 && t < n ? t : -1;
 }
 
-// Hoehenfeld(target) := the clamped source value from the undo copy; a source
-// holding KeinWert leaves the target as it was, as ZweitbildEinsetzen would.
-void setzen(double& h, double quelle) {
-    if (quelle != KeinWert) h = clamp01(quelle);
+// The undo copy taken by moving the field into the undo slot instead of
+// copying it: UndoBild takes the whole old grid, so every cell of it, inside
+// the active area or not, holds what Hoehenfeld held, and Hoehenfeld takes
+// the old undo grid, whose cells the caller then rewrites.
+void undoTauschen(Dokument& dok) {
+    std::swap(dok.Hoehenfeld, dok.UndoBild);
+    dok.UndoMaxX = dok.MaxX;
+    dok.UndoMaxY = dok.MaxY;
 }
 
-// h[y] := u[y - d] for y in [von, bis).
-void zeilenSetzen(double* h, const double* u, int von, int bis, int d) {
-    for (int y = von; y < bis; ++y)
-        setzen(h[y], u[y - d]);
+// Two doubles side by side and the mask a comparison of them gives.
+using Paar = double __attribute__((vector_size(16)));
+using PaarMaske = std::int64_t __attribute__((vector_size(16)));
+
+// h[y] := the clamped u[y - d] for y in [von, bis), two rows at a time. A
+// source holding KeinWert leaves the target as it was, alt[y], as
+// ZweitbildEinsetzen would; such sources are rare, so the old values are
+// read only after one was seen.
+void zeilenSetzen(double* h, const double* u, const double* alt, int von, int bis, int d) {
+    const Paar null = {0.0, 0.0}, eins = {1.0, 1.0}, kein = {KeinWert, KeinWert};
+    PaarMaske leer = {0, 0};
+    int y = von;
+    for (; y + 1 < bis; y += 2) {
+        Paar v;
+        std::memcpy(&v, u + y - d, sizeof v);
+        leer |= v == kein;
+        const Paar c = v < null ? null : (v > eins ? eins : v);
+        std::memcpy(h + y, &c, sizeof c);
+    }
+    bool gesehen = (leer[0] | leer[1]) != 0;
+    for (; y < bis; ++y) {
+        gesehen |= u[y - d] == KeinWert;
+        h[y] = clamp01(u[y - d]);
+    }
+    if (!gesehen) return;
+    for (y = von; y < bis; ++y)
+        if (u[y - d] == KeinWert) h[y] = alt[y];
 }
 
 // A column moved by d along itself: rows whose source lies inside take it,
-// the rest wrap around or become 0.
+// the rest wrap around or become 0. u is the old column.
 void spalteVerschieben(double* h, const double* u, int n, int d, bool wrap) {
     const int von = std::max(0, d), bis = std::min(n, n + d);
-    zeilenSetzen(h, u, von, bis, d);
+    zeilenSetzen(h, u, u, von, bis, d);
     if (!wrap) {
         std::fill(h, h + von, 0.0);
         std::fill(h + bis, h + n, 0.0);
         return;
     }
-    zeilenSetzen(h, u, 0, von, d - n);
-    zeilenSetzen(h, u, bis, n, d + n);
+    zeilenSetzen(h, u, u, 0, von, d - n);
+    zeilenSetzen(h, u, u, bis, n, d + n);
 }
 
 }  // namespace
 
 void BildVerschieben(Dokument& dok, const VerschiebenRec& rec) {
-    UndoSichern(dok);
     int s = rec.VerschiebenWeite;
-    if (s == 0) return;
+    if (s == 0) {
+        UndoSichern(dok);
+        return;
+    }
+    undoTauschen(dok);
     const bool wrap = !rec.VerschiebenNullen;
     const bool waagrecht = rec.VerschiebenRichtung == 1 || rec.VerschiebenRichtung == 3;
     const int nx = dok.MaxX + 1, ny = dok.MaxY + 1;
@@ -79,8 +110,9 @@ void BildVerschieben(Dokument& dok, const VerschiebenRec& rec) {
         const Spalten teil = haelfte(t, nx);
         for (int x = teil.anfang; x < teil.ende; ++x) {
             double* h = dok.Hoehenfeld.spalte(x);
+            const double* alt = dok.UndoBild.spalte(x);
             if (!waagrecht) {
-                spalteVerschieben(h, dok.UndoBild.spalte(x), ny, d, wrap);
+                spalteVerschieben(h, alt, ny, d, wrap);
                 continue;
             }
             // The source column moved onto x, if any.
@@ -88,7 +120,7 @@ void BildVerschieben(Dokument& dok, const VerschiebenRec& rec) {
             if (q < 0) {
                 std::fill(h, h + ny, 0.0);
             } else {
-                zeilenSetzen(h, dok.UndoBild.spalte(q), 0, ny, 0);
+                zeilenSetzen(h, dok.UndoBild.spalte(q), alt, 0, ny, 0);
             }
         }
     });
@@ -169,7 +201,7 @@ Status BildErweitern(Dokument& dok, const ErweiternRec& rec) {
     const int ax = (rec.Anker - 1) % 3, ay = (rec.Anker - 1) / 3;
     const int altX = dok.MaxX, altY = dok.MaxY;
     const int nx = rec.NeuMaxX, ny = rec.NeuMaxY;
-    UndoSichern(dok);
+    undoTauschen(dok);
     int y0 = ny + 1, y1 = ny, d = 0;
     for (int y = 0; y <= ny; ++y) {
         const int sy = ErweiternQuelle(y, altY, ny, ay);
@@ -191,7 +223,7 @@ Status BildErweitern(Dokument& dok, const ErweiternRec& rec) {
                 continue;
             }
             std::fill(h, h + y0, 0.0);
-            zeilenSetzen(h, dok.UndoBild.spalte(sx), y0, y1 + 1, -d);
+            zeilenSetzen(h, dok.UndoBild.spalte(sx), dok.UndoBild.spalte(x), y0, y1 + 1, -d);
             std::fill(h + y1 + 1, h + ny + 1, 0.0);
         }
     });

@@ -235,16 +235,24 @@ TEST(Abbilden, TilingsTakeEverySecondSample) {
 }
 
 TEST(Abbilden, TwirlTurnsTheDiscAndClampsItsSources) {
-    const TwirlRec faelle[] = {
-        {3, 2, 90.0, 3.0}, {0, 6, -400.0, 9.0}, {5, 5, 0.0, 4.0}, {4, 3, 1800.0, 0.5}};
-    for (const TwirlRec& rec : faelle) {
+    struct Fall {
+        int punkteX, punkteY;
+        TwirlRec rec;
+    };
+    // Small fields, and larger ones that span several tiles of both threads,
+    // with the centre at an edge and discs that cut the field's border.
+    const Fall faelle[] = {{9, 7, {3, 2, 90.0, 3.0}},        {9, 7, {0, 6, -400.0, 9.0}},
+                           {9, 7, {5, 5, 0.0, 4.0}},         {9, 7, {4, 3, 1800.0, 0.5}},
+                           {150, 97, {75, 48, 90.0, 200.0}}, {150, 97, {3, 90, -733.0, 61.0}},
+                           {97, 150, {96, 0, 1800.0, 70.5}}};
+    for (const auto& [px, py, rec] : faelle) {
         auto dok = std::make_unique<Dokument>();
-        zufallsfeld(*dok, 9, 7, 5);
+        zufallsfeld(*dok, px, py, 5);
         const Feld alt = lesen(*dok);
         Feld z = alt;
         const double k = 2.0 * std::numbers::pi * rec.TwirlWinkel / (180.0 * rec.TwirlRadius);
-        for (int x = 0; x <= 8; ++x)
-            for (int y = 0; y <= 6; ++y) {
+        for (int x = 0; x < px; ++x)
+            for (int y = 0; y < py; ++y) {
                 const double dx = x - rec.TwirlX, dy = y - rec.TwirlY;
                 const double d = std::sqrt(dx * dx + dy * dy);
                 if (d > rec.TwirlRadius) continue;
@@ -252,10 +260,10 @@ TEST(Abbilden, TwirlTurnsTheDiscAndClampsItsSources) {
                     k * ((rec.TwirlRadius - d) * (rec.TwirlRadius - d)) / rec.TwirlRadius;
                 int sx = int(roundHalfEven(rec.TwirlX + std::cos(phi) * dx - std::sin(phi) * dy));
                 int sy = int(roundHalfEven(rec.TwirlY + std::sin(phi) * dx + std::cos(phi) * dy));
-                z[x][y] = alt[std::clamp(sx, 0, 8)][std::clamp(sy, 0, 6)];
+                z[x][y] = alt[std::clamp(sx, 0, px - 1)][std::clamp(sy, 0, py - 1)];
             }
         TwirlAnwenden(*dok, rec);
-        EXPECT_TRUE(gleichFeld(*dok, uebernommen(*dok, alt, z))) << rec.TwirlWinkel;
+        EXPECT_TRUE(gleichFeld(*dok, uebernommen(*dok, alt, z))) << px << " " << rec.TwirlWinkel;
     }
     // The centre defaults to the middle of the current field; one outside is refused.
     auto dok = std::make_unique<Dokument>();

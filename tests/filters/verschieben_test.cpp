@@ -13,6 +13,7 @@ namespace {
 
 using filtertest::gleich;
 using filtertest::setze;
+using Feld = std::vector<std::vector<double>>;  // [x][y]
 
 void zufallsfeld(Dokument& dok, int px, int py, unsigned seed) {
     std::mt19937 g(seed);
@@ -24,6 +25,9 @@ void zufallsfeld(Dokument& dok, int px, int py, unsigned seed) {
             dok.Hoehenfeld(x, y) = u(g);
             dok.Maske(x, y) = (x * 3 + y) % 5 == 0;
         }
+    // Cells without a value leave their targets as they were.
+    dok.Hoehenfeld(1, dok.MaxY) = KeinWert;
+    dok.Hoehenfeld(dok.MaxX - 2, 1) = KeinWert;
 }
 
 TEST(Verschieben, MovesEveryCellWrappingOrDroppingInAllDirections) {
@@ -51,8 +55,9 @@ TEST(Verschieben, MovesEveryCellWrappingOrDroppingInAllDirections) {
                             if (ty < 0) ty += 5;
                             if (ty > 4) ty -= 5;
                         }
+                        const double v = dok->Hoehenfeld(x, y);
                         if (tx >= 0 && tx <= 6 && ty >= 0 && ty <= 4)
-                            soll[ty][tx] = clamp01(dok->Hoehenfeld(x, y));
+                            soll[ty][tx] = v == KeinWert ? dok->Hoehenfeld(tx, ty) : clamp01(v);
                     }
                 const auto alt = filtertest::lese(*dok, dok->Hoehenfeld);
                 BildVerschieben(*dok, VerschiebenRec{weite, richtung, nullen});
@@ -78,6 +83,14 @@ TEST(Erweitern, PlacesTheFieldAtTheAnchorWithItsMask) {
             zufallsfeld(*dok, 7, 5, unsigned(anker));
             dok->Ablagebild = std::make_unique<TFeld>();
             const auto alt = filtertest::lese(*dok, dok->Hoehenfeld);
+            // Beyond the old field the grid holds what an earlier, larger
+            // field left there; a target whose source has no value keeps it.
+            Feld vorher(12, std::vector<double>(6, 0.75));
+            for (int x = 0; x < 12; ++x)
+                for (int y = 0; y < 6; ++y) {
+                    if (x >= 7 || y >= 5) dok->Hoehenfeld(x, y) = 0.75;
+                    vorher[x][y] = dok->Hoehenfeld(x, y);
+                }
             std::vector<std::vector<int>> altMaske(7, std::vector<int>(5));
             for (int x = 0; x < 7; ++x)
                 for (int y = 0; y < 5; ++y)
@@ -111,7 +124,8 @@ TEST(Erweitern, PlacesTheFieldAtTheAnchorWithItsMask) {
             for (int x = 0; x < nx; ++x)
                 for (int y = 0; y < ny; ++y) {
                     const bool da = qx[x] >= 0 && qy[y] >= 0;
-                    EXPECT_EQ(dok->Hoehenfeld(x, y), da ? clamp01(alt[qy[y]][qx[x]]) : 0.0)
+                    const double v = da ? alt[qy[y]][qx[x]] : 0.0;
+                    EXPECT_EQ(dok->Hoehenfeld(x, y), v == KeinWert ? vorher[x][y] : clamp01(v))
                         << anker << " " << x << "," << y;
                     EXPECT_EQ(dok->Maske(x, y), da ? altMaske[qx[x]][qy[y]] : 0);
                 }
