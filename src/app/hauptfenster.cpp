@@ -272,11 +272,8 @@ QWidget* TLandGenerator::baueKopfleiste() {
     }
     combo1_->setCurrentIndex(s_.dok.Verknuepfungsmodus - 1);
     combo2_->setCurrentIndex(s_.dok.VerknuepfungsmodusRechts - 1);
-    combo1_->setToolTip(
-        QStringLiteral("Wie Füllen, Filter und die linke Maustaste ihr Ergebnis "
-                       "mit dem Feld verknüpfen"));
-    combo2_->setToolTip(
-        QStringLiteral("Wie die rechte Maustaste ihr Ergebnis mit dem Feld verknüpft"));
+    combo1_->setToolTip(QStringLiteral("Verknüpfung von Füllen, Filtern und linker Maustaste"));
+    combo2_->setToolTip(QStringLiteral("Verknüpfung der rechten Maustaste mit dem Feld"));
     connect(combo1_, &QComboBox::currentIndexChanged, this, [this](int i) { modusGewaehlt(0, i); });
     connect(combo2_, &QComboBox::currentIndexChanged, this, [this](int i) { modusGewaehlt(1, i); });
     // The lists are named, so that a mode like "Wenn höher" is seen as the

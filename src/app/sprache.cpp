@@ -23,41 +23,44 @@ namespace {
 // Sets one caption of `o` from its German text. The German text is kept in a
 // property beside the caption last written; a caption the code has changed
 // since is taken as the new German text.
-template <class Setzen>
-void beschriften(QObject* o, const char* schluessel, const QString& aktuell, Wortart art,
-                 const Uebersetzer& u, Setzen setzen) {
+template <class Uebersetzen, class Setzen>
+void beschriften(QObject* o, const char* schluessel, const QString& aktuell,
+                 Uebersetzen uebersetzen, Setzen setzen) {
     const QByteArray de = QByteArray("gm_de_") + schluessel;
     const QByteArray gesetzt = QByteArray("gm_gesetzt_") + schluessel;
     const QVariant alt = o->property(de.constData());
     const QString deutsch = alt.isValid() && o->property(gesetzt.constData()).toString() == aktuell
                                 ? alt.toString()
                                 : aktuell;
-    const QString neu = u.text(deutsch, art);
+    const QString neu = uebersetzen(deutsch);
     o->setProperty(de.constData(), deutsch);
     o->setProperty(gesetzt.constData(), neu);
     if (neu != aktuell) setzen(neu);
 }
 
 void widgetBeschriften(QWidget* w, const Uebersetzer& u) {
-    const Wortart feld = Wortart::Feld;
+    auto feld = [&u](const QString& t) { return u.text(t, Wortart::Feld); };
     if (w->isWindow()) {
-        beschriften(w, "titel", w->windowTitle(), feld, u,
+        beschriften(w, "titel", w->windowTitle(), feld,
                     [w](const QString& t) { w->setWindowTitle(t); });
     }
-    beschriften(w, "tipp", w->toolTip(), feld, u, [w](const QString& t) { w->setToolTip(t); });
+    auto hinweis = [&u](const QString& t) { return u.hinweis(t); };
+    beschriften(w, "tipp", w->toolTip(), hinweis, [w](const QString& t) { w->setToolTip(t); });
+    beschriften(w, "status", w->statusTip(), hinweis,
+                [w](const QString& t) { w->setStatusTip(t); });
     if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-        beschriften(b, "text", b->text(), feld, u, [b](const QString& t) { b->setText(t); });
+        beschriften(b, "text", b->text(), feld, [b](const QString& t) { b->setText(t); });
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
-        beschriften(l, "text", l->text(), feld, u, [l](const QString& t) { l->setText(t); });
+        beschriften(l, "text", l->text(), feld, [l](const QString& t) { l->setText(t); });
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-        beschriften(g, "text", g->title(), feld, u, [g](const QString& t) { g->setTitle(t); });
+        beschriften(g, "text", g->title(), feld, [g](const QString& t) { g->setTitle(t); });
     } else if (auto* r = qobject_cast<ReglerWidget*>(w)) {
-        beschriften(r, "text", QString::fromStdString(r->rec().Titel), feld, u,
+        beschriften(r, "text", QString::fromStdString(r->rec().Titel), feld,
                     [r](const QString& t) { r->titelSetzen(t.toStdString()); });
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
         for (int i = 0; i < c->count(); ++i) {
             const QByteArray schluessel = "eintrag" + QByteArray::number(i);
-            beschriften(c, schluessel.constData(), c->itemText(i), feld, u,
+            beschriften(c, schluessel.constData(), c->itemText(i), feld,
                         [c, i](const QString& t) { c->setItemText(i, t); });
         }
     }
@@ -76,8 +79,12 @@ void Beschriften(QWidget* wurzel, const Uebersetzer& u) {
     }
     for (QAction* a : wurzel->findChildren<QAction*>()) {
         if (a->isSeparator()) continue;
-        beschriften(a, "text", a->text(), Wortart::Menue, u,
-                    [a](const QString& t) { a->setText(t); });
+        beschriften(
+            a, "text", a->text(), [&u](const QString& t) { return u.text(t, Wortart::Menue); },
+            [a](const QString& t) { a->setText(t); });
+        beschriften(
+            a, "status", a->statusTip(), [&u](const QString& t) { return u.hinweis(t); },
+            [a](const QString& t) { a->setStatusTip(t); });
     }
 }
 

@@ -105,6 +105,13 @@ QString Uebersetzer::text(const QString& deutsch, Wortart art) const {
     return deutsch.left(vorne) + wort(n) + deutsch.mid(vorne + kern.size());
 }
 
+QString Uebersetzer::hinweis(const QString& deutsch) const {
+    const qsizetype trenner = deutsch.indexOf(QStringLiteral(": "));
+    if (trenner <= 0 || nummer(deutsch.trimmed(), Wortart::Feld))
+        return text(deutsch, Wortart::Feld);
+    return hinweis(deutsch.left(trenner)) + ": " + hinweis(deutsch.mid(trenner + 2));
+}
+
 QString Uebersetzer::dateiTitel(const QString& deutsch) const {
     QStringList woerter = deutsch.split(u' ');
     for (QString& w : woerter)

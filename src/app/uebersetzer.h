@@ -30,6 +30,9 @@ class Uebersetzer {
     int nummer(const QString& deutsch, Wortart art) const;
     // The caption in the current language; unknown texts come back unchanged.
     QString text(const QString& deutsch, Wortart art) const;
+    // A hint: the whole text when it is a word, else its parts around the
+    // first ": " each on its own ("Mask: Maske: blau = geschützt, ...").
+    QString hinweis(const QString& deutsch) const;
     // A file dialog title, word by word ("Exportieren Targa").
     QString dateiTitel(const QString& deutsch) const;
     // A message of the program: known phrases are translated, the rest (file

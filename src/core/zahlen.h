@@ -20,8 +20,13 @@ inline double roundHalfEven(double v) {
     return r + (((rest > 0.5) | ((rest == 0.5) & ungerade)) ? 1.0 : 0.0);
 }
 // roundHalfEven as an integer; the value must lie within the range of int.
+// The floor is taken in integers (truncate, then step down below zero), which
+// is exact in that range and far cheaper per pixel than two floating floors.
 inline int roundToInt(double v) {
-    return static_cast<int>(roundHalfEven(v));
+    int r = static_cast<int>(v);
+    r -= int(v < double(r));
+    const double rest = v - double(r);
+    return r + int((rest > 0.5) | ((rest == 0.5) & ((r & 1) != 0)));
 }
 
 template <class T>

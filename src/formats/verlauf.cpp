@@ -47,40 +47,97 @@ class Farbwahl {
     char bgr_[3] = {};
 };
 
+// How many draws every value takes when that number does not depend on the
+// draws, else 0. A jitter follows the first draw whenever the gradient value
+// is kept, and a random value whenever it is not, so with a jitter every
+// value takes two; without one, a share of 0 always keeps the gradient (one
+// draw) and a share of 100 or more never does (two).
+int ZuegeJeWert(const VerlaufRec& rec) {
+    if (rec.VerlaufAbweichung > 0) return 2;
+    const double anteil = rec.VerlaufZufall / 100;
+    if (anteil <= 0.0) return 1;
+    if (!(anteil < 1.0)) return 2;
+    return 0;
+}
+
+struct Block {
+    const VerlaufRec& rec;
+    const Palette& palette;
+    int nx, ny;
+    std::size_t zeile;  // bytes per row, padding included
+    char* bytes;
+
+    // The gradient value of row k of the block whose top row is `oben`.
+    double g(int oben, int k) const { return 1.0 - double(oben - k) / ny; }
+    char* ziel(int k) const { return bytes + std::size_t(k) * zeile; }
+};
+
+// Rows whose values take a varying number of draws: drawn on this thread in
+// file order, then coloured on two.
+void blockInFolge(const Block& b, int oben, int zeilen, Zufallsfolge& zufall,
+                  std::vector<double>& werte, Faeden& faeden) {
+    const std::size_t nx = std::size_t(b.nx);
+    for (int k = 0; k < zeilen; ++k) {
+        double* w = &werte[std::size_t(k) * nx];
+        if (b.rec.Konstant) {
+            std::fill(w, w + nx, VerlaufWert(b.g(oben, k), b.rec, zufall));
+        } else {
+            for (std::size_t x = 0; x < nx; ++x)
+                w[x] = VerlaufWert(b.g(oben, k), b.rec, zufall);
+        }
+    }
+    faeden.ausfuehren([&](int teil) {
+        Farbwahl farbe(b.palette);
+        for (int k = teil; k < zeilen; k += 2) {
+            const double* w = &werte[std::size_t(k) * nx];
+            char* ziel = b.ziel(k);
+            for (std::size_t x = 0; x < nx; ++x)
+                farbe.schreiben(w[x], ziel + 3 * x);
+        }
+    });
+}
+
+// Rows whose values take `zuege` draws each: each thread draws and colours its
+// half of the rows, starting from the seed that many draws further on.
+void blockGeteilt(const Block& b, int oben, int zeilen, int zuege, Zufallsfolge& zufall,
+                  Faeden& faeden) {
+    const std::uint64_t jeZeile = std::uint64_t(b.nx) * std::uint64_t(zuege);
+    faeden.ausfuehren([&](int teil) {
+        const Spalten s = haelfte(teil, zeilen);
+        Zufallsfolge z(ZufallVoraus(zufall.seed(), std::uint64_t(s.anfang) * jeZeile));
+        Farbwahl farbe(b.palette);
+        for (int k = s.anfang; k < s.ende; ++k) {
+            char* ziel = b.ziel(k);
+            for (int x = 0; x < b.nx; ++x)
+                farbe.schreiben(VerlaufWert(b.g(oben, k), b.rec, z), ziel + 3 * x);
+        }
+    });
+    zufall = Zufallsfolge(ZufallVoraus(zufall.seed(), std::uint64_t(zeilen) * jeZeile));
+}
+
 }  // namespace
 
 Status SchreibeVerlauf(Dokument& dok, const Palette& palette1, const VerlaufRec& rec,
                        const std::string& pfad) {
     const int nx = std::clamp(roundToInt(std::clamp(rec.BreiteX, 1.0, 9999.0)), 1, 9999);
     const int ny = std::clamp(roundToInt(std::clamp(rec.HoeheY, 255.0, 9999.0)), 255, 9999);
-    const std::size_t zeile = std::size_t(3 * nx + nx % 4);
     AtomareDatei datei(pfad);
     datei.schreiben(bmpKopf(nx, ny));
-    // Blocks of rows: the values are drawn in file order on this thread, the
-    // colours computed on two, and the block written; memory stays a few rows.
-    std::vector<double> werte(std::size_t(kBlock) * std::size_t(nx));
-    std::string block(std::size_t(kBlock) * zeile, '\0');
+    // Blocks of rows, written in file order; memory stays a few rows.
+    const std::size_t zeile = std::size_t(3 * nx + nx % 4);
+    std::string bytes(std::size_t(kBlock) * zeile, '\0');
+    const Block b{rec, palette1, nx, ny, zeile, bytes.data()};
+    const int zuege = rec.Konstant ? 0 : ZuegeJeWert(rec);
+    std::vector<double> werte(zuege ? 0 : std::size_t(kBlock) * std::size_t(nx));
     Zufallsfolge zufall(dok.RandSeed);
     Faeden faeden(2);
     for (int oben = ny - 1; oben >= 0; oben -= kBlock) {
         const int zeilen = std::min(kBlock, oben + 1);
-        for (int k = 0; k < zeilen; ++k) {
-            const double g = 1.0 - double(oben - k) / ny;
-            double* w = &werte[std::size_t(k) * std::size_t(nx)];
-            double wert = rec.Konstant ? VerlaufWert(g, rec, zufall) : 0.0;
-            for (int x = 0; x < nx; ++x)
-                w[x] = rec.Konstant ? wert : VerlaufWert(g, rec, zufall);
-        }
-        faeden.ausfuehren([&](int teil) {
-            Farbwahl farbe(palette1);
-            for (int k = teil; k < zeilen; k += 2) {
-                const double* w = &werte[std::size_t(k) * std::size_t(nx)];
-                char* ziel = &block[std::size_t(k) * zeile];
-                for (int x = 0; x < nx; ++x)
-                    farbe.schreiben(w[x], ziel + 3 * x);
-            }
-        });
-        datei.schreiben(block.data(), std::size_t(zeilen) * zeile);
+        if (zuege)
+            blockGeteilt(b, oben, zeilen, zuege, zufall, faeden);
+        else
+            blockInFolge(b, oben, zeilen, zufall, werte, faeden);
+        datei.schreiben(bytes.data(), std::size_t(zeilen) * b.zeile);
     }
     dok.RandSeed = zufall.seed();
     return datei.abschliessen();

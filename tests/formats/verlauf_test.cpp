@@ -68,7 +68,8 @@ TEST(Verlauf, BytesMatchTheReferenceForEveryRoughness) {
     };
     for (const Fall& f :
          {Fall{30, 600, 2, 0, false}, Fall{5, 255, 0, 0, false}, Fall{7, 300, 35, 20, true},
-          Fall{2.5, 256.4, 10, 100, false}, Fall{1, 9999, 100, 50, false}}) {
+          Fall{2.5, 256.4, 10, 100, false}, Fall{1, 9999, 100, 50, false},
+          Fall{201, 700, 0, 30, false}, Fall{130, 999, 0, 100, false}}) {
         Dokument dok;
         setzeSeed(dok, 4711);
         Palette grau;
