@@ -1,12 +1,20 @@
 #include "filters/noise_filter.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "core/faeden.h"
 #include "core/puffer.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
 #include "filters/zellen.h"
+
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
+#define GM_KERN __attribute__((target_clones("avx2", "default")))
+#else
+#define GM_KERN
+#endif
 
 namespace gm {
 
@@ -35,35 +43,87 @@ int Spiegeln(int i, int max) {
 
 namespace {
 
-// roundToInt for the small offsets here (well inside the range of int), with
-// the same steps: floor, then up when the rest is above a half or exactly a
-// half with an odd floor.
-// Written without branches: the rest is above a half for about every other
-// cell, which no branch predictor can guess.
-inline int rundenHalbGerade(double v) {
-    int i = int(v);
-    i -= int(double(i) > v);
-    const double rest = v - i;
-    return i + (int(rest > 0.5) | (int(rest == 0.5) & (i & 1)));
+// Independent runs of the generator per column: cell y's seeds follow from
+// cell y - kSpuren's by one jump, so the draws of a column are computed side
+// by side instead of one multiplication after the other.
+constexpr int kSpuren = 16;
+
+// The map s -> a s + c that n draws apply to the seed.
+struct Sprung {
+    std::uint32_t a, c;
+};
+Sprung sprungUeber(std::uint64_t n) {
+    const std::uint32_t c = ZufallVoraus(0, n);
+    return {ZufallVoraus(1, n) - c, c};
+}
+
+// Seeds of the two draws of each of the n cells of one column, starting
+// after `seed`: r1[y] is the seed behind draw 2y + 1, r2[y] behind 2y + 2.
+GM_KERN void spaltenZiehungen(std::uint32_t seed, int n, Sprung sprung, std::uint32_t* r1,
+                              std::uint32_t* r2) {
+    Zufallsfolge zufall(seed);
+    const int anfang = std::min(n, kSpuren);
+    for (int y = 0; y < anfang; ++y) {
+        zufall();
+        r1[y] = zufall.seed();
+        zufall();
+        r2[y] = zufall.seed();
+    }
+    for (int y = kSpuren; y < n; ++y) {
+        r1[y] = r1[y - kSpuren] * sprung.a + sprung.c;
+        r2[y] = r2[y - kSpuren] * sprung.a + sprung.c;
+    }
+}
+
+// The displacement of one draw: the whole number nearest to (r - 0.5) w.
+inline int versatz(std::uint32_t seed, double w) {
+    return roundToInt((double(seed) * 0x1p-32 - 0.5) * w);
+}
+
+// Rows [y0, y1) of column x whose sources need no reflection.
+GM_KERN void innenStreuen(const double* __restrict quelle, const std::uint32_t* __restrict r1,
+                          const std::uint32_t* __restrict r2, double w, int y0, int y1,
+                          double* __restrict z) {
+    for (int y = y0; y < y1; ++y)
+        z[y] = quelle[y + versatz(r1[y], w) * FeldKante + versatz(r2[y], w)];
+}
+
+// Any rows of column x, each source reflected into the grid along its axis.
+void randStreuen(const TFeld& h, int x, int mx, int my, const std::uint32_t* r1,
+                 const std::uint32_t* r2, double w, int y0, int y1, double* z) {
+    for (int y = y0; y < y1; ++y) {
+        int sx = x + versatz(r1[y], w);
+        int sy = y + versatz(r2[y], w);
+        if (unsigned(sx) > unsigned(mx)) sx = Spiegeln(sx, mx);
+        if (unsigned(sy) > unsigned(my)) sy = Spiegeln(sy, my);
+        z[y] = h(sx, sy);
+    }
 }
 
 // Columns [anfang, ende), drawing from `seed` as the cell at (anfang, 0)
 // would in a run over the whole field.
 void spaltenStreuen(Dokument& dok, double w, std::uint32_t seed, int anfang, int ende) {
-    Zufallsfolge zufall(seed);
-    const int mx = dok.MaxX, my = dok.MaxY;
+    const int mx = dok.MaxX, my = dok.MaxY, n = my + 1;
+    // No displacement reaches further than this, so cells at least this far
+    // from the edges read inside the grid.
+    const int reichweite = w / 2.0 + 2.0 < FeldKante ? int(w / 2.0) + 2 : FeldKante;
+    const int innenAnfang = std::min(reichweite, n);
+    const int innenEnde = std::max(innenAnfang, n - reichweite);
+    const Sprung sprung = sprungUeber(2 * kSpuren);
+    const auto laenge = static_cast<std::size_t>(n);
+    std::vector<std::uint32_t> r1(laenge), r2(laenge);
     const TFeld& h = dok.Hoehenfeld;
     for (int x = anfang; x < ende; ++x) {
+        spaltenZiehungen(seed, n, sprung, r1.data(), r2.data());
+        seed = r2[laenge - 1];
         double* z = dok.Zweitbild.spalte(x);
-        for (int y = 0; y <= my; ++y) {
-            const double r1 = zufall();
-            const double r2 = zufall();
-            int sx = x + rundenHalbGerade((r1 - 0.5) * w);
-            int sy = y + rundenHalbGerade((r2 - 0.5) * w);
-            if (unsigned(sx) > unsigned(mx)) sx = Spiegeln(sx, mx);
-            if (unsigned(sy) > unsigned(my)) sy = Spiegeln(sy, my);
-            z[y] = h(sx, sy);
+        if (x < reichweite || x > mx - reichweite) {
+            randStreuen(h, x, mx, my, r1.data(), r2.data(), w, 0, n, z);
+            continue;
         }
+        randStreuen(h, x, mx, my, r1.data(), r2.data(), w, 0, innenAnfang, z);
+        innenStreuen(h.spalte(x), r1.data(), r2.data(), w, innenAnfang, innenEnde, z);
+        randStreuen(h, x, mx, my, r1.data(), r2.data(), w, innenEnde, n, z);
     }
 }
 
