@@ -5,6 +5,8 @@
 
 #include "core/zahlen.h"
 #include "core/zufall.h"
+#include "filters/krater_band.h"
+#include "filters/krater_spalte.h"
 #include "filters/zellen.h"
 
 namespace gm {
@@ -46,6 +48,10 @@ double KraterWert(Dokument& dok, const KraterisierenRec& rec, double x) {
 }
 
 void KraterisierenAnwenden(Dokument& dok, const KraterisierenRec& rec) {
+    const bool endlich = std::isfinite(rec.Schnittlevel) && std::isfinite(rec.Randbreite) &&
+                         std::isfinite(rec.Tiefe) && std::isfinite(rec.Zufall);
+    if (endlich && rec.Zufall >= 0.0)
+        return KraterisierenVerteilt(dok, rec, KraterVektorVerfuegbar());
     // The draws depend on the mask and the data, so the cells go one after
     // the other, on a local copy of the seed. The band's centre moves by at
     // most 0.05 z, so a value clearly below or above every possible band

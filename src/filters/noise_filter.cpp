@@ -9,6 +9,7 @@
 #include "core/zahlen.h"
 #include "core/zufall.h"
 #include "filters/zellen.h"
+#include "filters/ziehungen.h"
 
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
 #define GM_KERN __attribute__((target_clones("avx2", "default")))
@@ -43,57 +44,24 @@ int Spiegeln(int i, int max) {
 
 namespace {
 
-// Independent runs of the generator per column: cell y's seeds follow from
-// cell y - kSpuren's by one jump, so the draws of a column are computed side
-// by side instead of one multiplication after the other.
-constexpr int kSpuren = 16;
-
-// The map s -> a s + c that n draws apply to the seed.
-struct Sprung {
-    std::uint32_t a, c;
-};
-Sprung sprungUeber(std::uint64_t n) {
-    const std::uint32_t c = ZufallVoraus(0, n);
-    return {ZufallVoraus(1, n) - c, c};
-}
-
-// Seeds of the two draws of each of the n cells of one column, starting
-// after `seed`: r1[y] is the seed behind draw 2y + 1, r2[y] behind 2y + 2.
-GM_KERN void spaltenZiehungen(std::uint32_t seed, int n, Sprung sprung, std::uint32_t* r1,
-                              std::uint32_t* r2) {
-    Zufallsfolge zufall(seed);
-    const int anfang = std::min(n, kSpuren);
-    for (int y = 0; y < anfang; ++y) {
-        zufall();
-        r1[y] = zufall.seed();
-        zufall();
-        r2[y] = zufall.seed();
-    }
-    for (int y = kSpuren; y < n; ++y) {
-        r1[y] = r1[y - kSpuren] * sprung.a + sprung.c;
-        r2[y] = r2[y - kSpuren] * sprung.a + sprung.c;
-    }
-}
-
 // The displacement of one draw: the whole number nearest to (r - 0.5) w.
 inline int versatz(std::uint32_t seed, double w) {
     return roundToInt((double(seed) * 0x1p-32 - 0.5) * w);
 }
 
 // Rows [y0, y1) of column x whose sources need no reflection.
-GM_KERN void innenStreuen(const double* __restrict quelle, const std::uint32_t* __restrict r1,
-                          const std::uint32_t* __restrict r2, double w, int y0, int y1,
-                          double* __restrict z) {
+GM_KERN void innenStreuen(const double* __restrict quelle, const std::uint32_t* __restrict folge,
+                          double w, int y0, int y1, double* __restrict z) {
     for (int y = y0; y < y1; ++y)
-        z[y] = quelle[y + versatz(r1[y], w) * FeldKante + versatz(r2[y], w)];
+        z[y] = quelle[y + versatz(folge[2 * y], w) * FeldKante + versatz(folge[2 * y + 1], w)];
 }
 
 // Any rows of column x, each source reflected into the grid along its axis.
-void randStreuen(const TFeld& h, int x, int mx, int my, const std::uint32_t* r1,
-                 const std::uint32_t* r2, double w, int y0, int y1, double* z) {
+void randStreuen(const TFeld& h, int x, int mx, int my, const std::uint32_t* folge, double w,
+                 int y0, int y1, double* z) {
     for (int y = y0; y < y1; ++y) {
-        int sx = x + versatz(r1[y], w);
-        int sy = y + versatz(r2[y], w);
+        int sx = x + versatz(folge[2 * y], w);
+        int sy = y + versatz(folge[2 * y + 1], w);
         if (unsigned(sx) > unsigned(mx)) sx = Spiegeln(sx, mx);
         if (unsigned(sy) > unsigned(my)) sy = Spiegeln(sy, my);
         z[y] = h(sx, sy);
@@ -109,21 +77,20 @@ void spaltenStreuen(Dokument& dok, double w, std::uint32_t seed, int anfang, int
     const int reichweite = w / 2.0 + 2.0 < FeldKante ? int(w / 2.0) + 2 : FeldKante;
     const int innenAnfang = std::min(reichweite, n);
     const int innenEnde = std::max(innenAnfang, n - reichweite);
-    const Sprung sprung = sprungUeber(2 * kSpuren);
     const auto laenge = static_cast<std::size_t>(n);
-    std::vector<std::uint32_t> r1(laenge), r2(laenge);
+    std::vector<std::uint32_t> folge(2 * laenge);
     const TFeld& h = dok.Hoehenfeld;
     for (int x = anfang; x < ende; ++x) {
-        spaltenZiehungen(seed, n, sprung, r1.data(), r2.data());
-        seed = r2[laenge - 1];
+        ZiehungenFolge(seed, 2 * n, folge.data());
+        seed = folge.back();
         double* z = dok.Zweitbild.spalte(x);
         if (x < reichweite || x > mx - reichweite) {
-            randStreuen(h, x, mx, my, r1.data(), r2.data(), w, 0, n, z);
+            randStreuen(h, x, mx, my, folge.data(), w, 0, n, z);
             continue;
         }
-        randStreuen(h, x, mx, my, r1.data(), r2.data(), w, 0, innenAnfang, z);
-        innenStreuen(h.spalte(x), r1.data(), r2.data(), w, innenAnfang, innenEnde, z);
-        randStreuen(h, x, mx, my, r1.data(), r2.data(), w, innenEnde, n, z);
+        randStreuen(h, x, mx, my, folge.data(), w, 0, innenAnfang, z);
+        innenStreuen(h.spalte(x), folge.data(), w, innenAnfang, innenEnde, z);
+        randStreuen(h, x, mx, my, folge.data(), w, innenEnde, n, z);
     }
 }
 

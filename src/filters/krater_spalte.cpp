@@ -1,0 +1,194 @@
+#include "filters/krater_spalte.h"
+
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
+#define GM_KRATER_VEKTOR 1
+#include <immintrin.h>
+#endif
+
+namespace gm {
+
+namespace {
+
+void offeneSammelnSkalar(const KraterBand& band, const double* h, const std::uint8_t* m, int n,
+                         SpaltenStand& stand, double* offenX, std::uint32_t* offenFest) {
+    const KraterBand b = band;
+    std::uint32_t k = stand.offen, f = stand.ziehungen;
+    for (int y = stand.y; y < n; ++y) {
+        const std::uint8_t z = b.ziehungen(h[y], m[y]);
+        const int offen = z == kOffen;
+        offenX[k] = h[y];
+        offenFest[k] = f;
+        k += std::uint32_t(offen);
+        f += std::uint32_t(z & (offen - 1));  // fixed draws only
+    }
+    stand = {n, k, f};
+}
+
+void spalteSetzenSkalar(const KraterBand& band, double* h, const std::uint8_t* m, int n,
+                        SpaltenStand& stand, const std::uint32_t* folge,
+                        const std::uint8_t* zweite) {
+    const KraterBand b = band;
+    std::uint32_t k = stand.ziehungen, o = stand.offen;
+    for (int y = stand.y; y < n; ++y) {
+        const std::uint8_t z = b.ziehungen(h[y], m[y]);
+        const int offen = z == kOffen;
+        const double v = b.wert(h[y], folge[k], folge[k + 1]);
+        if (z != 0) h[y] = v;
+        // An open cell draws once, and a second time where decided so.
+        k += std::uint32_t(z - 2 * offen + (offen & zweite[o]));
+        o += std::uint32_t(offen);
+    }
+    stand = {n, o, k};
+}
+
+#ifdef GM_KRATER_VEKTOR
+
+#define GM_AVX512 __attribute__((target("avx512f,avx512vl,avx512bw,avx512dq,avx512vbmi2,popcnt")))
+
+// The eight cells' classes: masks of the free cells with one draw, with two,
+// and of the open ones.
+struct Klassen8 {
+    __mmask8 eine, zwei, offen;
+};
+
+GM_AVX512 inline Klassen8 klassen8(const KraterBand& b, __m512d x, const std::uint8_t* m) {
+    const __m128i mb = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(m));
+    const __mmask8 frei = __mmask8(~_mm_test_epi8_mask(mb, mb));
+    const __mmask8 eine = _mm512_cmp_pd_mask(x, _mm512_set1_pd(b.lo0), _CMP_LT_OQ) |
+                          _mm512_cmp_pd_mask(x, _mm512_set1_pd(b.hiMax), _CMP_NLT_UQ);
+    const __mmask8 zwei = _mm512_cmp_pd_mask(x, _mm512_set1_pd(b.loMax), _CMP_GE_OQ) &
+                          _mm512_cmp_pd_mask(x, _mm512_set1_pd(b.hi0), _CMP_LT_OQ);
+    return {__mmask8(frei & eine), __mmask8(frei & ~eine & zwei), __mmask8(frei & ~eine & ~zwei)};
+}
+
+// Sums of the lanes before each lane, and the sum of all.
+GM_AVX512 inline __m256i summenDavor(__m256i c, std::uint32_t& gesamt) {
+    const __m256i null = _mm256_setzero_si256();
+    __m256i p = _mm256_add_epi32(c, _mm256_alignr_epi32(c, null, 7));
+    p = _mm256_add_epi32(p, _mm256_alignr_epi32(p, null, 6));
+    p = _mm256_add_epi32(p, _mm256_alignr_epi32(p, null, 4));
+    gesamt = std::uint32_t(_mm256_extract_epi32(p, 7));
+    return _mm256_sub_epi32(p, c);
+}
+
+GM_AVX512 void offeneSammeln512(const KraterBand& band, const double* h, const std::uint8_t* m,
+                                int n, SpaltenStand& stand, double* offenX,
+                                std::uint32_t* offenFest) {
+    const KraterBand b = band;
+    const __m256i eins = _mm256_set1_epi32(1), zwei = _mm256_set1_epi32(2);
+    std::uint32_t k = stand.offen, f = stand.ziehungen;
+    int y = stand.y;
+    for (; y + 8 <= n; y += 8) {
+        const __m512d x = _mm512_loadu_pd(h + y);
+        const Klassen8 kl = klassen8(b, x, m + y);
+        const __m256i c = _mm256_or_si256(_mm256_maskz_mov_epi32(kl.eine, eins),
+                                          _mm256_maskz_mov_epi32(kl.zwei, zwei));
+        std::uint32_t summe;
+        const __m256i davor = _mm256_add_epi32(summenDavor(c, summe), _mm256_set1_epi32(int(f)));
+        _mm512_mask_compressstoreu_pd(offenX + k, kl.offen, x);
+        _mm256_mask_compressstoreu_epi32(offenFest + k, kl.offen, davor);
+        k += std::uint32_t(__builtin_popcount(kl.offen));
+        f += summe;
+    }
+    stand = {y, k, f};
+}
+
+GM_AVX512 inline __m512d clamp01(__m512d v) {
+    const __m512d null = _mm512_setzero_pd(), eins = _mm512_set1_pd(1.0);
+    v = _mm512_mask_mov_pd(v, _mm512_cmp_pd_mask(v, eins, _CMP_GT_OQ), eins);
+    return _mm512_mask_mov_pd(v, _mm512_cmp_pd_mask(v, null, _CMP_LT_OQ), null);
+}
+
+// r - 0.5 of the draws whose seeds are s, exactly: (s - 2^31) 2^-32.
+GM_AVX512 inline __m512d zentriert(__m256i s) {
+    const __m256i u = _mm256_xor_si256(s, _mm256_set1_epi32(int(0x80000000u)));
+    return _mm512_mul_pd(_mm512_maskz_cvtepi32_pd(0xFF, u), _mm512_set1_pd(0x1p-32));
+}
+
+// KraterBand::wert for eight cells.
+GM_AVX512 inline __m512d werte8(const KraterBand& b, __m512d x, __m256i s1, __m256i s2) {
+    const __m512d z = _mm512_set1_pd(b.z), halb = _mm512_set1_pd(b.halb);
+    const __m512d p = _mm512_add_pd(
+        _mm512_set1_pd(b.h), _mm512_mul_pd(_mm512_mul_pd(zentriert(s1), z), _mm512_set1_pd(0.1)));
+    const __m512d lo = _mm512_sub_pd(p, halb), hi = _mm512_add_pd(p, halb);
+    const __m512d r2 = _mm512_add_pd(zentriert(s2), _mm512_set1_pd(0.5));
+    const __m512d abstand = _mm512_abs_pd(_mm512_sub_pd(x, p));
+    const __m512d im =
+        _mm512_add_pd(lo, _mm512_mul_pd(_mm512_mul_pd(r2, _mm512_sub_pd(halb, abstand)), z));
+    const __m512d oben =
+        _mm512_sub_pd(lo, _mm512_mul_pd(_mm512_sub_pd(x, hi), _mm512_set1_pd(b.tiefe)));
+    __m512d v = clamp01(oben);
+    v = _mm512_mask_mov_pd(v, _mm512_cmp_pd_mask(x, hi, _CMP_LT_OQ), clamp01(im));
+    return _mm512_mask_mov_pd(v, _mm512_cmp_pd_mask(x, lo, _CMP_LT_OQ), clamp01(x));
+}
+
+GM_AVX512 void spalteSetzen512(const KraterBand& band, double* h, const std::uint8_t* m, int n,
+                               SpaltenStand& stand, const std::uint32_t* folge,
+                               const std::uint8_t* zweite) {
+    const KraterBand b = band;
+    const __m256i eins = _mm256_set1_epi32(1), zwei = _mm256_set1_epi32(2);
+    std::uint32_t k = stand.ziehungen, o = stand.offen;
+    int y = stand.y;
+    for (; y + 8 <= n; y += 8) {
+        const __m512d x = _mm512_loadu_pd(h + y);
+        const Klassen8 kl = klassen8(b, x, m + y);
+        // The second draws of the open cells among the eight, in their lanes.
+        const __m128i z8 = _mm_maskz_expandloadu_epi8(__mmask16(kl.offen), zweite + o);
+        const __m256i extra = _mm256_cvtepu8_epi32(z8);
+        __m256i c = _mm256_or_si256(_mm256_maskz_mov_epi32(kl.eine, eins),
+                                    _mm256_maskz_mov_epi32(kl.zwei, zwei));
+        c = _mm256_mask_add_epi32(c, kl.offen, extra, eins);
+        std::uint32_t summe;
+        const __m256i davor = summenDavor(c, summe);
+        // The eight cells use at most 16 consecutive draws.
+        const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(folge + k));
+        const __m256i bb = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(folge + k + 8));
+        const __m256i s1 = _mm256_permutex2var_epi32(a, davor, bb);
+        const __m256i s2 = _mm256_permutex2var_epi32(a, _mm256_add_epi32(davor, eins), bb);
+        const __mmask8 frei = kl.eine | kl.zwei | kl.offen;
+        _mm512_mask_storeu_pd(h + y, frei, werte8(b, x, s1, s2));
+        k += summe;
+        o += std::uint32_t(__builtin_popcount(kl.offen));
+    }
+    stand = {y, o, k};
+}
+
+#undef GM_AVX512
+
+#endif
+
+}  // namespace
+
+bool KraterVektorVerfuegbar() {
+#ifdef GM_KRATER_VEKTOR
+    static const bool da =
+        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") &&
+        __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512dq") &&
+        __builtin_cpu_supports("avx512vbmi2");
+    return da;
+#else
+    return false;
+#endif
+}
+
+void OffeneSammeln(const KraterBand& b, const double* h, const std::uint8_t* m, int n,
+                   SpaltenStand& stand, double* offenX, std::uint32_t* offenFest, bool vektor) {
+#ifdef GM_KRATER_VEKTOR
+    if (vektor) offeneSammeln512(b, h, m, n, stand, offenX, offenFest);
+#else
+    (void)vektor;
+#endif
+    offeneSammelnSkalar(b, h, m, n, stand, offenX, offenFest);
+}
+
+void SpalteSetzen(const KraterBand& b, double* h, const std::uint8_t* m, int n, SpaltenStand& stand,
+                  const std::uint32_t* folge, const std::uint8_t* zweite, bool vektor) {
+#ifdef GM_KRATER_VEKTOR
+    if (vektor) spalteSetzen512(b, h, m, n, stand, folge, zweite);
+#else
+    (void)vektor;
+#endif
+    spalteSetzenSkalar(b, h, m, n, stand, folge, zweite);
+}
+
+}  // namespace gm
