@@ -2,6 +2,9 @@
 
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
 #define GM_KRATER_VEKTOR 1
+// The compiler's own headers fill unused lanes from an undefined register in
+// the unmasked forms, which its flow analysis reports as uninitialised.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <immintrin.h>
 #endif
 
@@ -153,6 +156,71 @@ GM_AVX512 void spalteSetzen512(const KraterBand& band, double* h, const std::uin
     stand = {y, o, k};
 }
 
+// The centres for the first seeds 2^31 + u.
+GM_AVX512 inline __m512d mitte8(const KraterBand& b, __m256i u) {
+    const __m512d r = _mm512_mul_pd(_mm512_maskz_cvtepi32_pd(0xFF, u), _mm512_set1_pd(0x1p-32));
+    return _mm512_add_pd(_mm512_set1_pd(b.h),
+                         _mm512_mul_pd(_mm512_mul_pd(r, _mm512_set1_pd(b.z)), _mm512_set1_pd(0.1)));
+}
+
+// floor(v), bounded to the u at which the search may start.
+GM_AVX512 inline __m256i schaetzung8(__m512d v) {
+    v = _mm512_roundscale_pd(v, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
+    v = _mm512_max_pd(v, _mm512_set1_pd(-2147483648.0));  // a NaN becomes the lower bound
+    v = _mm512_min_pd(v, _mm512_set1_pd(2147483646.0));
+    return _mm512_cvttpd_epi32(v);
+}
+
+// The estimates of KraterIntervallVon checked for eight cells at once; a cell
+// whose estimate is off gets the search.
+GM_AVX512 void intervalle512(const KraterBand& band, const double* offenX, std::uint32_t n,
+                             KraterIntervall* aus) {
+    const KraterBand b = band;
+    const __m512d kehr = _mm512_set1_pd(0x1p32 / (b.z * 0.1));
+    const __m512d h = _mm512_set1_pd(b.h), halb = _mm512_set1_pd(b.halb);
+    const __m256i eins = _mm256_set1_epi32(1);
+    std::uint32_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        const __m512d x = _mm512_loadu_pd(offenX + i);
+        const __m512d d = _mm512_sub_pd(x, h);
+        // Last u at or above the lower limit: e1, where the limit at e1 + 1
+        // lies above x.
+        const __m256i e1 = schaetzung8(_mm512_mul_pd(_mm512_add_pd(d, halb), kehr));
+        const __m512d lo1 = _mm512_sub_pd(mitte8(b, e1), halb);
+        const __m512d lo2 = _mm512_sub_pd(mitte8(b, _mm256_add_epi32(e1, eins)), halb);
+        const __mmask8 alleUnter = _mm512_cmp_pd_mask(x, _mm512_set1_pd(b.loMax), _CMP_GE_OQ);
+        const __mmask8 ok1 = alleUnter | (_mm512_cmp_pd_mask(x, lo1, _CMP_NLT_UQ) &
+                                          _mm512_cmp_pd_mask(x, lo2, _CMP_LT_OQ));
+        const __m256i u1 =
+            _mm256_mask_mov_epi32(e1, alleUnter, _mm256_set1_epi32(std::int32_t(0x7FFFFFFF)));
+        // First u below the upper limit: e2 + 1, where the limit at e2 is at
+        // or below x.
+        const __m256i e2 = schaetzung8(_mm512_mul_pd(_mm512_sub_pd(d, halb), kehr));
+        const __m256i e2p = _mm256_add_epi32(e2, eins);
+        const __m512d hi1 = _mm512_add_pd(mitte8(b, e2), halb);
+        const __m512d hi2 = _mm512_add_pd(mitte8(b, e2p), halb);
+        const __mmask8 alleUeber = _mm512_cmp_pd_mask(x, _mm512_set1_pd(b.hi0), _CMP_LT_OQ);
+        const __mmask8 ok2 = alleUeber | (_mm512_cmp_pd_mask(x, hi1, _CMP_NLT_UQ) &
+                                          _mm512_cmp_pd_mask(x, hi2, _CMP_LT_OQ));
+        const __m256i u2 =
+            _mm256_mask_mov_epi32(e2p, alleUeber, _mm256_set1_epi32(std::int32_t(0x80000000u)));
+        // As unsigned seeds; an empty interval where u2 > u1.
+        const __mmask8 leer = _mm256_cmpgt_epi32_mask(u2, u1);
+        const __m256i anfang = _mm256_maskz_xor_epi32(__mmask8(~leer), u2,
+                                                      _mm256_set1_epi32(std::int32_t(0x80000000u)));
+        const __m256i breite =
+            _mm256_maskz_add_epi32(__mmask8(~leer), _mm256_sub_epi32(u1, u2), eins);
+        const __m512i paar = _mm512_or_si512(_mm512_cvtepu32_epi64(anfang),
+                                             _mm512_slli_epi64(_mm512_cvtepu32_epi64(breite), 32));
+        _mm512_storeu_si512(aus + i, paar);
+        for (unsigned falsch = __mmask8(~(ok1 & ok2)) & 0xFFu; falsch != 0; falsch &= falsch - 1)
+            aus[i + unsigned(__builtin_ctz(falsch))] =
+                KraterIntervallVon(b, offenX[i + unsigned(__builtin_ctz(falsch))]);
+    }
+    for (; i < n; ++i)
+        aus[i] = KraterIntervallVon(b, offenX[i]);
+}
+
 #undef GM_AVX512
 
 #endif
@@ -179,6 +247,17 @@ void OffeneSammeln(const KraterBand& b, const double* h, const std::uint8_t* m, 
     (void)vektor;
 #endif
     offeneSammelnSkalar(b, h, m, n, stand, offenX, offenFest);
+}
+
+void Intervalle(const KraterBand& b, const double* offenX, std::uint32_t n, KraterIntervall* aus,
+                bool vektor) {
+#ifdef GM_KRATER_VEKTOR
+    if (vektor) return intervalle512(b, offenX, n, aus);
+#else
+    (void)vektor;
+#endif
+    for (std::uint32_t i = 0; i < n; ++i)
+        aus[i] = KraterIntervallVon(b, offenX[i]);
 }
 
 void SpalteSetzen(const KraterBand& b, double* h, const std::uint8_t* m, int n, SpaltenStand& stand,

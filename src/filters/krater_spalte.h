@@ -29,6 +29,10 @@ void OffeneSammeln(const KraterBand& b, const double* h, const std::uint8_t* m, 
 void SpalteSetzen(const KraterBand& b, double* h, const std::uint8_t* m, int n, SpaltenStand& stand,
                   const std::uint32_t* folge, const std::uint8_t* zweite, bool vektor);
 
+// aus[i] := KraterIntervallVon(b, offenX[i]) for i < n.
+void Intervalle(const KraterBand& b, const double* offenX, std::uint32_t n, KraterIntervall* aus,
+                bool vektor);
+
 // Whether this processor runs the eight-cell forms.
 bool KraterVektorVerfuegbar();
 

@@ -49,8 +49,7 @@ void erfassen(const Dokument& dok, const KraterBand& b, Teil& t, bool vektor) {
         stand.offen = 0;
         OffeneSammeln(b, dok.Hoehenfeld.spalte(x), dok.Maske.spalte(x), n, stand, offenX.data(),
                       t.fest.get() + alt, vektor);
-        for (std::uint32_t i = 0; i < stand.offen; ++i)
-            t.intervall[alt + i] = KraterIntervallVon(b, offenX[i]);
+        Intervalle(b, offenX.data(), stand.offen, t.intervall.get() + alt, vektor);
         stand.offen += alt;
         t.spalteFest.push_back(stand.ziehungen);
         t.spalteOffen.push_back(stand.offen);

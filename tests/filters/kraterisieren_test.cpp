@@ -134,9 +134,11 @@ TEST(Kraterisieren, SettlesTheDrawsFirstWithTheSameResultForAnySetting) {
             const double p = r.Schnittlevel + (s * 0x1p-32 - 0.5) * r.Zufall * 0.1;
             return !(v < p - r.Randbreite / 2) && v < p + r.Randbreite / 2;
         };
+        std::vector<double> offen;
         for (const auto& zeile : feld)
             for (double v : zeile) {
                 if (band.ziehungen(v, 0) != kOffen) continue;
+                offen.push_back(v);
                 const KraterIntervall iv = KraterIntervallVon(band, v);
                 if (iv.breite == 0) {
                     EXPECT_FALSE(imBand(v, 0u) || imBand(v, ~0u) || imBand(v, 1u << 31)) << v;
@@ -145,6 +147,13 @@ TEST(Kraterisieren, SettlesTheDrawsFirstWithTheSameResultForAnySetting) {
                 EXPECT_TRUE(imBand(v, iv.anfang) && imBand(v, iv.anfang + iv.breite - 1)) << v;
                 EXPECT_FALSE(imBand(v, iv.anfang - 1) || imBand(v, iv.anfang + iv.breite)) << v;
             }
+        // Eight at a time, the same intervals.
+        std::vector<KraterIntervall> iv(offen.size());
+        Intervalle(band, offen.data(), std::uint32_t(offen.size()), iv.data(), true);
+        for (std::size_t i = 0; i < offen.size(); ++i) {
+            const KraterIntervall soll = KraterIntervallVon(band, offen[i]);
+            EXPECT_TRUE(iv[i].anfang == soll.anfang && iv[i].breite == soll.breite) << offen[i];
+        }
         for (bool vektor : {false, true}) {
             setze(*d, feld);
             maske(*d, m);
