@@ -46,7 +46,7 @@ void spalteSetzenSkalar(const KraterBand& band, double* h, const std::uint8_t* m
 
 #ifdef GM_KRATER_VEKTOR
 
-#define GM_AVX512 __attribute__((target("avx512f,avx512vl,avx512bw,avx512dq,avx512vbmi2,popcnt")))
+#define GM_AVX512 __attribute__((target("avx512f,avx512vl,avx512bw,avx512dq,avx512vbmi,popcnt")))
 
 // The eight cells' classes: masks of the free cells with one draw, with two,
 // and of the open ones.
@@ -63,6 +63,19 @@ GM_AVX512 inline Klassen8 klassen8(const KraterBand& b, __m512d x, const std::ui
                           _mm512_cmp_pd_mask(x, _mm512_set1_pd(b.hi0), _CMP_LT_OQ);
     return {__mmask8(frei & eine), __mmask8(frei & ~eine & zwei), __mmask8(frei & ~eine & ~zwei)};
 }
+
+// For each set of lanes (bits) and each lane, the number of lanes of the set
+// below it: where an open cell's entry lies among the open cells' entries.
+struct VorOffenen {
+    std::uint64_t index[256];
+    constexpr VorOffenen() : index() {
+        for (unsigned maske = 0; maske < 256; ++maske)
+            for (unsigned spur = 0; spur < 8; ++spur)
+                index[maske] |= std::uint64_t(__builtin_popcount(maske & ((1u << spur) - 1)))
+                                << (8 * spur);
+    }
+};
+constexpr VorOffenen kVorOffenen;
 
 // Sums of the lanes before each lane, and the sum of all.
 GM_AVX512 inline __m256i summenDavor(__m256i c, std::uint32_t& gesamt) {
@@ -96,10 +109,11 @@ GM_AVX512 void offeneSammeln512(const KraterBand& band, const double* h, const s
     stand = {y, k, f};
 }
 
+// clamp01 for eight values: min and max return their second operand when
+// either is NaN, and their first only when it is strictly smaller (larger),
+// so NaN and -0 come through as clamp01 passes them.
 GM_AVX512 inline __m512d clamp01(__m512d v) {
-    const __m512d null = _mm512_setzero_pd(), eins = _mm512_set1_pd(1.0);
-    v = _mm512_mask_mov_pd(v, _mm512_cmp_pd_mask(v, eins, _CMP_GT_OQ), eins);
-    return _mm512_mask_mov_pd(v, _mm512_cmp_pd_mask(v, null, _CMP_LT_OQ), null);
+    return _mm512_max_pd(_mm512_setzero_pd(), _mm512_min_pd(_mm512_set1_pd(1.0), v));
 }
 
 // r - 0.5 of the draws whose seeds are s, exactly: (s - 2^31) 2^-32.
@@ -120,14 +134,17 @@ GM_AVX512 inline __m512d werte8(const KraterBand& b, __m512d x, __m256i s1, __m2
         _mm512_add_pd(lo, _mm512_mul_pd(_mm512_mul_pd(r2, _mm512_sub_pd(halb, abstand)), z));
     const __m512d oben =
         _mm512_sub_pd(lo, _mm512_mul_pd(_mm512_sub_pd(x, hi), _mm512_set1_pd(b.tiefe)));
-    __m512d v = clamp01(oben);
-    v = _mm512_mask_mov_pd(v, _mm512_cmp_pd_mask(x, hi, _CMP_LT_OQ), clamp01(im));
-    return _mm512_mask_mov_pd(v, _mm512_cmp_pd_mask(x, lo, _CMP_LT_OQ), clamp01(x));
+    __m512d v = _mm512_mask_mov_pd(oben, _mm512_cmp_pd_mask(x, hi, _CMP_LT_OQ), im);
+    v = _mm512_mask_mov_pd(v, _mm512_cmp_pd_mask(x, lo, _CMP_LT_OQ), x);
+    return clamp01(v);
 }
 
-GM_AVX512 void spalteSetzen512(const KraterBand& band, double* h, const std::uint8_t* m, int n,
-                               SpaltenStand& stand, const std::uint32_t* folge,
-                               const std::uint8_t* zweite) {
+// Not as pairs: the compiler would add the open cells and the draws used
+// as one vector, which makes the next group's load of its second draws wait
+// for this group's sums.
+GM_AVX512 __attribute__((optimize("no-tree-slp-vectorize"))) void spalteSetzen512(
+    const KraterBand& band, double* h, const std::uint8_t* m, int n, SpaltenStand& stand,
+    const std::uint32_t* folge, const std::uint8_t* zweite) {
     const KraterBand b = band;
     const __m256i eins = _mm256_set1_epi32(1), zwei = _mm256_set1_epi32(2);
     std::uint32_t k = stand.ziehungen, o = stand.offen;
@@ -136,7 +153,9 @@ GM_AVX512 void spalteSetzen512(const KraterBand& band, double* h, const std::uin
         const __m512d x = _mm512_loadu_pd(h + y);
         const Klassen8 kl = klassen8(b, x, m + y);
         // The second draws of the open cells among the eight, in their lanes.
-        const __m128i z8 = _mm_maskz_expandloadu_epi8(__mmask16(kl.offen), zweite + o);
+        const __m128i z8 = _mm_maskz_permutexvar_epi8(
+            __mmask16(kl.offen), _mm_cvtsi64_si128(std::int64_t(kVorOffenen.index[kl.offen])),
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(zweite + o)));
         const __m256i extra = _mm256_cvtepu8_epi32(z8);
         __m256i c = _mm256_or_si256(_mm256_maskz_mov_epi32(kl.eine, eins),
                                     _mm256_maskz_mov_epi32(kl.zwei, zwei));
@@ -149,7 +168,7 @@ GM_AVX512 void spalteSetzen512(const KraterBand& band, double* h, const std::uin
         const __m256i s1 = _mm256_permutex2var_epi32(a, davor, bb);
         const __m256i s2 = _mm256_permutex2var_epi32(a, _mm256_add_epi32(davor, eins), bb);
         const __mmask8 frei = kl.eine | kl.zwei | kl.offen;
-        _mm512_mask_storeu_pd(h + y, frei, werte8(b, x, s1, s2));
+        _mm512_storeu_pd(h + y, _mm512_mask_mov_pd(x, frei, werte8(b, x, s1, s2)));
         k += summe;
         o += std::uint32_t(__builtin_popcount(kl.offen));
     }
@@ -232,7 +251,7 @@ bool KraterVektorVerfuegbar() {
     static const bool da =
         __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") &&
         __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512dq") &&
-        __builtin_cpu_supports("avx512vbmi2");
+        __builtin_cpu_supports("avx512vbmi");
     return da;
 #else
     return false;

@@ -78,7 +78,7 @@ struct Entscheidung {
     bool erste = true;
     std::uint32_t seed = 0;
     std::uint64_t festAlt = 0;
-    std::uint32_t zweiteAlt = 0;
+    std::uint32_t zweiteAlt = 0;  // all ones when the previous cell draws twice
 
     void teil(Teil& t, std::uint32_t start, std::uint64_t festBasis) {
         std::uint64_t summe = 0;
@@ -93,12 +93,12 @@ struct Entscheidung {
                 // branch, as either is as likely.
                 const std::uint64_t n = f - festAlt + 1;
                 const std::uint32_t ohne = sprung(n)(seed), mit = sprung(n + 1)(seed);
-                seed = ohne ^ ((ohne ^ mit) & (0u - zweiteAlt));
+                seed = ohne ^ ((ohne ^ mit) & zweiteAlt);
             }
             const KraterIntervall iv = t.intervall[i];
-            zweiteAlt = std::uint32_t(seed - iv.anfang) < iv.breite;
-            t.zweite[i] = std::uint8_t(zweiteAlt);
-            summe += zweiteAlt;
+            zweiteAlt = 0u - std::uint32_t(std::uint32_t(seed - iv.anfang) < iv.breite);
+            t.zweite[i] = std::uint8_t(zweiteAlt & 1u);
+            summe += zweiteAlt & 1u;
             festAlt = f;
         }
         t.zweiteSumme = summe;
