@@ -12,7 +12,7 @@
 #include "filters/ziehungen.h"
 
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
-#define GM_KERN __attribute__((target_clones("avx2", "default")))
+#define GM_KERN __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 #else
 #define GM_KERN
 #endif
@@ -45,8 +45,10 @@ int Spiegeln(int i, int max) {
 namespace {
 
 // The displacement of one draw: the whole number nearest to (r - 0.5) w.
+// r - 0.5 is exactly (seed - 2^31) 2^-32, which converts from a signed value
+// (one instruction in vector code, where an unsigned one takes several).
 inline int versatz(std::uint32_t seed, double w) {
-    return roundToInt((double(seed) * 0x1p-32 - 0.5) * w);
+    return roundToInt(double(std::int32_t(seed ^ 0x80000000u)) * 0x1p-32 * w);
 }
 
 // Rows [y0, y1) of column x whose sources need no reflection.
