@@ -49,9 +49,10 @@ void spalteSetzenSkalar(const KraterBand& band, double* h, const std::uint8_t* m
 #define GM_AVX512 __attribute__((target("avx512f,avx512vl,avx512bw,avx512dq,avx512vbmi,popcnt")))
 
 // The eight cells' classes: masks of the free cells with one draw, with two,
-// and of the open ones.
+// and of the open ones, and the fixed cells' draws (0 elsewhere).
 struct Klassen8 {
     __mmask8 eine, zwei, offen;
+    __m256i fest;
 };
 
 GM_AVX512 inline Klassen8 klassen8(const KraterBand& b, __m512d x, const std::uint8_t* m) {
@@ -61,7 +62,11 @@ GM_AVX512 inline Klassen8 klassen8(const KraterBand& b, __m512d x, const std::ui
                           _mm512_cmp_pd_mask(x, _mm512_set1_pd(b.hiMax), _CMP_NLT_UQ);
     const __mmask8 zwei = _mm512_cmp_pd_mask(x, _mm512_set1_pd(b.loMax), _CMP_GE_OQ) &
                           _mm512_cmp_pd_mask(x, _mm512_set1_pd(b.hi0), _CMP_LT_OQ);
-    return {__mmask8(frei & eine), __mmask8(frei & ~eine & zwei), __mmask8(frei & ~eine & ~zwei)};
+    Klassen8 k{__mmask8(frei & eine), __mmask8(frei & ~eine & zwei), __mmask8(frei & ~eine & ~zwei),
+               _mm256_setzero_si256()};
+    k.fest = _mm256_or_si256(_mm256_maskz_mov_epi32(k.eine, _mm256_set1_epi32(1)),
+                             _mm256_maskz_mov_epi32(k.zwei, _mm256_set1_epi32(2)));
+    return k;
 }
 
 // For each set of lanes (bits) and each lane, the number of lanes of the set
@@ -91,16 +96,14 @@ GM_AVX512 void offeneSammeln512(const KraterBand& band, const double* h, const s
                                 int n, SpaltenStand& stand, double* offenX,
                                 std::uint32_t* offenFest) {
     const KraterBand b = band;
-    const __m256i eins = _mm256_set1_epi32(1), zwei = _mm256_set1_epi32(2);
     std::uint32_t k = stand.offen, f = stand.ziehungen;
     int y = stand.y;
     for (; y + 8 <= n; y += 8) {
         const __m512d x = _mm512_loadu_pd(h + y);
         const Klassen8 kl = klassen8(b, x, m + y);
-        const __m256i c = _mm256_or_si256(_mm256_maskz_mov_epi32(kl.eine, eins),
-                                          _mm256_maskz_mov_epi32(kl.zwei, zwei));
         std::uint32_t summe;
-        const __m256i davor = _mm256_add_epi32(summenDavor(c, summe), _mm256_set1_epi32(int(f)));
+        const __m256i davor =
+            _mm256_add_epi32(summenDavor(kl.fest, summe), _mm256_set1_epi32(int(f)));
         _mm512_mask_compressstoreu_pd(offenX + k, kl.offen, x);
         _mm256_mask_compressstoreu_epi32(offenFest + k, kl.offen, davor);
         k += std::uint32_t(__builtin_popcount(kl.offen));
@@ -146,7 +149,7 @@ GM_AVX512 __attribute__((optimize("no-tree-slp-vectorize"))) void spalteSetzen51
     const KraterBand& band, double* h, const std::uint8_t* m, int n, SpaltenStand& stand,
     const std::uint32_t* folge, const std::uint8_t* zweite) {
     const KraterBand b = band;
-    const __m256i eins = _mm256_set1_epi32(1), zwei = _mm256_set1_epi32(2);
+    const __m256i eins = _mm256_set1_epi32(1);
     std::uint32_t k = stand.ziehungen, o = stand.offen;
     int y = stand.y;
     for (; y + 8 <= n; y += 8) {
@@ -157,9 +160,7 @@ GM_AVX512 __attribute__((optimize("no-tree-slp-vectorize"))) void spalteSetzen51
             __mmask16(kl.offen), _mm_cvtsi64_si128(std::int64_t(kVorOffenen.index[kl.offen])),
             _mm_loadu_si128(reinterpret_cast<const __m128i*>(zweite + o)));
         const __m256i extra = _mm256_cvtepu8_epi32(z8);
-        __m256i c = _mm256_or_si256(_mm256_maskz_mov_epi32(kl.eine, eins),
-                                    _mm256_maskz_mov_epi32(kl.zwei, zwei));
-        c = _mm256_mask_add_epi32(c, kl.offen, extra, eins);
+        const __m256i c = _mm256_mask_add_epi32(kl.fest, kl.offen, extra, eins);
         std::uint32_t summe;
         const __m256i davor = summenDavor(c, summe);
         // The eight cells use at most 16 consecutive draws.

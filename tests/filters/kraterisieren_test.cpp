@@ -165,6 +165,25 @@ TEST(Kraterisieren, SettlesTheDrawsFirstWithTheSameResultForAnySetting) {
             EXPECT_EQ(d->RandSeed, seed) << f.h << " " << f.w << " " << f.z << " " << vektor;
         }
     }
+    // A negative randomness (not reachable from the dialog or a script line)
+    // takes the cell-by-cell path, with the same result as written.
+    KraterisierenRec neg;
+    neg.Schnittlevel = 0.5;
+    neg.Randbreite = 0.2;
+    neg.Zufall = -0.6;
+    Folge zufall{5u};
+    Zeilen feld(9, std::vector<double>(6));
+    for (auto& zeile : feld)
+        for (double& v : zeile)
+            v = 0.35 + 0.3 * zufall.r();
+    const std::vector<std::vector<int>> ohne(9, std::vector<int>(6));
+    setze(*d, feld);
+    maske(*d, ohne);
+    setzeSeed(*d, 31u);
+    KraterisierenAnwenden(*d, neg);
+    std::uint32_t seed = 31u;
+    EXPECT_TRUE(gleich(*d, d->Hoehenfeld, kraterisiert(feld, ohne, neg, seed)));
+    EXPECT_EQ(d->RandSeed, seed);
     std::cout << "eight cells at a time: " << (KraterVektorVerfuegbar() ? "yes" : "no") << "\n";
 }
 
