@@ -5,6 +5,8 @@
 
 #include "core/zahlen.h"
 #include "core/zufall.h"
+#include "filters/krater_band.h"
+#include "filters/krater_spalte.h"
 #include "filters/zellen.h"
 
 namespace gm {
@@ -46,29 +48,14 @@ double KraterWert(Dokument& dok, const KraterisierenRec& rec, double x) {
 }
 
 void KraterisierenAnwenden(Dokument& dok, const KraterisierenRec& rec) {
-    // The draws depend on the mask and the data, so the cells go one after
-    // the other, on a local copy of the seed. The band's centre moves by at
-    // most 0.05 z, so a value clearly below or above every possible band
-    // needs no second draw, and its outcome does not hold up the next cell's
-    // draw; only values near the band take the full path. Each case computes
-    // exactly what krater() computes for it.
-    const KraterisierenRec r = rec;
-    const double spiel = 0.05 * std::fabs(r.Zufall) + std::fabs(r.Randbreite) / 2.0 + 1e-9;
-    const double sicherUnten = r.Schnittlevel - spiel;
-    const double sicherOben = r.Schnittlevel + spiel;
-    const double halb = r.Randbreite / 2.0;
+    const bool endlich = std::isfinite(rec.Schnittlevel) && std::isfinite(rec.Randbreite) &&
+                         std::isfinite(rec.Tiefe) && std::isfinite(rec.Zufall);
+    if (endlich && rec.Zufall >= 0.0)
+        return KraterisierenVerteilt(dok, rec, KraterVektorVerfuegbar());
+    // A negative or non-finite parameter, which neither the dialog nor a
+    // script line sets: cell by cell in order.
     Zufallsfolge zufall(dok.RandSeed);
-    freieZellenAbbilden(dok, [&](double x) {
-        if (x < sicherUnten) {
-            zufall();
-            return clamp01(x);
-        }
-        if (x >= sicherOben) {
-            const double p = r.Schnittlevel + (zufall() - 0.5) * r.Zufall * 0.1;
-            return clamp01((p - halb) - (x - (p + halb)) * r.Tiefe);
-        }
-        return krater(r, x, zufall);
-    });
+    freieZellenAbbilden(dok, [&](double x) { return krater(rec, x, zufall); });
     dok.RandSeed = zufall.seed();
 }
 

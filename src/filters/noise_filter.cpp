@@ -1,12 +1,21 @@
 #include "filters/noise_filter.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "core/faeden.h"
 #include "core/puffer.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
 #include "filters/zellen.h"
+#include "filters/ziehungen.h"
+
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
+#define GM_KERN __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#else
+#define GM_KERN
+#endif
 
 namespace gm {
 
@@ -35,35 +44,55 @@ int Spiegeln(int i, int max) {
 
 namespace {
 
-// roundToInt for the small offsets here (well inside the range of int), with
-// the same steps: floor, then up when the rest is above a half or exactly a
-// half with an odd floor.
-// Written without branches: the rest is above a half for about every other
-// cell, which no branch predictor can guess.
-inline int rundenHalbGerade(double v) {
-    int i = int(v);
-    i -= int(double(i) > v);
-    const double rest = v - i;
-    return i + (int(rest > 0.5) | (int(rest == 0.5) & (i & 1)));
+// The displacement of one draw: the whole number nearest to (r - 0.5) w.
+// r - 0.5 is exactly (seed - 2^31) 2^-32, which converts from a signed value
+// (one instruction in vector code, where an unsigned one takes several).
+inline int versatz(std::uint32_t seed, double w) {
+    return roundToInt(double(std::int32_t(seed ^ 0x80000000u)) * 0x1p-32 * w);
+}
+
+// Rows [y0, y1) of column x whose sources need no reflection.
+GM_KERN void innenStreuen(const double* __restrict quelle, const std::uint32_t* __restrict folge,
+                          double w, int y0, int y1, double* __restrict z) {
+    for (int y = y0; y < y1; ++y)
+        z[y] = quelle[y + versatz(folge[2 * y], w) * FeldKante + versatz(folge[2 * y + 1], w)];
+}
+
+// Any rows of column x, each source reflected into the grid along its axis.
+void randStreuen(const TFeld& h, int x, int mx, int my, const std::uint32_t* folge, double w,
+                 int y0, int y1, double* z) {
+    for (int y = y0; y < y1; ++y) {
+        int sx = x + versatz(folge[2 * y], w);
+        int sy = y + versatz(folge[2 * y + 1], w);
+        if (unsigned(sx) > unsigned(mx)) sx = Spiegeln(sx, mx);
+        if (unsigned(sy) > unsigned(my)) sy = Spiegeln(sy, my);
+        z[y] = h(sx, sy);
+    }
 }
 
 // Columns [anfang, ende), drawing from `seed` as the cell at (anfang, 0)
 // would in a run over the whole field.
 void spaltenStreuen(Dokument& dok, double w, std::uint32_t seed, int anfang, int ende) {
-    Zufallsfolge zufall(seed);
-    const int mx = dok.MaxX, my = dok.MaxY;
+    const int mx = dok.MaxX, my = dok.MaxY, n = my + 1;
+    // No displacement reaches further than this, so cells at least this far
+    // from the edges read inside the grid.
+    const int reichweite = w / 2.0 + 2.0 < FeldKante ? int(w / 2.0) + 2 : FeldKante;
+    const int innenAnfang = std::min(reichweite, n);
+    const int innenEnde = std::max(innenAnfang, n - reichweite);
+    const auto laenge = static_cast<std::size_t>(n);
+    std::vector<std::uint32_t> folge(2 * laenge);
     const TFeld& h = dok.Hoehenfeld;
     for (int x = anfang; x < ende; ++x) {
+        ZiehungenFolge(seed, 2 * n, folge.data());
+        seed = folge.back();
         double* z = dok.Zweitbild.spalte(x);
-        for (int y = 0; y <= my; ++y) {
-            const double r1 = zufall();
-            const double r2 = zufall();
-            int sx = x + rundenHalbGerade((r1 - 0.5) * w);
-            int sy = y + rundenHalbGerade((r2 - 0.5) * w);
-            if (unsigned(sx) > unsigned(mx)) sx = Spiegeln(sx, mx);
-            if (unsigned(sy) > unsigned(my)) sy = Spiegeln(sy, my);
-            z[y] = h(sx, sy);
+        if (x < reichweite || x > mx - reichweite) {
+            randStreuen(h, x, mx, my, folge.data(), w, 0, n, z);
+            continue;
         }
+        randStreuen(h, x, mx, my, folge.data(), w, 0, innenAnfang, z);
+        innenStreuen(h.spalte(x), folge.data(), w, innenAnfang, innenEnde, z);
+        randStreuen(h, x, mx, my, folge.data(), w, innenEnde, n, z);
     }
 }
 
