@@ -87,14 +87,14 @@ double FraktalWert(const FraktalParamRec& p, double px, double py) {
 void FraktalBerechnen(Dokument& dok, const FraktalParamRec& p) {
     const double dx = (p.XMax - p.XMin) / dok.MaxX;
     const double dy = (p.YMax - p.YMin) / dok.MaxY;
-    const FraktalRaster r{p.XMin,
-                          dx,
-                          p.YMin,
-                          dy,
-                          dok.MaxX + 1,
-                          dok.MaxY + 1,
-                          dok.Zweitbild.spalte(0),
-                          dok.Zweitbild.spalte(1) - dok.Zweitbild.spalte(0)};
+    const FraktalRaster r{.x0 = p.XMin,
+                          .dx = dx,
+                          .y0 = p.YMin,
+                          .dy = dy,
+                          .spalten = dok.MaxX + 1,
+                          .zeilen = dok.MaxY + 1,
+                          .erste = dok.Zweitbild.spalte(0),
+                          .abstand = FeldKante};
     // Alternate columns to the two threads: neighbouring columns cost alike.
     ZweiFaeden([&](int teil) { FraktalSpaltenRechnen(p, r, teil, 2); });
 }
@@ -102,8 +102,14 @@ void FraktalBerechnen(Dokument& dok, const FraktalParamRec& p) {
 void FraktalVorschau(const FraktalParamRec& p, Vorschaufeld& v) {
     const double dx = (p.XMax - p.XMin) / 255.0;
     const double dy = (p.YMax - p.YMin) / 255.0;
-    const FraktalRaster r{p.XMin,        dx,         p.YMin,       dy, VorschauKante,
-                          VorschauKante, v.werte[0], VorschauKante};
+    const FraktalRaster r{.x0 = p.XMin,
+                          .dx = dx,
+                          .y0 = p.YMin,
+                          .dy = dy,
+                          .spalten = VorschauKante,
+                          .zeilen = VorschauKante,
+                          .erste = v.werte[0],
+                          .abstand = VorschauKante};
     ZweiFaeden([&](int teil) { FraktalSpaltenRechnen(p, r, teil, 2); });
 }
 
