@@ -1,11 +1,10 @@
 #include "generators/fraktal.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 #include "core/faeden.h"
 #include "core/zahlen.h"
+#include "generators/fraktal_spuren.h"
 
 namespace gm {
 
@@ -40,59 +39,6 @@ constexpr FraktalAusschnitt juliaVorgaben[FraktalVorgabenAnzahl] = {
 
 int tiefeVon(const FraktalParamRec& p) {
     return std::max(1, p.Tiefe);
-}
-
-// Four points iterated side by side; a finished lane keeps its count while the
-// others go on. Each lane runs exactly the scalar steps of FraktalWert, so the
-// counts are the same bit for bit. A lane whose z comes back to a value it
-// held before (saved at every power of two of steps) repeats that cycle
-// forever without escaping, so it is inside at once.
-using V4 = double __attribute__((vector_size(32)));
-using M4 = std::int64_t __attribute__((vector_size(32)));
-
-// Heights of the n points (px, y0 + j * dy), j = 0..n-1, of one column.
-__attribute__((target_clones("avx2", "default"))) void spalteRechnen(const FraktalParamRec& p,
-                                                                     double px, double dy,
-                                                                     double y0, int n,
-                                                                     double* aus) {
-    const int tiefe = tiefeVon(p);
-    const bool julia = p.Art == 2;
-    for (int j = 0; j < n; j += 4) {
-        V4 py;
-        for (int k = 0; k < 4; ++k)
-            py[k] = double(std::min(j + k, n - 1)) * dy + y0;
-        const V4 vx = {px, px, px, px};
-        const V4 cr = julia ? V4{p.CX, p.CX, p.CX, p.CX} : vx;
-        const V4 ci = julia ? V4{p.CY, p.CY, p.CY, p.CY} : py;
-        V4 zr = julia ? vx : V4{};
-        V4 zi = julia ? py : V4{};
-        V4 sr = zr, si = zi;
-        M4 zaehler = {};
-        M4 aktiv = {-1, -1, -1, -1};
-        for (int schritt = 1, merken = 1;; ++schritt) {
-            const V4 a = zr * zr;
-            const V4 b = zi * zi;
-            const V4 nr = a - b + cr;
-            zi = 2.0 * zr * zi + ci;
-            zr = nr;
-            zaehler -= aktiv;  // aktiv is -1 in a running lane
-            if (schritt >= tiefe) break;
-            aktiv &= (a + b <= 4.0);
-            const M4 zyklus = aktiv & (zr == sr) & (zi == si);
-            zaehler = zyklus ? M4{tiefe, tiefe, tiefe, tiefe} : zaehler;
-            aktiv &= ~zyklus;
-            if (!(aktiv[0] | aktiv[1] | aktiv[2] | aktiv[3])) break;
-            if (schritt == merken) {
-                sr = zr;
-                si = zi;
-                merken *= 2;
-            }
-        }
-        for (int k = 0; k < 4 && j + k < n; ++k) {
-            const int z = int(zaehler[k]);
-            aus[j + k] = z >= tiefe ? 0.0 : clamp01(double(z) / double(tiefe));
-        }
-    }
 }
 
 }  // namespace
@@ -137,27 +83,34 @@ double FraktalWert(const FraktalParamRec& p, double px, double py) {
     return n >= tiefe ? 0.0 : clamp01(double(n) / double(tiefe));
 }
 
+// Every active cell gets its height, so Zweitbild need not be emptied first.
 void FraktalBerechnen(Dokument& dok, const FraktalParamRec& p) {
-    ZweitbildLeeren(dok);
     const double dx = (p.XMax - p.XMin) / dok.MaxX;
     const double dy = (p.YMax - p.YMin) / dok.MaxY;
+    const FraktalRaster r{.x0 = p.XMin,
+                          .dx = dx,
+                          .y0 = p.YMin,
+                          .dy = dy,
+                          .spalten = dok.MaxX + 1,
+                          .zeilen = dok.MaxY + 1,
+                          .erste = dok.Zweitbild.spalte(0),
+                          .abstand = FeldKante};
     // Alternate columns to the two threads: neighbouring columns cost alike.
-    ZweiFaeden([&](int teil) {
-        for (int x = teil; x <= dok.MaxX; x += 2) {
-            spalteRechnen(p, double(x) * dx + p.XMin, dy, p.YMin, dok.MaxY + 1,
-                          dok.Zweitbild.spalte(x));
-        }
-    });
+    ZweiFaeden([&](int teil) { FraktalSpaltenRechnen(p, r, teil, 2); });
 }
 
 void FraktalVorschau(const FraktalParamRec& p, Vorschaufeld& v) {
     const double dx = (p.XMax - p.XMin) / 255.0;
     const double dy = (p.YMax - p.YMin) / 255.0;
-    ZweiFaeden([&](int teil) {
-        for (int i = teil; i < VorschauKante; i += 2) {
-            spalteRechnen(p, double(i) * dx + p.XMin, dy, p.YMin, VorschauKante, v.werte[i]);
-        }
-    });
+    const FraktalRaster r{.x0 = p.XMin,
+                          .dx = dx,
+                          .y0 = p.YMin,
+                          .dy = dy,
+                          .spalten = VorschauKante,
+                          .zeilen = VorschauKante,
+                          .erste = v.werte[0],
+                          .abstand = VorschauKante};
+    ZweiFaeden([&](int teil) { FraktalSpaltenRechnen(p, r, teil, 2); });
 }
 
 void FraktalKlick(FraktalParamRec& p, int x, int y, int breite, int hoehe, bool rechts) {

@@ -1,5 +1,6 @@
 #include "generators/krater.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -32,11 +33,14 @@ class Kraterfeld {
   public:
     explicit Kraterfeld(Dokument& dok)
         : dok_(dok), hoehe_(dok.MaxY + 1), bits_(std::size_t((dok.MaxX + 1) * hoehe_ + 63) / 64) {
+        std::size_t i = 0;
         for (int x = 0; x <= dok.MaxX; ++x) {
             const double* z = dok.Zweitbild.spalte(x);
-            for (int y = 0; y <= dok.MaxY; ++y)
-                markieren(x, y, z[y] == KeinWert);
+            for (int y = 0; y <= dok.MaxY; ++y, ++i)
+                bits_[i / 64] |= std::uint64_t(z[y] == KeinWert) << (i % 64);
         }
+        for (std::uint64_t w : bits_)
+            frei_ += std::popcount(w);
     }
 
     std::int64_t frei() const { return frei_; }
@@ -80,7 +84,9 @@ int gerundeterZug(std::uint32_t seed, int n) {
     const std::uint64_t q = std::uint64_t(seed) * std::uint64_t(n);
     std::uint64_t ganz = q >> 32;
     const std::uint64_t rest = q & 0xffffffffu;
-    if (rest > 0x80000000u || (rest == 0x80000000u && (ganz & 1u))) ++ganz;
+    // Up when the rest is above a half, or a half with an odd whole part:
+    // written without a branch, since the rest is as random as the draw.
+    ganz += std::uint64_t(rest + (ganz & 1u) > 0x80000000u);
     return int(ganz);
 }
 

@@ -1,10 +1,12 @@
 #include "generators/fraktal.h"
+#include "generators/fraktal_spuren.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
 #include <set>
+#include <vector>
 
 namespace gm {
 namespace {
@@ -55,6 +57,59 @@ TEST(Fraktal, FieldMatchesTheDescriptionForEveryPresetAndBothFamilies) {
     FraktalParamRec p = FraktalStandard();
     p.XMax = p.XMin = -0.75;
     vergleichen(8, 12, p);
+}
+
+// Every instruction set the processor runs, held to the description where
+// the lanes take short cuts or could slip: the edges of the main cardioid and
+// of the disc of period 2 (Mandelbrot points well inside them are not
+// iterated), orbits that fall into exact cycles (found by comparison, not by
+// running to the limit), a Siegel disc (no cycle, no escape), limits that are
+// not multiples of the cycle test's interval, and columns that end in a
+// partial block.
+TEST(Fraktal, EveryInstructionSetMatchesTheDescriptionWhereTheLanesTakeShortCuts) {
+    struct Fall {
+        int art;
+        FraktalAusschnitt a;
+        int tiefe;
+    };
+    const double sx = -0.390540870218399, sy = -0.586787907346969;
+    const Fall faelle[] = {
+        {1, {0.2, -0.05, 0.3, 0.05, 0, 0}, 1000},         // the cusp of the cardioid
+        {1, {-0.8, -0.05, -0.7, 0.05, 0, 0}, 1000},       // where cardioid and disc meet
+        {1, {-1.3, -0.05, -1.2, 0.05, 0, 0}, 999},        // the disc's far edge
+        {1, {-0.2, 0.6, 0.0, 0.8, 0, 0}, 997},            // upper edge, bulb of period 3
+        {1, {-2.25, -1.5, 1.5, 1.5, 0, 0}, 3},            // the whole set at a tiny limit
+        {2, {-1.5, -1.5, 1.5, 1.5, -1.0, 0.0}, 1000},     // 0 -> -1 -> 0: exact cycles
+        {2, {-0.47, -0.44, -0.27, -0.24, sx, sy}, 1000},  // a Siegel disc
+        {2, {-1.5, -1.5, 1.5, 1.5, 0.11031, -0.67037}, 1},
+    };
+    const int groessen[][2] = {{67, 61}, {3, 5}};
+    for (const Fall& f : faelle) {
+        FraktalParamRec p = FraktalStandard();
+        p.Art = f.art, p.Tiefe = f.tiefe;
+        p.XMin = f.a.XMin, p.YMin = f.a.YMin, p.XMax = f.a.XMax, p.YMax = f.a.YMax;
+        p.CX = f.a.CX, p.CY = f.a.CY;
+        for (const auto& g : groessen) {
+            const int spalten = g[0], zeilen = g[1];
+            const double dx = (p.XMax - p.XMin) / (spalten - 1);
+            const double dy = (p.YMax - p.YMin) / (zeilen - 1);
+            std::vector<double> soll(std::size_t(spalten) * zeilen);
+            for (int x = 0; x < spalten; ++x)
+                for (int y = 0; y < zeilen; ++y)
+                    soll[std::size_t(x) * zeilen + y] =
+                        referenz(p, x * dx + p.XMin, y * dy + p.YMin);
+            for (Befehlssatz satz : FraktalBefehlssaetze()) {
+                std::vector<double> ist(soll.size(), -7.0);
+                const FraktalRaster r{p.XMin, dx, p.YMin, dy, spalten, zeilen, ist.data(), zeilen};
+                FraktalSpaltenRechnen(p, r, 0, 2, satz);
+                FraktalSpaltenRechnen(p, r, 1, 2, satz);
+                for (std::size_t i = 0; i < soll.size(); ++i)
+                    ASSERT_EQ(ist[i], soll[i])
+                        << "set " << int(satz) << " Art " << p.Art << " window " << p.XMin << ","
+                        << p.YMin << " at " << i / zeilen << "," << i % zeilen;
+            }
+        }
+    }
 }
 
 TEST(Fraktal, HeightsAreCountsOverTheLimitAndInsideIsZero) {
