@@ -63,7 +63,9 @@ TEST(Runden, HalvesGoToTheEvenNeighbour) {
         const double v = std::ldexp(double(z) - 2147483648.0, (i % 60) - 30);
         for (double w : {v, std::floor(v) + 0.5, -std::floor(v) - 0.5}) {
             ASSERT_EQ(roundHalfEven(w), std::nearbyint(w)) << w;
-            if (std::fabs(w) < 2e9) ASSERT_EQ(roundToInt(w), int(std::nearbyint(w))) << w;
+            if (std::fabs(w) < 2e9) {
+                ASSERT_EQ(roundToInt(w), int(std::nearbyint(w))) << w;
+            }
         }
     }
     EXPECT_EQ(roundHalfEven(HUGE_VAL), HUGE_VAL);
