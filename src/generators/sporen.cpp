@@ -136,9 +136,11 @@ double SporenWert(const SporenTabellen& t, const SporenParamRec& p, int zellenX,
     return abschneiden(p, wertBei(t, px, py));
 }
 
-void SporenBerechnen(Dokument& dok, const SporenParamRec& p, const SporenTabellen& t) {
-    FeldFuellen(t, p, p.SporenZellenX, p.SporenZellenY, dok.MaxX + 1, dok.MaxY + 1,
-                [&](int x) { return dok.Zweitbild.spalte(x); });
+void SporenBerechnen(Dokument& dok, const SporenParamRec& p, const SporenTabellen& t,
+                     SporenKern kern) {
+    FeldFuellen(
+        t, p, p.SporenZellenX, p.SporenZellenY, dok.MaxX + 1, dok.MaxY + 1,
+        [&](int x) { return dok.Zweitbild.spalte(x); }, kern);
 }
 
 Status SporenAusfuehren(Dokument& dok, std::unique_ptr<SporenTabellen>& t, const Werte& werte) {

@@ -49,6 +49,7 @@ inline double abschneiden(const SporenParamRec& p, double v) {
 // Fills columns x = 0..nx - 1 of ny values each, column x at spalte(x), on
 // two threads; every value equals SporenWert's.
 void FeldFuellen(const SporenTabellen& t, const SporenParamRec& p, int zellenX, int zellenY, int nx,
-                 int ny, const std::function<double*(int)>& spalte);
+                 int ny, const std::function<double*(int)>& spalte,
+                 SporenKern kern = SporenKern::Auto);
 
 }  // namespace gm::sporen_intern
