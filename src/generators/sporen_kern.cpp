@@ -14,6 +14,8 @@
 
 namespace gm::sporen_intern {
 
+static_assert((SporenZellen & (SporenZellen - 1)) == 0, "the cell wrap masks");
+
 namespace {
 
 // ---- Sample positions ----
@@ -49,9 +51,9 @@ void nachbarnSammeln(const SporenTabellen& t, int cx, int cy, Nachbarn& n) {
     n.cy = cy;
     int k = 0;
     for (int i = cx - 1; i <= cx + 1; ++i) {
-        const int ti = ((i % SporenZellen) + SporenZellen) % SporenZellen;
+        const int ti = i & (SporenZellen - 1);  // i modulo 64, also below 0
         for (int j = cy - 1; j <= cy + 1; ++j) {
-            const int tj = ((j % SporenZellen) + SporenZellen) % SporenZellen;
+            const int tj = j & (SporenZellen - 1);
             const int basis = (tj * SporenZellen + ti) * SporenLagen;
             for (int l = 0; l < 3; ++l, ++k) {
                 const SporenPunkt& f = t.Merkmalspunkte[std::size_t(basis + l)];
