@@ -42,7 +42,7 @@ struct WellenForm {
 };
 
 // WellenProfil with its fixed settings gathered, inline for loops over a field.
-inline double WellenProfilBei(const WellenForm& f, double phase, double t) {
+[[gnu::always_inline]] inline double WellenProfilBei(const WellenForm& f, double phase, double t) {
     const double summe = t + phase;
     double s = summe;
     if (s == std::trunc(s)) {

@@ -128,18 +128,6 @@ const ScriptArgument rotationArgumente[] = {
     Arg<&R::RadienGleich>(1, 1, 0),
 };
 
-// The fixed settings of the profile.
-WellenForm form(const R& r) {
-    return {r.Kurve,        r.Welle,        r.Negativ, r.AnstiegF, r.Stufen,
-            r.Linearitaet2, r.Linearitaet1, r.GammaF,  r.Perioden};
-}
-
-// The value at position t: the ring parity picks the phase.
-inline double profil(const R& r, const WellenForm& f, double t) {
-    const double phase = (long long)(std::trunc(t)) % 2 == 0 ? r.Verschiebung1 : r.Verschiebung2;
-    return WellenProfilBei(f, phase, t);
-}
-
 double wert(const R& r, const Geometrie& g, const WellenForm& f, double px, double py) {
     if (r.Winkel != 0.0) drehenUm(px, py, g.cosinus, g.sinus, g.cx, g.cy);
     const double t = position(r, g, px, py);
@@ -207,11 +195,7 @@ void RotationBerechnenMit(Dokument& dok, const RotationParamRec& r, bool skalar)
     const SpaltenFn spalte = SpaltenKern(skalar);
     ZweiFaeden([&](int teil) {
         for (int x = teil; x <= maxX; x += 2) {
-            double* z = dok.Zweitbild.spalte(x);
-            // The positions go to the column first, the values replace them.
-            spalte(r, g, zeilen, x, z);
-            for (int y = 0; y < ny; ++y)
-                z[y] = std::isnan(z[y]) ? 0.0 : profil(r, f, z[y]);
+            spalte(r, g, f, zeilen, x, dok.Zweitbild.spalte(x));
         }
     });
     if (r.Invertieren) ZweitbildUmkehren(dok);

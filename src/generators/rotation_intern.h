@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "core/wellenprofil.h"
 #include "generators/rotation.h"
 
 namespace gm::rotation_intern {
@@ -52,6 +53,18 @@ inline double position(const RotationParamRec& r, const Geometrie& g, double px,
     return (r.Negativ ? 1.0 - w : w) * r.Perioden;
 }
 
+// The fixed settings of the profile.
+inline WellenForm form(const RotationParamRec& r) {
+    return {r.Kurve,        r.Welle,        r.Negativ, r.AnstiegF, r.Stufen,
+            r.Linearitaet2, r.Linearitaet1, r.GammaF,  r.Perioden};
+}
+
+// The value at position t: the ring parity picks the phase.
+inline double profil(const RotationParamRec& r, const WellenForm& f, double t) {
+    const double phase = (long long)(std::trunc(t)) % 2 == 0 ? r.Verschiebung1 : r.Verschiebung2;
+    return WellenProfilBei(f, phase, t);
+}
+
 // The turn's row terms s (y - cy) and c (y - cy) of rows 0..anzahl - 1.
 struct Zeilen {
     int anzahl;
@@ -59,10 +72,11 @@ struct Zeilen {
     const double* cosinus;
 };
 
-// t of rows 0..z.anzahl - 1 of column x (NaN outside the ellipse); the
-// scalar and the vector kernels give the same numbers.
-using SpaltenFn = void (*)(const RotationParamRec& r, const Geometrie& g, const Zeilen& z, int x,
-                           double* t);
+// The values of rows 0..z.anzahl - 1 of column x: the positions t first
+// (NaN outside the ellipse), then the profile over them; the scalar and the
+// vector kernels give the same numbers.
+using SpaltenFn = void (*)(const RotationParamRec& r, const Geometrie& g, const WellenForm& f,
+                           const Zeilen& z, int x, double* werte);
 // The fastest kernel the processor runs, or the scalar one when asked.
 SpaltenFn SpaltenKern(bool skalar);
 

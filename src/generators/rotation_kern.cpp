@@ -26,19 +26,22 @@ inline void gedreht(const Geometrie& g, const Zeilen& z, double spalteC, double 
     py = spalteS + z.cosinus[y] + g.cy;
 }
 
-void spalteSkalar(const RotationParamRec& r, const Geometrie& g, const Zeilen& z, int x,
-                  double* t) {
-    if (r.Winkel == 0.0) {
-        for (int y = 0; y < z.anzahl; ++y)
-            t[y] = position(r, g, x, y);
-        return;
-    }
+// The positions t of the column are replaced by their values.
+[[gnu::always_inline]] inline void profilUeber(const RotationParamRec& r, const WellenForm& f,
+                                               int anzahl, double* t) {
+    for (int y = 0; y < anzahl; ++y)
+        t[y] = std::isnan(t[y]) ? 0.0 : profil(r, f, t[y]);
+}
+
+void spalteSkalar(const RotationParamRec& r, const Geometrie& g, const WellenForm& f,
+                  const Zeilen& z, int x, double* t) {
     const double spalteC = g.cosinus * (x - g.cx), spalteS = -g.sinus * (x - g.cx);
     for (int y = 0; y < z.anzahl; ++y) {
-        double px, py;
-        gedreht(g, z, spalteC, spalteS, y, px, py);
+        double px = x, py = y;
+        if (r.Winkel != 0.0) gedreht(g, z, spalteC, spalteS, y, px, py);
         t[y] = position(r, g, px, py);
     }
+    profilUeber(r, f, z.anzahl, t);
 }
 
 #if defined(__x86_64__)
@@ -89,8 +92,10 @@ AVX2 inline __m256d position4(const RotationParamRec& r, const Geometrie& g, __m
     return wenn(_mm256_cmp_pd(e, _mm256_set1_pd(1.0), _CMP_GT_OQ), _mm256_set1_pd(std::nan("")), t);
 }
 
-AVX2 void spalteAvx2(const RotationParamRec& r, const Geometrie& g, const Zeilen& z, int x,
-                     double* t) {
+// The profile runs scalar here too, but compiled for the processor the
+// kernel runs on.
+AVX2 void spalteAvx2(const RotationParamRec& r, const Geometrie& g, const WellenForm& f,
+                     const Zeilen& z, int x, double* t) {
     const bool drehen = r.Winkel != 0.0;
     const double spalteC = g.cosinus * (x - g.cx), spalteS = -g.sinus * (x - g.cx);
     const __m256d vc = _mm256_set1_pd(spalteC), vs = _mm256_set1_pd(spalteS);
@@ -110,6 +115,7 @@ AVX2 void spalteAvx2(const RotationParamRec& r, const Geometrie& g, const Zeilen
         if (drehen) gedreht(g, z, spalteC, spalteS, y, px, py);
         t[y] = position(r, g, px, py);
     }
+    profilUeber(r, f, z.anzahl, t);
 }
 
 #undef AVX2
