@@ -92,30 +92,123 @@ AVX2 inline __m256d position4(const RotationParamRec& r, const Geometrie& g, __m
     return wenn(_mm256_cmp_pd(e, _mm256_set1_pd(1.0), _CMP_GT_OQ), _mm256_set1_pd(std::nan("")), t);
 }
 
-// The profile runs scalar here too, but compiled for the processor the
-// kernel runs on.
+// v limited to 0..1 as clamp01 does (NaN stays).
+AVX2 inline __m256d begrenzt(__m256d v) {
+    const __m256d null = _mm256_setzero_pd(), eins = _mm256_set1_pd(1.0);
+    return wenn(_mm256_cmp_pd(v, null, _CMP_LT_OQ), null,
+                wenn(_mm256_cmp_pd(v, eins, _CMP_GT_OQ), eins, v));
+}
+
+AVX2 inline __m256d ganzteil(__m256d v) {
+    return _mm256_round_pd(v, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
+}
+
+// The ring parity's phase and the sum t + phase, as profil() and
+// WellenProfilBei take them: Trunc(t) is even exactly when half of it has no
+// fraction.
+AVX2 inline void phaseUndSumme(const RotationParamRec& r, __m256d t, __m256d& phase,
+                               __m256d& summe) {
+    const __m256d k = ganzteil(t);
+    const __m256d haelfte = _mm256_mul_pd(k, _mm256_set1_pd(0.5));
+    const __m256d ungerade = _mm256_cmp_pd(ganzteil(haelfte), haelfte, _CMP_NEQ_UQ);
+    phase = wenn(ungerade, _mm256_set1_pd(r.Verschiebung2), _mm256_set1_pd(r.Verschiebung1));
+    summe = _mm256_add_pd(t, phase);
+}
+
+// WellenProfilBei's steps before the gamma and the basic curve.
+AVX2 inline __m256d vorstufe(const RotationParamRec& r, const WellenForm& f, __m256d t) {
+    __m256d phase, summe;
+    phaseUndSumme(r, t, phase, summe);
+    const __m256d eins = _mm256_set1_pd(1.0), null = _mm256_setzero_pd();
+    const __m256d k = ganzteil(summe);
+    __m256d s = wenn(_mm256_cmp_pd(summe, k, _CMP_EQ_OQ),
+                     wenn(_mm256_cmp_pd(summe, null, _CMP_NEQ_UQ), eins, null),
+                     _mm256_sub_pd(summe, k));
+    if (f.welle) {
+        const __m256d zwei = _mm256_set1_pd(2.0);
+        s = wenn(_mm256_cmp_pd(s, _mm256_set1_pd(0.5), _CMP_LE_OQ), _mm256_mul_pd(zwei, s),
+                 _mm256_mul_pd(zwei, _mm256_sub_pd(eins, s)));
+        if (f.negativ) s = _mm256_sub_pd(eins, s);
+    }
+    const __m256d mitte = _mm256_set1_pd(f.mitte);
+    return begrenzt(
+        _mm256_add_pd(_mm256_div_pd(_mm256_sub_pd(s, mitte), _mm256_set1_pd(f.dehnung)), mitte));
+}
+
+// roundHalfEven on four lanes, the same steps.
+AVX2 inline __m256d gerundet(__m256d v) {
+    const __m256d r = _mm256_floor_pd(v);
+    const __m256d rest = _mm256_sub_pd(v, r);
+    const __m256d haelfte = _mm256_mul_pd(r, _mm256_set1_pd(0.5));
+    const __m256d ungerade = _mm256_cmp_pd(_mm256_floor_pd(haelfte), haelfte, _CMP_NEQ_UQ);
+    const __m256d halb = _mm256_set1_pd(0.5);
+    const __m256d auf = _mm256_or_pd(_mm256_cmp_pd(rest, halb, _CMP_GT_OQ),
+                                     _mm256_and_pd(_mm256_cmp_pd(rest, halb, _CMP_EQ_OQ), ungerade));
+    return _mm256_add_pd(r, _mm256_and_pd(auf, _mm256_set1_pd(1.0)));
+}
+
+// WellenProfilBei's steps after the basic curve's value k; 0 outside.
+AVX2 inline __m256d nachstufe(const RotationParamRec& r, const WellenForm& f, __m256d t,
+                              __m256d k) {
+    if (f.anstieg > 0.0 || f.anstieg < 0.0) {
+        __m256d phase, summe;
+        phaseUndSumme(r, t, phase, summe);
+        const __m256d rampe =
+            _mm256_div_pd(summe, _mm256_add_pd(_mm256_set1_pd(f.perioden), phase));
+        const __m256d a = _mm256_set1_pd(f.anstieg);
+        const __m256d geneigt = _mm256_mul_pd(_mm256_mul_pd(k, rampe), a);
+        k = f.anstieg > 0.0
+                ? _mm256_add_pd(geneigt, _mm256_mul_pd(_mm256_set1_pd(1.0 - f.anstieg), k))
+                : _mm256_add_pd(geneigt, k);
+    }
+    if (f.stufen >= 1.0) {
+        const __m256d stufen = _mm256_set1_pd(f.stufen);
+        k = _mm256_div_pd(gerundet(_mm256_mul_pd(k, stufen)), stufen);
+    }
+    const __m256d aussen = _mm256_cmp_pd(t, t, _CMP_UNORD_Q);
+    return wenn(aussen, _mm256_setzero_pd(), begrenzt(k));
+}
+
+// Rows in blocks: the positions and the steps before the basic curve four
+// lanes at a time, the gamma and the basic curve (library calls) sample by
+// sample, the steps after it four lanes at a time again.
+constexpr int Block = 64;
+
 AVX2 void spalteAvx2(const RotationParamRec& r, const Geometrie& g, const WellenForm& f,
-                     const Zeilen& z, int x, double* t) {
+                     const Zeilen& z, int x, double* werte) {
     const bool drehen = r.Winkel != 0.0;
     const double spalteC = g.cosinus * (x - g.cx), spalteS = -g.sinus * (x - g.cx);
     const __m256d vc = _mm256_set1_pd(spalteC), vs = _mm256_set1_pd(spalteS);
     const __m256d mx = _mm256_set1_pd(g.cx), my = _mm256_set1_pd(g.cy);
-    int y = 0;
-    for (; y + 4 <= z.anzahl; y += 4) {
-        __m256d px = _mm256_set1_pd(x);
-        __m256d py = _mm256_set_pd(y + 3, y + 2, y + 1, y);
-        if (drehen) {
-            px = _mm256_add_pd(_mm256_add_pd(vc, _mm256_loadu_pd(z.sinus + y)), mx);
-            py = _mm256_add_pd(_mm256_add_pd(vs, _mm256_loadu_pd(z.cosinus + y)), my);
+    alignas(32) double t[Block], s[Block];
+    int y0 = 0;
+    for (; y0 + Block <= z.anzahl; y0 += Block) {
+        for (int i = 0; i < Block; i += 4) {
+            const int y = y0 + i;
+            __m256d px = _mm256_set1_pd(x);
+            __m256d py = _mm256_set_pd(y + 3, y + 2, y + 1, y);
+            if (drehen) {
+                px = _mm256_add_pd(_mm256_add_pd(vc, _mm256_loadu_pd(z.sinus + y)), mx);
+                py = _mm256_add_pd(_mm256_add_pd(vs, _mm256_loadu_pd(z.cosinus + y)), my);
+            }
+            const __m256d ty = position4(r, g, px, py);
+            _mm256_store_pd(t + i, ty);
+            _mm256_store_pd(s + i, vorstufe(r, f, ty));
         }
-        _mm256_storeu_pd(t + y, position4(r, g, px, py));
+        for (int i = 0; i < Block; ++i) {
+            if (std::isnan(t[i])) continue;
+            s[i] = GrundKurve(f.kurve, f.gamma != 1.0 ? std::pow(s[i], f.gamma) : s[i]);
+        }
+        for (int i = 0; i < Block; i += 4)
+            _mm256_storeu_pd(werte + y0 + i,
+                             nachstufe(r, f, _mm256_load_pd(t + i), _mm256_load_pd(s + i)));
     }
-    for (; y < z.anzahl; ++y) {
+    for (int y = y0; y < z.anzahl; ++y) {
         double px = x, py = y;
         if (drehen) gedreht(g, z, spalteC, spalteS, y, px, py);
-        t[y] = position(r, g, px, py);
+        const double ty = position(r, g, px, py);
+        werte[y] = std::isnan(ty) ? 0.0 : profil(r, f, ty);
     }
-    profilUeber(r, f, z.anzahl, t);
 }
 
 #undef AVX2

@@ -45,24 +45,25 @@ void lagenSkalar(const Spalte& sp, const Zeilen& z, double basisX, double w, std
 
 // The cell's 27 feature points relative to the cell's corner, moved by the
 // wrap, padded with points too far to count; see wertBei in sporen.cpp for
-// the visiting order it replaces.
+// the visiting order it replaces. Layers 0 and 1 come first, then layer 2.
 void nachbarnSammeln(const SporenTabellen& t, int cx, int cy, Nachbarn& n) {
     n.cx = cx;
     n.cy = cy;
     int k = 0;
-    for (int i = cx - 1; i <= cx + 1; ++i) {
-        const int ti = i & (SporenZellen - 1);  // i modulo 64, also below 0
-        for (int j = cy - 1; j <= cy + 1; ++j) {
-            const int tj = j & (SporenZellen - 1);
-            const int basis = (tj * SporenZellen + ti) * SporenLagen;
-            for (int l = 0; l < 3; ++l, ++k) {
-                const SporenPunkt& f = t.Merkmalspunkte[std::size_t(basis + l)];
+    for (const int l : {0, 1, 2}) {
+        for (int i = cx - 1; i <= cx + 1; ++i) {
+            const int ti = i & (SporenZellen - 1);  // i modulo 64, also below 0
+            for (int j = cy - 1; j <= cy + 1; ++j, ++k) {
+                const int tj = j & (SporenZellen - 1);
+                const SporenPunkt& f =
+                    t.Merkmalspunkte[std::size_t((tj * SporenZellen + ti) * SporenLagen + l)];
                 n.x[k] = f.x - ti * 2048 + (i - cx) * 2048;
                 n.y[k] = f.y - tj * 2048 + (j - cy) * 2048;
                 n.z[k] = (2048 - f.z) * (2048 - f.z);
             }
         }
     }
+    n.grenzeSchicht2 = *std::min_element(n.z + 18, n.z + 27) >> 10;
     for (; k < NachbarPlaetze; ++k) {
         n.x[k] = n.y[k] = 0;
         n.z[k] = 1 << 30;  // its distance is at least 2^20, above the start values
@@ -217,6 +218,15 @@ AVX2 inline int sucheAvx2(const Nachbarn& n, int qx, int qy) {
     return _mm256_cvtsi256_si32(f2) - _mm256_cvtsi256_si32(f1);
 }
 
+// Points von..bis - 1 against the samples q, one point at a time.
+AVX2 inline void punkte(const Nachbarn& n, __m256i q, int von, int bis, __m256i& f1, __m256i& f2) {
+    for (int k = von; k < bis; ++k) {
+        const __m256i d = abstand(q, _mm256_set1_epi32(n.xy[k]), _mm256_set1_epi32(n.z[k]));
+        f2 = _mm256_min_epi32(f2, _mm256_max_epi32(f1, d));
+        f1 = _mm256_min_epi32(f1, d);
+    }
+}
+
 // Eight samples in the search cell n against its 27 points, one point at a
 // time; F2 - F1 of each lane into `abstaende`.
 AVX2 inline void suche8(const Nachbarn& n, __m256i px, __m256i py, std::int32_t* abstaende) {
@@ -225,11 +235,12 @@ AVX2 inline void suche8(const Nachbarn& n, __m256i px, __m256i py, std::int32_t*
     const __m256i q =
         _mm256_or_si256(_mm256_slli_epi32(qy, 16), _mm256_and_si256(qx, _mm256_set1_epi32(0xFFFF)));
     __m256i f1 = _mm256_set1_epi32(100000), f2 = f1;
-    for (int k = 0; k < 27; ++k) {
-        const __m256i d = abstand(q, _mm256_set1_epi32(n.xy[k]), _mm256_set1_epi32(n.z[k]));
-        f2 = _mm256_min_epi32(f2, _mm256_max_epi32(f1, d));
-        f1 = _mm256_min_epi32(f1, d);
-    }
+    punkte(n, q, 0, 18, f1, f2);
+    // Layer 2 lies at least its depth term away; once every F2 is within
+    // that, none of its points can change F1 or F2.
+    const __m256i grenze = _mm256_set1_epi32(n.grenzeSchicht2);
+    if (!_mm256_testz_si256(_mm256_cmpgt_epi32(f2, grenze), _mm256_cmpgt_epi32(f2, grenze)))
+        punkte(n, q, 18, 27, f1, f2);
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(abstaende), _mm256_sub_epi32(f2, f1));
 }
 

@@ -43,14 +43,16 @@ using LagenFn = void (*)(const Spalte& sp, const Zeilen& z, double basisX, doubl
 constexpr int NachbarPlaetze = 32;
 
 // The points of one search cell (cx, cy) relative to its corner
-// (2048 cx, 2048 cy), moved by the table wrap; xy holds x in the low and y in
-// the high 16 bits, z the depth term (2048 - Fz)^2.
+// (2048 cx, 2048 cy), moved by the table wrap, layers 0 and 1 before layer 2;
+// xy holds x in the low and y in the high 16 bits, z the depth term
+// (2048 - Fz)^2.
 struct Nachbarn {
     int cx = -1, cy = -1;
     alignas(32) int x[NachbarPlaetze];
     alignas(32) int y[NachbarPlaetze];
     alignas(32) int xy[NachbarPlaetze];
     alignas(32) int z[NachbarPlaetze];
+    int grenzeSchicht2;  // the smallest depth term of layer 2 (points 18..26), shifted by 10
 };
 
 // The values of rows 0..anzahl - 1 of a column from their sample positions:
