@@ -60,7 +60,8 @@ inline WellenForm form(const RotationParamRec& r) {
 }
 
 // The value at position t: the ring parity picks the phase.
-[[gnu::always_inline]] inline double profil(const RotationParamRec& r, const WellenForm& f, double t) {
+[[gnu::always_inline]] inline double profil(const RotationParamRec& r, const WellenForm& f,
+                                            double t) {
     const double phase = (long long)(std::trunc(t)) % 2 == 0 ? r.Verschiebung1 : r.Verschiebung2;
     return WellenProfilBei(f, phase, t);
 }

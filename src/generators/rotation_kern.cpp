@@ -12,6 +12,8 @@
 // scalar one, which gives the same numbers.
 #if defined(__x86_64__)
 #include <immintrin.h>
+
+#include "core/zahlen_avx2.h"
 #endif
 
 namespace gm::rotation_intern {
@@ -121,9 +123,9 @@ AVX2 inline __m256d vorstufe(const RotationParamRec& r, const WellenForm& f, __m
     phaseUndSumme(r, t, phase, summe);
     const __m256d eins = _mm256_set1_pd(1.0), null = _mm256_setzero_pd();
     const __m256d k = ganzteil(summe);
-    __m256d s = wenn(_mm256_cmp_pd(summe, k, _CMP_EQ_OQ),
-                     wenn(_mm256_cmp_pd(summe, null, _CMP_NEQ_UQ), eins, null),
-                     _mm256_sub_pd(summe, k));
+    __m256d s =
+        wenn(_mm256_cmp_pd(summe, k, _CMP_EQ_OQ),
+             wenn(_mm256_cmp_pd(summe, null, _CMP_NEQ_UQ), eins, null), _mm256_sub_pd(summe, k));
     if (f.welle) {
         const __m256d zwei = _mm256_set1_pd(2.0);
         s = wenn(_mm256_cmp_pd(s, _mm256_set1_pd(0.5), _CMP_LE_OQ), _mm256_mul_pd(zwei, s),
@@ -133,18 +135,6 @@ AVX2 inline __m256d vorstufe(const RotationParamRec& r, const WellenForm& f, __m
     const __m256d mitte = _mm256_set1_pd(f.mitte);
     return begrenzt(
         _mm256_add_pd(_mm256_div_pd(_mm256_sub_pd(s, mitte), _mm256_set1_pd(f.dehnung)), mitte));
-}
-
-// roundHalfEven on four lanes, the same steps.
-AVX2 inline __m256d gerundet(__m256d v) {
-    const __m256d r = _mm256_floor_pd(v);
-    const __m256d rest = _mm256_sub_pd(v, r);
-    const __m256d haelfte = _mm256_mul_pd(r, _mm256_set1_pd(0.5));
-    const __m256d ungerade = _mm256_cmp_pd(_mm256_floor_pd(haelfte), haelfte, _CMP_NEQ_UQ);
-    const __m256d halb = _mm256_set1_pd(0.5);
-    const __m256d auf = _mm256_or_pd(_mm256_cmp_pd(rest, halb, _CMP_GT_OQ),
-                                     _mm256_and_pd(_mm256_cmp_pd(rest, halb, _CMP_EQ_OQ), ungerade));
-    return _mm256_add_pd(r, _mm256_and_pd(auf, _mm256_set1_pd(1.0)));
 }
 
 // WellenProfilBei's steps after the basic curve's value k; 0 outside.
@@ -163,7 +153,7 @@ AVX2 inline __m256d nachstufe(const RotationParamRec& r, const WellenForm& f, __
     }
     if (f.stufen >= 1.0) {
         const __m256d stufen = _mm256_set1_pd(f.stufen);
-        k = _mm256_div_pd(gerundet(_mm256_mul_pd(k, stufen)), stufen);
+        k = _mm256_div_pd(roundHalfEven4(_mm256_mul_pd(k, stufen)), stufen);
     }
     const __m256d aussen = _mm256_cmp_pd(t, t, _CMP_UNORD_Q);
     return wenn(aussen, _mm256_setzero_pd(), begrenzt(k));

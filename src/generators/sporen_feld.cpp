@@ -4,12 +4,13 @@
 //   x-blend is shifted: mischen(u, v, sx) = A + fy * B, with A and B fixed by
 //   the column and the lattice row. A column tabulates A and B for its six
 //   noise calls (three octaves of each turbulence), so a sample needs two
-//   multiply-adds and one blend per call.
+//   multiply-adds and one blend per call, all within 32 bits.
 // - The 27 feature points around a search cell are gathered once per cell,
 //   already moved by the table wrap; consecutive samples mostly share it.
 // - The nearest and second nearest distances are the two smallest of the
 //   27 distances and the two starting values, whatever the order they are
-//   visited in, so the search runs as branch-free minima over padded lanes.
+//   visited in, so the search runs as branch-free minima, over the points'
+//   lanes or over eight samples of one cell at once.
 // The value sqrt((F2 - F1) / 2048), limited to 1 and cut, depends on F2 - F1
 // alone and is looked up for 0..2048 (above 2048 it is 1).
 

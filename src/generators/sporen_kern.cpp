@@ -10,6 +10,8 @@
 // scalar ones, which give the same numbers.
 #if defined(__x86_64__)
 #include <immintrin.h>
+
+#include "core/zahlen_avx2.h"
 #endif
 
 namespace gm::sporen_intern {
@@ -148,25 +150,13 @@ AVX2 inline __m256i turbulenz8(const Spalte& sp, const Zeilen& z, int erster, in
     return _mm256_abs_epi32(summe);
 }
 
-// roundHalfEven of 4 lanes, the same steps.
-AVX2 inline __m128i gerundet(__m256d v) {
-    const __m256d r = _mm256_floor_pd(v);
-    const __m256d rest = _mm256_sub_pd(v, r);
-    const __m256d haelfte = _mm256_mul_pd(r, _mm256_set1_pd(0.5));
-    const __m256d ungerade = _mm256_cmp_pd(_mm256_floor_pd(haelfte), haelfte, _CMP_NEQ_UQ);
-    const __m256d halb = _mm256_set1_pd(0.5);
-    const __m256d auf =
-        _mm256_or_pd(_mm256_cmp_pd(rest, halb, _CMP_GT_OQ),
-                     _mm256_and_pd(_mm256_cmp_pd(rest, halb, _CMP_EQ_OQ), ungerade));
-    return _mm256_cvttpd_epi32(_mm256_add_pd(r, _mm256_and_pd(auf, _mm256_set1_pd(1.0))));
-}
-
 // roundToInt(basis + w * t) / 2 for 8 lanes.
 AVX2 inline __m256i lage8(__m256d basisLo, __m256d basisHi, __m256d w, __m256i t) {
     const __m256d lo = _mm256_cvtepi32_pd(_mm256_castsi256_si128(t));
     const __m256d hi = _mm256_cvtepi32_pd(_mm256_extracti128_si256(t, 1));
-    const __m256i g = _mm256_set_m128i(gerundet(_mm256_add_pd(basisHi, _mm256_mul_pd(w, hi))),
-                                       gerundet(_mm256_add_pd(basisLo, _mm256_mul_pd(w, lo))));
+    const __m256i g = _mm256_set_m128i(
+        _mm256_cvttpd_epi32(roundHalfEven4(_mm256_add_pd(basisHi, _mm256_mul_pd(w, hi)))),
+        _mm256_cvttpd_epi32(roundHalfEven4(_mm256_add_pd(basisLo, _mm256_mul_pd(w, lo)))));
     return geteilt(g, 1);
 }
 
