@@ -2,7 +2,71 @@
 // The wave-shaping function shared by the modifier curve, the rotation
 // generator and the function generator.
 
+#include <cmath>
+#include <numbers>
+
+#include "core/zahlen.h"
+
 namespace gm {
+
+// The basic curves of WellenProfil at s in 0..1.
+inline double GrundKurve(int kurve, double s) {
+    constexpr double pi = std::numbers::pi;
+    switch (kurve) {
+        case 1:
+            return 1.0;
+        case 2:
+            return (s >= 0.5) ? 1.0 : 0.0;
+        case 3:
+            return s;
+        case 4:
+            return s * s;
+        case 5:
+            return (s > 0.0) ? std::sqrt(s) : 0.0;
+        case 6:
+            return (1.0 - std::cos(pi * s)) / 2.0;
+        case 7:
+            return std::sin(pi * s / 2.0);
+        case 8:
+            return 1.0 - std::cos(pi * s / 2.0);
+        default:
+            return 0.0;
+    }
+}
+
+// The settings of WellenProfil that stay the same over a whole field.
+struct WellenForm {
+    int kurve;
+    bool welle, negativ;
+    double anstieg, stufen, mitte, dehnung, gamma, perioden;
+};
+
+// WellenProfil with its fixed settings gathered, inline for loops over a field.
+[[gnu::always_inline]] inline double WellenProfilBei(const WellenForm& f, double phase, double t) {
+    const double summe = t + phase;
+    double s = summe;
+    if (s == std::trunc(s)) {
+        s = (s != 0.0) ? 1.0 : 0.0;
+    } else {
+        s = s - std::trunc(s);
+    }
+    if (f.welle) {
+        s = (s <= 0.5) ? 2.0 * s : 2.0 * (1.0 - s);
+        if (f.negativ) s = 1.0 - s;
+    }
+    s = clamp01((s - f.mitte) / f.dehnung + f.mitte);
+    if (f.gamma != 1.0) s = std::pow(s, f.gamma);
+    double r = GrundKurve(f.kurve, s);
+    // The relative position, computed only where the fade needs it.
+    auto rampe = [&] { return summe / (f.perioden + phase); };
+    if (f.anstieg > 0.0) {
+        r = r * rampe() * f.anstieg + (1.0 - f.anstieg) * r;
+    } else if (f.anstieg < 0.0) {
+        r = r * rampe() * f.anstieg + r;
+    }
+    if (f.stufen >= 1.0) r = roundHalfEven(r * f.stufen) / f.stufen;
+    return clamp01(r);
+}
 
 // Shapes position t (in periods) into 0..1: the phase is added, the sum is
 // wrapped into one period (whole numbers other than 0 map to 1), folded into
@@ -14,8 +78,5 @@ namespace gm {
 double WellenProfil(int kurve, bool welle, bool negativ, double anstieg, double stufen,
                     double mitte, double dehnung, double gamma, double perioden, double phase,
                     double t);
-
-// The basic curves of WellenProfil at s in 0..1.
-double GrundKurve(int kurve, double s);
 
 }  // namespace gm

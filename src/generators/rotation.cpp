@@ -3,17 +3,52 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "core/faeden.h"
 #include "core/kombination.h"
 #include "core/script_liste.h"
 #include "core/wellenprofil.h"
 #include "core/zahlen.h"
+#include "generators/rotation_intern.h"
 
 namespace gm {
 
+namespace rotation_intern {
+
+Geometrie geometrie(const RotationParamRec& r) {
+    const double a = -r.Winkel * std::numbers::pi / 180.0;
+    Geometrie g{r.MitteX,
+                r.MitteY,
+                r.FokusX,
+                r.FokusY,
+                r.RadiusX * r.RadiusX,
+                r.RadiusY * r.RadiusY,
+                std::cos(a),
+                std::sin(a),
+                false,
+                0.0,
+                0.0,
+                0.0};
+    if (r.Winkel != 0.0) drehenUm(g.fx, g.fy, g.cosinus, g.sinus, g.cx, g.cy);
+    double ux = g.fx - g.cx, uy = g.fy - g.cy;
+    if (ux * ux / g.rx2 + uy * uy / g.ry2 >= 1.0) {
+        g.fx = g.cx;
+        g.fy = g.cy;
+        ux = uy = 0.0;
+    }
+    g.imZentrum = g.fx == g.cx && g.fy == g.cy;
+    g.ux = ux;
+    g.uy = uy;
+    g.c = ux * ux / g.rx2 + uy * uy / g.ry2 - 1.0;
+    return g;
+}
+
+}  // namespace rotation_intern
+
 namespace {
 
+using namespace rotation_intern;
 using R = RotationParamRec;
 
 const Parameter rotationParameter[] = {
@@ -93,64 +128,10 @@ const ScriptArgument rotationArgumente[] = {
     Arg<&R::RadienGleich>(1, 1, 0),
 };
 
-// The turn of Drehen by its cosine c and sine s.
-inline void drehenUm(double& x, double& y, double c, double s, double cx, double cy) {
-    const double nx = c * (x - cx) + s * (y - cy) + cx;
-    const double ny = -s * (x - cx) + c * (y - cy) + cy;
-    x = nx;
-    y = ny;
-}
-
-// The figure's geometry after the turn and the focus fallback.
-struct Geometrie {
-    double cx, cy, fx, fy, rx2, ry2;
-    double cosinus, sinus;  // of the turn
-    bool imZentrum;         // the focus lies on the centre
-};
-
-Geometrie geometrie(const R& r) {
-    const double a = -r.Winkel * std::numbers::pi / 180.0;
-    Geometrie g{
-        r.MitteX,    r.MitteY,    r.FokusX, r.FokusY, r.RadiusX * r.RadiusX, r.RadiusY * r.RadiusY,
-        std::cos(a), std::sin(a), false};
-    if (r.Winkel != 0.0) drehenUm(g.fx, g.fy, g.cosinus, g.sinus, g.cx, g.cy);
-    const double ux = g.fx - g.cx, uy = g.fy - g.cy;
-    if (ux * ux / g.rx2 + uy * uy / g.ry2 >= 1.0) {
-        g.fx = g.cx;
-        g.fy = g.cy;
-    }
-    g.imZentrum = g.fx == g.cx && g.fy == g.cy;
-    return g;
-}
-
-// Radial position of P inside the ellipse (e <= 1): 1 - |FP| / |FB>, with B
-// where the ray from F through P leaves the ellipse. B = F + s (P - F) with
-// s the positive root of a quadratic, so |FP| / |FB| = 1 / s; each branch
-// takes the form without cancellation. A sample on the focus has no ray: 1.
-double radial(const Geometrie& g, double px, double py, double e) {
-    if (g.imZentrum) return 1.0 - std::sqrt(e);
-    const double dx = px - g.fx, dy = py - g.fy;
-    if (dx == 0.0 && dy == 0.0) return 1.0;
-    const double ux = g.fx - g.cx, uy = g.fy - g.cy;
-    const double a = dx * dx / g.rx2 + dy * dy / g.ry2;
-    const double b = 2.0 * (ux * dx / g.rx2 + uy * dy / g.ry2);
-    const double c = ux * ux / g.rx2 + uy * uy / g.ry2 - 1.0;  // below 0: F lies inside
-    const double wurzel = std::sqrt(b * b - 4.0 * a * c);
-    const double kehrwert = b >= 0.0 ? (b + wurzel) / (-2.0 * c) : (2.0 * a) / (wurzel - b);
-    const double w = 1.0 - kehrwert;
-    return w > 1.0 ? 1.0 : w;
-}
-
-double wert(const R& r, const Geometrie& g, double px, double py) {
+double wert(const R& r, const Geometrie& g, const WellenForm& f, double px, double py) {
     if (r.Winkel != 0.0) drehenUm(px, py, g.cosinus, g.sinus, g.cx, g.cy);
-    const double dx = px - g.cx, dy = py - g.cy;
-    const double e = dx * dx / g.rx2 + dy * dy / g.ry2;
-    if (e > 1.0) return 0.0;
-    const double w = radial(g, px, py, e);
-    const double t = (r.Negativ ? 1.0 - w : w) * r.Perioden;
-    const double phase = (long long)(std::trunc(t)) % 2 == 0 ? r.Verschiebung1 : r.Verschiebung2;
-    return WellenProfil(r.Kurve, r.Welle, r.Negativ, r.AnstiegF, r.Stufen, r.Linearitaet2,
-                        r.Linearitaet1, r.GammaF, r.Perioden, phase, t);
+    const double t = position(r, g, px, py);
+    return std::isnan(t) ? 0.0 : profil(r, f, t);
 }
 
 }  // namespace
@@ -197,14 +178,24 @@ void Drehen(double& x, double& y, double winkel, double cx, double cy) {
 }
 
 void RotationBerechnen(Dokument& dok, const RotationParamRec& r) {
+    RotationBerechnenMit(dok, r, false);
+}
+
+void RotationBerechnenMit(Dokument& dok, const RotationParamRec& r, bool skalar) {
     // Every active cell is written (0 outside the ellipse), so the grid is not zeroed first.
     const Geometrie g = geometrie(r);
-    const int maxX = dok.MaxX, maxY = dok.MaxY;
+    const WellenForm f = form(r);
+    const int maxX = dok.MaxX, ny = dok.MaxY + 1;
+    std::vector<double> sinus(static_cast<std::size_t>(ny)), cosinus(sinus.size());
+    for (int y = 0; y < ny; ++y) {
+        sinus[std::size_t(y)] = g.sinus * (y - g.cy);
+        cosinus[std::size_t(y)] = g.cosinus * (y - g.cy);
+    }
+    const Zeilen zeilen{ny, sinus.data(), cosinus.data()};
+    const SpaltenFn spalte = SpaltenKern(skalar);
     ZweiFaeden([&](int teil) {
         for (int x = teil; x <= maxX; x += 2) {
-            double* z = dok.Zweitbild.spalte(x);
-            for (int y = 0; y <= maxY; ++y)
-                z[y] = wert(r, g, x, y);
+            spalte(r, g, f, zeilen, x, dok.Zweitbild.spalte(x));
         }
     });
     if (r.Invertieren) ZweitbildUmkehren(dok);
@@ -244,9 +235,10 @@ Status RotationAusfuehren(Dokument& dok, const Werte& werte) {
 
 void RotationVorschau(const RotationParamRec& r, int maxX, int maxY, Vorschaufeld& v) {
     const Geometrie g = geometrie(r);
+    const WellenForm f = form(r);
     for (int i = 0; i < VorschauKante; ++i) {
         for (int j = 0; j < VorschauKante; ++j) {
-            double w = wert(r, g, i * double(maxX) / (VorschauKante - 1),
+            double w = wert(r, g, f, i * double(maxX) / (VorschauKante - 1),
                             j * double(maxY) / (VorschauKante - 1));
             v.werte[i][j] = r.Invertieren ? clamp01(1.0 - w) : w;
         }

@@ -60,6 +60,9 @@ void Drehen(double& x, double& y, double winkel, double cx, double cy);
 // Zweitbild := the figure over the active area, from the record as it
 // stands (no coupling, no defaults).
 void RotationBerechnen(Dokument& dok, const RotationParamRec& rec);
+// The same with the scalar kernel when `skalar`, which gives the same values
+// as the vector one.
+void RotationBerechnenMit(Dokument& dok, const RotationParamRec& rec, bool skalar);
 // RotationBerechnen and the "build_rotate" line while recording: what
 // "Übernehmen" does before the combination.
 void RotationErzeugen(Dokument& dok, const RotationParamRec& rec);

@@ -6,15 +6,16 @@
 #include <cstdlib>
 #include <vector>
 
-#include "core/faeden.h"
 #include "core/kombination.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
+#include "generators/sporen_intern.h"
 
 namespace gm {
 
 namespace {
 
+using namespace sporen_intern;
 using R = SporenParamRec;
 
 const Parameter sporenParameter[] = {
@@ -30,80 +31,10 @@ const Parameter sporenParameter[] = {
     Param<&R::NeueBerechnung>("NeueBerechnung", 0, 0, 1, Skala::Linear, 1, "Neue Berechnung"),
 };
 
-// The lattice terms of one coordinate.
-struct Gitter {
-    int b0, b1, f0, f1, s;
-};
-
-Gitter gitter(int c) {
-    const int t = c + (1 << 30);
-    Gitter g;
-    g.b0 = (t >> 10) & 255;
-    g.b1 = (g.b0 + 1) & 255;
-    g.f0 = t & 1023;
-    g.f1 = g.f0 - 1024;
-    g.s = ((3072 - 2 * g.f0) * g.f0 * g.f0) >> 20;
-    return g;
-}
-
-inline std::int64_t mischen(std::int64_t u, std::int64_t v, int s) {
-    return u * 1024 + (v - u) * s;
-}
-
-// N in the plane z = 0, the only one the pattern samples: there the far
-// corners' weight sz is 0 and the near corners' z offset f0 is 0, so four
-// corners and two components decide.
-inline int noiseEbene(const SporenTabellen& t, const Gitter& gx, const Gitter& gy) {
-    const auto& P = t.Permutation;
-    const auto& G = t.Gradienten;
-    const int i = P[gx.b0], j = P[gx.b1];
-    auto ecke = [&](int b, int fx, int fy) {
-        return std::int64_t(G[b][0]) * fx + std::int64_t(G[b][1]) * fy;
-    };
-    const std::int64_t a =
-        mischen(ecke(P[i + gy.b0], gx.f0, gy.f0), ecke(P[j + gy.b0], gx.f1, gy.f0), gx.s) >> 20;
-    const std::int64_t b =
-        mischen(ecke(P[i + gy.b1], gx.f0, gy.f1), ecke(P[j + gy.b1], gx.f1, gy.f1), gx.s) >> 20;
-    return int((mischen(a, b, gy.s) * 1024) >> 20);
-}
-
-// The turbulence's lattice terms of the coordinates k * 2^o, o = 0..2.
-struct Oktaven {
-    Gitter g[3];
-};
-Oktaven oktaven(int c) {
-    return {{gitter(c), gitter(2 * c), gitter(4 * c)}};
-}
-
-inline int turbulenzEbene(const SporenTabellen& t, const Oktaven& x, const Oktaven& y) {
-    const int summe = noiseEbene(t, x.g[0], y.g[0]) + noiseEbene(t, x.g[1], y.g[1]) / 2 +
-                      noiseEbene(t, x.g[2], y.g[2]) / 4;
-    return std::abs(summe);
-}
-
-// Sample position along one axis: whole number nearest to the blend, halved.
-inline int position(int k, int zellen, double w, int turbulenz) {
-    return roundToInt((1.0 - w) * (double(k) / double(zellen) + 3.0) * 2048.0 +
-                      w * double(turbulenz)) /
-           2;
-}
-
-// The feature points' depth terms (2048 - Fz)^2, beside the table.
-struct Merkmale {
-    const SporenTabellen& t;
-    std::vector<int> tiefe;
-    explicit Merkmale(const SporenTabellen& tab) : t(tab), tiefe(tab.Merkmalspunkte.size()) {
-        for (std::size_t i = 0; i < tiefe.size(); ++i) {
-            const int dz = 2048 - tab.Merkmalspunkte[i].z;
-            tiefe[i] = dz * dz;
-        }
-    }
-};
-
 // V from the sample position. The cell index wraps modulo 64 and the point
 // moves with it by whole table widths, so the pattern continues seamlessly
 // past the table instead of reading outside it.
-inline double wertBei(const Merkmale& m, int px, int py) {
+double wertBei(const SporenTabellen& t, int px, int py) {
     const int cx = px / 2048, cy = py / 2048;
     int f1 = 100000, f2 = 100000;
     for (int i = cx - 1; i <= cx + 1; ++i) {
@@ -114,9 +45,9 @@ inline double wertBei(const Merkmale& m, int px, int py) {
             const int dyZelle = (j - tj) * 2048;
             const int basis = (tj * SporenZellen + ti) * SporenLagen;
             for (int l = 0; l < 3; ++l) {
-                const SporenPunkt& f = m.t.Merkmalspunkte[std::size_t(basis + l)];
-                const int dx = px - (f.x + dxZelle), dy = py - (f.y + dyZelle);
-                const int d = (dx * dx + dy * dy + m.tiefe[std::size_t(basis + l)]) >> 10;
+                const SporenPunkt& f = t.Merkmalspunkte[std::size_t(basis + l)];
+                const int dx = px - (f.x + dxZelle), dy = py - (f.y + dyZelle), dz = 2048 - f.z;
+                const int d = (dx * dx + dy * dy + dz * dz) >> 10;
                 if (d < f1) {
                     f2 = f1;
                     f1 = d;
@@ -127,38 +58,6 @@ inline double wertBei(const Merkmale& m, int px, int py) {
         }
     }
     return std::min(1.0, std::sqrt(double(f2 - f1) / 2048.0));
-}
-
-inline double abschneiden(const R& p, double v) {
-    if (v < p.SporenUnten) v = p.SporenUnten;
-    if (v > p.SporenOben) v = p.SporenOben;
-    return v;
-}
-
-// Fills columns x = 0..nx - 1 (on two threads) through `spalte(x)`.
-template <class Spalte>
-void feld(const SporenTabellen& t, const R& p, int zellenX, int zellenY, int nx, int ny,
-          Spalte&& spalte) {
-    const Merkmale m(t);
-    std::vector<Oktaven> y30(static_cast<std::size_t>(ny)), y27(static_cast<std::size_t>(ny));
-    for (int y = 0; y < ny; ++y) {
-        y30[std::size_t(y)] = oktaven(30 * y);
-        y27[std::size_t(y)] = oktaven(27 * y);
-    }
-    const double w = p.SporenZoom;
-    ZweiFaeden([&](int teil) {
-        for (int x = teil; x < nx; x += 2) {
-            const Oktaven x30 = oktaven(30 * x), x27 = oktaven(27 * x);
-            double* z = spalte(x);
-            for (int y = 0; y < ny; ++y) {
-                const int t1 = turbulenzEbene(t, x30, y30[std::size_t(y)]);
-                const int t2 = turbulenzEbene(t, x27, y27[std::size_t(y)]);
-                const int px = position(x, zellenX, w, t1);
-                const int py = position(y, zellenY, w, t2);
-                z[y] = abschneiden(p, wertBei(m, px, py));
-            }
-        }
-    });
 }
 
 }  // namespace
@@ -229,15 +128,19 @@ int SporenTurbulenz(const SporenTabellen& t, int x, int y, int z) {
 
 double SporenWert(const SporenTabellen& t, const SporenParamRec& p, int zellenX, int zellenY, int x,
                   int y) {
-    const Merkmale m(t);
-    const int px = position(x, zellenX, p.SporenZoom, SporenTurbulenz(t, 30 * x, 30 * y, 0));
-    const int py = position(y, zellenY, p.SporenZoom, SporenTurbulenz(t, 27 * x, 27 * y, 0));
-    return abschneiden(p, wertBei(m, px, py));
+    const double w = p.SporenZoom;
+    const int px =
+        position(positionsBasis(x, zellenX, w), w, SporenTurbulenz(t, 30 * x, 30 * y, 0));
+    const int py =
+        position(positionsBasis(y, zellenY, w), w, SporenTurbulenz(t, 27 * x, 27 * y, 0));
+    return abschneiden(p, wertBei(t, px, py));
 }
 
-void SporenBerechnen(Dokument& dok, const SporenParamRec& p, const SporenTabellen& t) {
-    feld(t, p, p.SporenZellenX, p.SporenZellenY, dok.MaxX + 1, dok.MaxY + 1,
-         [&](int x) { return dok.Zweitbild.spalte(x); });
+void SporenBerechnen(Dokument& dok, const SporenParamRec& p, const SporenTabellen& t,
+                     SporenKern kern) {
+    FeldFuellen(
+        t, p, p.SporenZellenX, p.SporenZellenY, dok.MaxX + 1, dok.MaxY + 1,
+        [&](int x) { return dok.Zweitbild.spalte(x); }, kern);
 }
 
 Status SporenAusfuehren(Dokument& dok, std::unique_ptr<SporenTabellen>& t, const Werte& werte) {
@@ -257,9 +160,9 @@ int SporenVorschauZellen(int zellen, int max) {
 
 VorschauSpanne SporenVorschau(const SporenParamRec& p, const SporenTabellen& t, int maxX, int maxY,
                               Vorschaufeld& v) {
-    feld(t, p, SporenVorschauZellen(p.SporenZellenX, maxX),
-         SporenVorschauZellen(p.SporenZellenY, maxY), VorschauKante, VorschauKante,
-         [&](int x) { return v.werte[x]; });
+    FeldFuellen(t, p, SporenVorschauZellen(p.SporenZellenX, maxX),
+                SporenVorschauZellen(p.SporenZellenY, maxY), VorschauKante, VorschauKante,
+                [&](int x) { return v.werte[x]; });
     VorschauSpanne s{v.werte[0][0], v.werte[0][0]};
     for (const auto& spalte : v.werte)
         for (const double w : spalte) {

@@ -59,8 +59,13 @@ int SporenTurbulenz(const SporenTabellen& t, int x, int y, int z);
 double SporenWert(const SporenTabellen& t, const SporenParamRec& p, int zellenX, int zellenY, int x,
                   int y);
 
+// How the field is computed: the scalar and the vector kernels give the same
+// values; Auto takes the fastest the processor runs.
+enum class SporenKern { Auto, Skalar, Avx2 };
+
 // Zweitbild := V over the active area.
-void SporenBerechnen(Dokument& dok, const SporenParamRec& p, const SporenTabellen& t);
+void SporenBerechnen(Dokument& dok, const SporenParamRec& p, const SporenTabellen& t,
+                     SporenKern kern = SporenKern::Auto);
 // The catalogue's "spores": the tables made on first use (or remade when
 // NeueBerechnung), SporenBerechnen, the combination.
 Status SporenAusfuehren(Dokument& dok, std::unique_ptr<SporenTabellen>& t, const Werte& werte);

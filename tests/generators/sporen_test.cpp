@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "core/zufall.h"
@@ -178,6 +179,28 @@ TEST(Sporen, TablesNoiseAndFieldMatchTheStepsOnEveryWeightAndCellSize) {
                 ASSERT_EQ(a.d->Zweitbild(x, y), SporenWert(*a.t, p, f.zx, f.zy, x, y));
                 ASSERT_TRUE(a.d->Zweitbild(x, y) >= f.unten && a.d->Zweitbild(x, y) <= f.oben);
             }
+    }
+}
+
+TEST(Sporen, BothKernelsMatchTheSampleFormOnLongColumnsAndRows) {
+    // The largest field's columns and rows reach lattice rows up to 240 of
+    // the tables the fill keeps per column; rows go in groups of 8, and 2050
+    // is no multiple of it.
+    Aufbau a(19);
+    SporenParamRec p = standard();
+    p.SporenZoom = 0.7;
+    p.SporenZellenX = 3;
+    p.SporenZellenY = 5;
+    for (const SporenKern kern : {SporenKern::Skalar, SporenKern::Avx2}) {
+        for (const auto& [maxX, maxY] : {std::pair{4, FeldMaxIndex}, std::pair{FeldMaxIndex, 4}}) {
+            a.d->MaxX = maxX;
+            a.d->MaxY = maxY;
+            SporenBerechnen(*a.d, p, *a.t, kern);
+            for (int x = 0; x <= maxX; ++x)
+                for (int y = 0; y <= maxY; ++y)
+                    ASSERT_EQ(a.d->Zweitbild(x, y), SporenWert(*a.t, p, 3, 5, x, y))
+                        << int(kern) << " at " << x << "," << y;
+        }
     }
 }
 
