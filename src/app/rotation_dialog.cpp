@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/dialog_bilder.h"
+#include "app/hintergrund.h"
 #include "app/parameter_auswahl.h"
 #include "app/regler_widget.h"
 #include "generators/funktionen.h"
@@ -120,7 +121,7 @@ RotationParamRec TErstelleRotation::arbeit() const {
 void TErstelleRotation::accept() {
     pruefen();
     const RotationParamRec r = arbeit();
-    RotationErzeugen(s_.dok, r);
+    if (!GeneratorLaufen(this, s_.dok, "rotate", [&] { RotationErzeugen(s_.dok, r); })) return;
     gespeichert_ = r;
     ParameterDialog::accept();
 }
