@@ -27,13 +27,14 @@ constexpr double ZugSchwelle = 3.0;
 constexpr int PipettenWerkzeug = 9;
 
 // Recolours only the view pixels of the cells a tool changed; colours that
-// draw random numbers redraw the whole view.
+// draw random numbers, or a view not of the field's size, redraw it whole.
 void zellenNeuZeichnen(TLandGenerator& f, const Rechteck& zellen) {
     Sitzung& s = f.sitzung();
+    const double zoom = f.zustand().ZoomFaktor;
+    const Bildgroesse g = HauptbildGroesse(s.dok.MaxX, s.dok.MaxY, zoom);
     PixelImage stueck;
-    const auto wo =
-        ZeichneHauptbildBereich(s.farben, s.dok, f.zustand().ZoomFaktor, zellen, stueck);
-    if (!wo) {
+    const auto wo = ZeichneHauptbildBereich(s.farben, s.dok, zoom, zellen, stueck);
+    if (!wo || f.bild()->bild().size() != QSize(g.breite, g.hoehe)) {
         f.neuZeichnen();
         return;
     }
