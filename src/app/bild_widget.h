@@ -6,6 +6,9 @@
 #include <QPolygonF>
 #include <QWidget>
 
+#include "core/rechteck.h"
+#include "display/pixelbild.h"
+
 namespace gm {
 
 class BildWidget : public QWidget {
@@ -15,6 +18,9 @@ class BildWidget : public QWidget {
     void bildSetzen(QImage bild);
     const QImage& bild() const { return bild_; }
     QImage& bild() { return bild_; }
+    // Puts `stueck` into the picture at the view pixels `wo` (its size) and
+    // repaints only them; a piece that does not fit changes nothing.
+    void bereichSetzen(const PixelImage& stueck, const Rechteck& wo);
     // The outline in view pixels; an empty one hides it.
     void umrissSetzen(QPolygonF umriss);
     const QPolygonF& umriss() const { return umriss_; }

@@ -1,9 +1,12 @@
 #include "app/dialog_bilder.h"
 
+#include <QCheckBox>
 #include <QPainter>
 #include <algorithm>
 
 #include "app/hauptbild.h"
+#include "app/parameter_dialog.h"
+#include "app/regler_widget.h"
 #include "core/zahlen.h"
 #include "display/hauptbild.h"
 #include "script/sitzung.h"
@@ -13,6 +16,7 @@ namespace gm {
 namespace {
 const QColor kGrau(112, 112, 112);
 const QColor kSilber(192, 192, 192);
+const QColor kKurvenGrund(96, 112, 112);
 constexpr int kBasisAbstand = 10;  // base line above the bottom edge
 }  // namespace
 
@@ -45,6 +49,39 @@ QImage KurveMalen(const std::vector<double>& werte, int hoehe) {
         if (h > 0) p.drawLine(x, basis - 1, x, basis - h);
     }
     return bild;
+}
+
+int WellenKurveZeile(double v, int hoehe) {
+    return roundToInt((1.0 - clamp01(v)) * double(hoehe - 2));
+}
+
+QImage WellenKurveMalen(const FunktionenAchse& achse, int welche, int breite, int hoehe) {
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    bild.fill(kKurvenGrund);
+    for (int i = 0; i < breite; ++i)
+        bild.setPixel(i, hoehe - 1, kSilber.rgb());
+    int vorige = -1;
+    for (int i = 0; i < breite; ++i) {
+        const double u = breite > 1 ? double(i) / (breite - 1) : 0.0;
+        const double t = (achse.Negativ ? 1.0 - u : u) * achse.Perioden;
+        const int zeile = WellenKurveZeile(FunktionenKurve(achse, welche, t), hoehe);
+        const int von = vorige < 0 ? zeile : vorige;
+        for (int y = std::min(von, zeile); y <= std::max(von, zeile); ++y)
+            bild.setPixel(i, y, qRgb(255, 255, 255));
+        vorige = zeile;
+    }
+    return bild;
+}
+
+void kurvenVerbinden(ParameterDialog& d, const std::function<void()>& zeichnen) {
+    // Connected after the frame's own handlers, so the working set is read
+    // first.
+    for (ReglerWidget* r : d.findChildren<ReglerWidget*>()) {
+        QObject::connect(r, &ReglerWidget::geaendert, &d, zeichnen);
+        QObject::connect(r, &ReglerWidget::losgelassen, &d, zeichnen);
+    }
+    for (QCheckBox* c : d.findChildren<QCheckBox*>())
+        QObject::connect(c, &QCheckBox::clicked, &d, zeichnen);
 }
 
 QImage HistogrammMalen(const Histogramm& h, double helligkeit, double kontrast, int breite,

@@ -5,14 +5,17 @@
 
 #include <QImage>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "core/puffer.h"
 #include "filters/hell_kontr.h"
+#include "generators/funktionen.h"
 #include "generators/noise.h"
 
 namespace gm {
 
+class ParameterDialog;
 struct Sitzung;
 
 // ZeichneVorschau with the preview's own range and inversion, as a Qt image.
@@ -25,6 +28,20 @@ QImage ProfilMalen(const std::array<int, ProfilBreite>& zeilen, int hoehe);
 // Transfer curve: one column per value (0..1 upwards), on grey, above a thick
 // base line ten pixels over the bottom edge.
 QImage KurveMalen(const std::vector<double>& werte, int hoehe);
+
+// The profile of one axis with its first (welche = 1) or second phase shift,
+// as the rotation and function dialogs show it: column i plots
+// FunktionenKurve at t = (1 - u when Negativ, else u) * Perioden, with
+// u = i / (breite - 1), at row WellenKurveZeile; consecutive columns are
+// joined. Light grey bottom row on the dialog colour.
+QImage WellenKurveMalen(const FunktionenAchse& achse, int welche, int breite, int hoehe);
+// The row of value v (0..1 upwards) above the bottom row.
+int WellenKurveZeile(double v, int hoehe);
+// The size of these images in the dialogs: two side by side below the preview.
+constexpr int WellenKurveBreite = 124, WellenKurveHoehe = 40;
+// Calls `zeichnen` whenever the dialog has read its controls into the working
+// set: while a slider is dragged, on its release and on a check box click.
+void kurvenVerbinden(ParameterDialog& d, const std::function<void()>& zeichnen);
 
 // Histogram bars over the axis min(0, helligkeit)..max(1, helligkeit +
 // kontrast), the largest at 0.8 of the height, with the window from

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_bilder.h"
+#include "app/hintergrund.h"
 #include "script/sitzung.h"
 
 namespace gm {
@@ -74,7 +75,8 @@ void TErstelleDuenen::flankenZeichnen(const DuenenParamRec& p) {
 void TErstelleDuenen::accept() {
     pruefen();
     const auto p = recordAus<DuenenParamRec>(DuenenRegler(), arbeitsSatz(), DuenenStandard());
-    DuenenBerechnen(s_.dok, p, DuenenKurvenBauen(p, DuenenBereit(s_.dok, s_.duenen)));
+    const DuenenKurven k = DuenenKurvenBauen(p, DuenenBereit(s_.dok, s_.duenen));
+    if (!GeneratorLaufen(this, s_.dok, "dunes", [&] { DuenenBerechnen(s_.dok, p, k); })) return;
     ParameterDialog::accept();
 }
 

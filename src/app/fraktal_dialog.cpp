@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/hintergrund.h"
 #include "core/zahlen.h"
 #include "script/sitzung.h"
 
@@ -128,7 +129,9 @@ void TErstelleFraktal::accept() {
     pruefen();
     arbeit_.Tiefe = roundToInt(arbeitsSatz()[kTiefe]);
     arbeit_.ZoomFaktor = arbeitsSatz()[kZoom];
-    FraktalBerechnen(s_.dok, arbeit_);
+    if (!GeneratorLaufen(this, s_.dok, "fractal", [&] { FraktalBerechnen(s_.dok, arbeit_); })) {
+        return;
+    }
     gespeichert_ = arbeit_;
     ParameterDialog::accept();
 }

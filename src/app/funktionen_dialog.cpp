@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <string>
 #include <vector>
 
+#include "app/dialog_bilder.h"
 #include "app/parameter_auswahl.h"
 #include "script/sitzung.h"
 
@@ -60,8 +62,34 @@ TErstelleFunktionen::TErstelleFunktionen(Sitzung& s, QWidget* parent)
         spalten->addWidget(r, i / 2, i % 2);
     }
     raster->addWidget(gruppe, 1, 0, 1, 2);
+    // Each axis's two curves below its list: ImageDX1 over ImageDX2, ImageDY1
+    // over ImageDY2.
+    const char* bildNamen[2][2] = {{"ImageDX1", "ImageDX2"}, {"ImageDY1", "ImageDY2"}};
+    for (int a = 0; a < 2; ++a) {
+        for (int w = 0; w < 2; ++w) {
+            QLabel*& b = kurvenBild_[a][w];
+            b = new QLabel(this);
+            b->setObjectName(bildNamen[a][w]);
+            b->setFixedSize(WellenKurveBreite, WellenKurveHoehe);
+            raster->addWidget(b, 2 + w, a);
+        }
+    }
     zusatzBereich()->addLayout(raster);
     connect(verknuepfung_, &QButtonGroup::idClicked, this, &TErstelleFunktionen::einstellungen);
+    kurvenVerbinden(*this, [this] { kurvenZeichnen(); });
+    for (QComboBox* k : kurve_)
+        connect(k, &QComboBox::currentIndexChanged, this, &TErstelleFunktionen::kurvenZeichnen);
+}
+
+void TErstelleFunktionen::kurvenZeichnen() {
+    if (aufbau_) return;  // the working set is not read yet
+    const FunktionenParamRec r = arbeit();
+    for (int a = 0; a < 2; ++a) {
+        for (int w = 0; w < 2; ++w) {
+            kurvenBild_[a][w]->setPixmap(QPixmap::fromImage(WellenKurveMalen(
+                r.Achse[std::size_t(a)], w + 1, WellenKurveBreite, WellenKurveHoehe)));
+        }
+    }
 }
 
 void TErstelleFunktionen::oeffnen() {
@@ -72,6 +100,7 @@ void TErstelleFunktionen::oeffnen() {
     rahmen_ = werteAus(std::span<const Parameter>(rahmen()), gespeichert_);
     aufbau_ = false;
     beginnen(rahmen_);
+    kurvenZeichnen();
 }
 
 bool TErstelleFunktionen::ausfuehren() {

@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QComboBox;
+class QLabel;
 
 namespace gm {
 
@@ -30,6 +31,9 @@ class TErstelleFunktionen : public ParameterDialog {
 
   private:
     void einstellungen();  // CheckenEinstellungenFunktionen outside the build-up
+    // ImageDX1, ImageDX2, ImageDY1, ImageDY2: each axis's curve with its
+    // first and second phase shift.
+    void kurvenZeichnen();
 
     Sitzung& s_;
     FunktionenParamRec gespeichert_;
@@ -37,6 +41,7 @@ class TErstelleFunktionen : public ParameterDialog {
     bool aufbau_ = false;
     QComboBox* kurve_[2] = {};
     QButtonGroup* verknuepfung_ = nullptr;
+    QLabel* kurvenBild_[2][2] = {};
 };
 
 }  // namespace gm

@@ -1,7 +1,9 @@
 #include "app/hintergrund.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QProgressDialog>
+#include <QWidget>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -25,19 +27,57 @@ void spaltenZurueck(const std::vector<double>& von, TFeld& nach) {
     std::memcpy(nach.daten(), von.data(), von.size() * sizeof(double));
 }
 
+// Keeps the user's input away from every window but the progress dialog
+// from the first moment: the dialog itself appears only after a while, and a
+// second click on "Übernehmen" meanwhile would start the work again.
+class EingabeSperre : public QObject {
+  public:
+    explicit EingabeSperre(QWidget* frei) : frei_(frei) { qApp->installEventFilter(this); }
+    ~EingabeSperre() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject* o, QEvent* e) override {
+        switch (e->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::Shortcut:
+            case QEvent::ShortcutOverride:
+            case QEvent::Wheel:
+            case QEvent::Close: {
+                auto* w = qobject_cast<QWidget*>(o);
+                if (w == nullptr) return e->type() == QEvent::Shortcut;  // the menu's actions
+                if (w == frei_ || frei_->isAncestorOf(w)) return false;
+                e->ignore();  // no window closes while the work holds the document
+                return true;
+            }
+            default:
+                return false;
+        }
+    }
+
+  private:
+    QWidget* frei_;
+};
+
 }  // namespace
 
 bool imHintergrund(QWidget* eltern, const QString& text, const std::function<void()>& arbeit,
                    const std::function<void()>& zwischendurch) {
-    QProgressDialog balken(text, QStringLiteral("Abbrechen"), 0, 1000, eltern);
+    // A busy bar until the work reports its first share; work that never
+    // reports (the generators) keeps it.
+    QProgressDialog balken(text, QStringLiteral("Abbrechen"), 0, 0, eltern);
     balken.setObjectName("Fortschritt");
     // Input reaches only this dialog while the work owns the document.
     balken.setWindowModality(Qt::ApplicationModal);
     balken.setMinimumDuration(300);
     balken.setAutoReset(false);
     balken.setAutoClose(false);
+    balken.setValue(0);  // starts the wait of setMinimumDuration
+    const EingabeSperre sperre(&balken);
     std::atomic<bool> abbrechen{false};
-    std::atomic<int> promille{0};
+    std::atomic<int> promille{-1};
     auto lauf = [&] {
         FortschrittHoeren hoeren([&](double anteil) {
             promille = int(std::clamp(anteil, 0.0, 1.0) * 1000);
@@ -62,7 +102,10 @@ bool imHintergrund(QWidget* eltern, const QString& text, const std::function<voi
             abbrechen = true;
             balken.setLabelText(QStringLiteral("Wird abgebrochen ..."));
         }
-        balken.setValue(promille);
+        if (const int p = promille; p >= 0) {
+            if (balken.maximum() == 0) balken.setRange(0, 1000);
+            balken.setValue(p);
+        }
         QCoreApplication::processEvents();
     }
     const bool beendet = fertig.get();
@@ -102,6 +145,16 @@ bool dokumentImHintergrund(QWidget* eltern, Dokument& d, const QString& text,
     if (imHintergrund(eltern, text, arbeit)) return true;
     vorher.zurueck(d);
     return false;
+}
+
+bool GeneratorLaufen(QWidget* dialog, Dokument& d, std::string_view name,
+                     const std::function<void()>& arbeit) {
+    const Operation* op = OperationSuchen(OperationsArt::Generator, name);
+    if (op == nullptr || !op->lang) {
+        arbeit();
+        return true;
+    }
+    return dokumentImHintergrund(dialog, d, dialog->windowTitle() + " ...", arbeit);
 }
 
 std::optional<Status> OperationLaufen(QWidget* eltern, Sitzung& s, const Operation& op,

@@ -49,6 +49,13 @@ class DokumentStand {
 bool dokumentImHintergrund(QWidget* eltern, Dokument& d, const QString& text,
                            const std::function<void()>& arbeit);
 
+// Runs `arbeit`, a generator dialog's computation of its field into
+// Zweitbild, beside the window's thread when the catalogue's generator
+// `name` is marked `lang`, else at once. False when cancelled: the document
+// is then as before.
+bool GeneratorLaufen(QWidget* dialog, Dokument& d, std::string_view name,
+                     const std::function<void()>& arbeit);
+
 // Runs a catalogue operation as its menu command or dialog does: beside the
 // window's thread when its row is marked `lang`. Nothing when cancelled.
 std::optional<Status> OperationLaufen(QWidget* eltern, Sitzung& s, const Operation& op,

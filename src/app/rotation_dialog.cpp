@@ -1,10 +1,14 @@
 #include "app/rotation_dialog.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
 
+#include "app/dialog_bilder.h"
+#include "app/hintergrund.h"
 #include "app/parameter_auswahl.h"
 #include "app/regler_widget.h"
 #include "generators/funktionen.h"
@@ -17,6 +21,13 @@ namespace {
 const std::vector<Parameter>& rahmen() {
     static const std::vector<Parameter> t = ParameterOhne(RotationParameter(), {"Kurve"});
     return t;
+}
+
+// The rotation's profile over the radial position has the settings of one
+// function generator axis.
+FunktionenAchse profilAchse(const RotationParamRec& r) {
+    return {r.Welle,  r.Negativ,      r.Kurve,        r.Perioden,      r.AnstiegF,     r.Stufen,
+            r.GammaF, r.Linearitaet1, r.Linearitaet2, r.Verschiebung1, r.Verschiebung2};
 }
 
 }  // namespace
@@ -38,6 +49,25 @@ TErstelleRotation::TErstelleRotation(Sitzung& s, QWidget* parent)
     connect(kurve_, &QComboBox::currentIndexChanged, this, [this] {
         if (!aufbau_) subjektPruefen();
     });
+    auto* bilder = new QHBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+        kurvenBild_[i] = new QLabel(this);
+        kurvenBild_[i]->setObjectName(QStringLiteral("ImageD%1").arg(i + 1));
+        kurvenBild_[i]->setFixedSize(WellenKurveBreite, WellenKurveHoehe);
+        bilder->addWidget(kurvenBild_[i]);
+    }
+    zusatzBereich()->addLayout(bilder);
+    kurvenVerbinden(*this, [this] { kurvenZeichnen(); });
+    connect(kurve_, &QComboBox::currentIndexChanged, this, &TErstelleRotation::kurvenZeichnen);
+}
+
+void TErstelleRotation::kurvenZeichnen() {
+    if (aufbau_) return;  // the working set is not read yet
+    const FunktionenAchse a = profilAchse(arbeit());
+    for (int i = 0; i < 2; ++i) {
+        kurvenBild_[i]->setPixmap(
+            QPixmap::fromImage(WellenKurveMalen(a, i + 1, WellenKurveBreite, WellenKurveHoehe)));
+    }
 }
 
 void TErstelleRotation::oeffnen() {
@@ -74,6 +104,7 @@ void TErstelleRotation::oeffnen() {
     }
     aufbau_ = false;
     subjektPruefen();
+    kurvenZeichnen();
 }
 
 bool TErstelleRotation::ausfuehren() {
@@ -90,7 +121,7 @@ RotationParamRec TErstelleRotation::arbeit() const {
 void TErstelleRotation::accept() {
     pruefen();
     const RotationParamRec r = arbeit();
-    RotationErzeugen(s_.dok, r);
+    if (!GeneratorLaufen(this, s_.dok, "rotate", [&] { RotationErzeugen(s_.dok, r); })) return;
     gespeichert_ = r;
     ParameterDialog::accept();
 }

@@ -9,6 +9,7 @@
 #include "generators/rotation.h"
 
 class QComboBox;
+class QLabel;
 
 namespace gm {
 
@@ -31,11 +32,15 @@ class TErstelleRotation : public ParameterDialog {
     void accept() override;  // WeiterClick
 
   private:
+    // ImageD1 and ImageD2: the profile with Verschiebung1 and Verschiebung2.
+    void kurvenZeichnen();
+
     Sitzung& s_;
     RotationParamRec gespeichert_;
     Werte rahmen_;
     bool aufbau_ = false;
     QComboBox* kurve_ = nullptr;
+    QLabel* kurvenBild_[2] = {};
 };
 
 }  // namespace gm

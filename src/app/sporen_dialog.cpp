@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/dialog_bilder.h"
+#include "app/hintergrund.h"
 #include "app/parameter_auswahl.h"
 #include "core/zufall.h"
 #include "script/sitzung.h"
@@ -70,8 +71,11 @@ void TErstelleSporen::neueBerechnungClick() {
 void TErstelleSporen::accept() {
     pruefen();
     const SporenParamRec p = arbeit();
+    // Cancelled, the window keeps its tables and the dialog its new ones.
+    if (!GeneratorLaufen(this, s_.dok, "spores", [&] { SporenBerechnen(s_.dok, p, *tabellen_); })) {
+        return;
+    }
     *s_.sporen = *tabellen_;
-    SporenBerechnen(s_.dok, p, *s_.sporen);
     gespeichert_ = p;
     ParameterDialog::accept();
 }

@@ -12,6 +12,7 @@
 #include "app/bild_widget.h"
 #include "app/hauptfenster.h"
 #include "app/regler_widget.h"
+#include "display/hauptbild.h"
 #include "editing/strich_zeile.h"
 #include "editing/werkzeug_parameter.h"
 #include "script/sitzung.h"
@@ -24,6 +25,21 @@ namespace {
 constexpr double ZugSchwelle = 3.0;
 
 constexpr int PipettenWerkzeug = 9;
+
+// Recolours only the view pixels of the cells a tool changed; colours that
+// draw random numbers, or a view not of the field's size, redraw it whole.
+void zellenNeuZeichnen(TLandGenerator& f, const Rechteck& zellen) {
+    Sitzung& s = f.sitzung();
+    const double zoom = f.zustand().ZoomFaktor;
+    const Bildgroesse g = HauptbildGroesse(s.dok.MaxX, s.dok.MaxY, zoom);
+    PixelImage stueck;
+    const auto wo = ZeichneHauptbildBereich(s.farben, s.dok, zoom, zellen, stueck);
+    if (!wo || f.bild()->bild().size() != QSize(g.breite, g.hoehe)) {
+        f.neuZeichnen();
+        return;
+    }
+    f.bild()->bereichSetzen(stueck, *wo);
+}
 
 }  // namespace
 
@@ -177,11 +193,11 @@ void WerkzeugMaus::umrissZeigen(Punkt ende) {
 void WerkzeugMaus::anwenden(const FormRec& box, bool rechts) {
     Sitzung& s = f_.sitzung();
     const Strich strich{s.dok.Werkzeug, rechts, box, s.werkzeug.Form, s.werkzeug.Berg};
-    WerkzeugAnwenden(s.dok, strich);
+    const Rechteck geaendert = WerkzeugAnwenden(s.dok, strich);
     if (strich.Werkzeug == PipettenWerkzeug) {
         f_.farbenNeuZeichnen();
     } else {
-        f_.neuZeichnen();
+        zellenNeuZeichnen(f_, geaendert);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_bilder.h"
+#include "app/hintergrund.h"
 #include "script/sitzung.h"
 
 namespace gm {
@@ -65,7 +66,10 @@ bool TErstelleZellen::ausfuehren() {
 void TErstelleZellen::accept() {
     pruefen();
     const ZellenParamRec p = arbeit();
-    ZellenBerechnen(s_.dok, p, ZellenBereit(s_.dok, s_.zellen));
+    const auto& punkte = ZellenBereit(s_.dok, s_.zellen);
+    if (!GeneratorLaufen(this, s_.dok, "cells", [&] { ZellenBerechnen(s_.dok, p, punkte); })) {
+        return;
+    }
     gespeichert_ = p;
     ParameterDialog::accept();
 }

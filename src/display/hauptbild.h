@@ -6,6 +6,7 @@
 
 #include "core/dokument.h"
 #include "core/puffer.h"
+#include "core/rechteck.h"
 #include "display/farbstand.h"
 #include "display/pixelbild.h"
 
@@ -29,6 +30,15 @@ int HauptbildProbe(int pixel, double zoom, int maxIndex);
 // is masked and column and row are both even the pixel is pure blue. In mode 3
 // the pixels are coloured column by column, x outer, y inner.
 void ZeichneHauptbild(const ColourState& farben, Dokument& dok, double zoom, PixelImage& bild);
+
+// The view pixels showing the cells `zellen` at zoom z, drawn into `stueck`
+// (which takes their size) exactly as ZeichneHauptbild draws them. Returns
+// where they sit in the view, empty when no pixel shows those cells; nothing
+// when the colours draw random numbers, whose sequence runs over the whole
+// view.
+std::optional<Rechteck> ZeichneHauptbildBereich(const ColourState& farben, Dokument& dok,
+                                                double zoom, const Rechteck& zellen,
+                                                PixelImage& stueck);
 
 // Draws a dialog preview into `bild` (256 x 256): each value is scaled by
 // 1 / (maximum - minimum) from minimum (or taken as is when they are equal),

@@ -1,5 +1,7 @@
 // Long work beside the window's thread: cancelling leaves the document as it
 // was, finishing applies it, and the window's events keep flowing meanwhile.
+// The slow generators' dialogs ("&Fuellen", then "Übernehmen") work the same
+// way and apply what the direct run gives.
 
 #include <gtest/gtest.h>
 
@@ -10,9 +12,13 @@
 #include <thread>
 #include <vector>
 
+#include "app/einmal_dialog.h"
 #include "app/hintergrund.h"
 #include "app/regen_dialog.h"
+#include "app/rotation_dialog.h"
+#include "app/zellen_dialog.h"
 #include "core/fortschritt.h"
+#include "core/kombination.h"
 #include "core/puffer.h"
 #include "modal_hilfe.h"
 #include "script/sitzung.h"
@@ -68,6 +74,32 @@ class Hintergrund : public ::testing::Test {
         EXPECT_TRUE(spalten(d.Hoehenfeld, d) == feld);
         EXPECT_TRUE(spalten(d.UndoBild, d) == undo);
         EXPECT_EQ(d.ScriptAnzahl, 0);
+    }
+
+    // Presses "Übernehmen" and, at the first event the waiting window
+    // handles, "Abbrechen" of the progress dialog. True when there was one.
+    static bool uebernehmenUndAbbrechen(QDialog& d) {
+        bool abgebrochen = false;
+        QTimer::singleShot(0, &d, [&] {
+            if (auto* p = d.findChild<QProgressDialog*>("Fortschritt")) {
+                p->cancel();
+                abgebrochen = true;
+            }
+        });
+        test::weiter(d);
+        return abgebrochen;
+    }
+    // The field the window's run left equals the generator's direct run,
+    // combined, on the field before it.
+    template <class Direkt>
+    void gleichDirekt(Direkt direkt) {
+        Dokument& d = s->dok;
+        const std::vector<double> fenster = spalten(d.Hoehenfeld, d);
+        EXPECT_FALSE(fenster == feld);
+        UndoZurueck(d);
+        direkt();
+        ZweitbildVerknuepfen(d);
+        EXPECT_TRUE(spalten(d.Hoehenfeld, d) == fenster);
     }
 
     std::unique_ptr<Sitzung> s;
@@ -142,6 +174,35 @@ TEST_F(Hintergrund, MarkedOperationRunsOnAWorkerAndCancelPutsEverythingBack) {
     s->dok.MaxX = 512;
     ASSERT_TRUE(OperationLaufen(f.get(), *s, kurz, {}).has_value());
     EXPECT_EQ(faden, std::this_thread::get_id());
+}
+
+TEST_F(Hintergrund, RotationDialogCancelledKeepsEverythingAppliedEqualsTheDirectRun) {
+    ASSERT_TRUE(test::modalBedienen<TErstelleRotation>(*f, "Rotation1Click", [&](auto& d) {
+        test::ziehen(d.regler("Perioden"), 60, 160);
+        const double vorher = d.gespeichert().Perioden;
+        EXPECT_TRUE(uebernehmenUndAbbrechen(d));
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(d.gespeichert().Perioden, vorher);
+        unveraendert();  // field, undo copy and the unrecorded line
+        test::weiter(d);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_NE(d.gespeichert().Perioden, vorher);
+    }));
+    EXPECT_EQ(s->dok.ScriptAnzahl, 1);
+    const RotationParamRec rec = einmalDialog<TErstelleRotation>(*f).gespeichert();
+    gleichDirekt([&] { RotationErzeugen(s->dok, rec); });
+}
+
+TEST_F(Hintergrund, CellsDialogCancelledKeepsEverythingAppliedEqualsTheDirectRun) {
+    ASSERT_TRUE(test::modalBedienen<TErstelleZellen>(*f, "Zellen1Click", [&](auto& d) {
+        test::ziehen(d.regler("Anzahl"), 60, 90);
+        EXPECT_TRUE(uebernehmenUndAbbrechen(d));
+        EXPECT_TRUE(d.isVisible());
+        unveraendert();
+        test::weiter(d);
+    }));
+    const ZellenParamRec rec = einmalDialog<TErstelleZellen>(*f).gespeichert();
+    gleichDirekt([&] { ZellenBerechnen(s->dok, rec, ZellenBereit(s->dok, s->zellen)); });
 }
 
 }  // namespace

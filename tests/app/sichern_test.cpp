@@ -111,8 +111,9 @@ TEST_F(Sichern, NewOpenAndImportsAskFirstAndCancelKeepsTheField) {
     aendern();
     const double vorher = s->dok.Hoehenfeld(2, 2);
     groesse = Groesse{9, 9};
-    for (const char* b : {"FileNew1Execute", "FileOpen1Execute", "ImportierenGrafikClick",
-                          "ImportierenTerragenClick", "stm1Click", "ImportierenPNGClick"}) {
+    for (const char* b :
+         {"FileNew1Execute", "FileOpen1Execute", "ImportierenGrafikClick",
+          "ImportierenTerragenClick", "stm1Click", "ImportierenPNGClick", "Bildgre1Click"}) {
         const std::size_t n = fragen.size();
         befehl(b);
         EXPECT_EQ(fragen.size(), n + 1) << b;
@@ -145,6 +146,30 @@ TEST_F(Sichern, NewOpenAndImportsAskFirstAndCancelKeepsTheField) {
     menue->actions().first()->trigger();
     EXPECT_EQ(s->dok.MaxX, 512);
     EXPECT_EQ(f->windowTitle(), "alt.fla[*] - Gravimonte");
+}
+
+TEST_F(Sichern, ResizingAsksOnlyWhenChangedAndDiscardResizes) {
+    // Unchanged: resizes without a question; a cancelled size dialog never asks.
+    groesse = Groesse{9, 9};
+    befehl("Bildgre1Click");
+    EXPECT_TRUE(fragen.empty());
+    EXPECT_EQ(s->dok.MaxX, 8);
+    aendern();
+    groesse.reset();
+    befehl("Bildgre1Click");
+    EXPECT_TRUE(fragen.empty());
+
+    // Changed: "Abbrechen" keeps field and size, "Verwerfen" resizes.
+    groesse = Groesse{17, 5};
+    befehl("Bildgre1Click");
+    ASSERT_EQ(fragen.size(), 1u);
+    EXPECT_EQ(s->dok.MaxX, 8);
+    EXPECT_EQ(s->dok.Hoehenfeld(2, 2), 1.0);
+    antwort = Antwort::Nein;
+    befehl("Bildgre1Click");
+    EXPECT_EQ(fragen.size(), 2u);
+    EXPECT_EQ(s->dok.MaxX, 16);
+    EXPECT_EQ(s->dok.MaxY, 4);
 }
 
 TEST_F(Sichern, FileDialogsStartInTheLastFolderElseHome) {

@@ -14,6 +14,7 @@
 
 #include "app/berg_dialog.h"
 #include "app/bild_widget.h"
+#include "app/hauptbild.h"
 #include "app/hauptfenster.h"
 #include "app/modal_hilfe.h"
 #include "app/regler_widget.h"
@@ -119,6 +120,34 @@ TEST_F(WerkzeugFenster, EachToolFamilyChangesOnlyItsBoxAndTakesOneUndoCopy) {
         EXPECT_FALSE(f->werkzeugMaus()->zugLaeuft());
         EXPECT_TRUE(f->bild()->umriss().isEmpty());
         MaskeLoeschen(s->dok);
+    }
+}
+
+// After a dab the view shows what a whole redraw shows, yet only the dab's
+// box was recoloured: a cell changed behind the view's back elsewhere keeps
+// its old colour until the next whole redraw.
+TEST_F(WerkzeugFenster, ADabRedrawsOnlyItsBoxAndTheViewEqualsAWholeRedraw) {
+    const auto ganzGemalt = [this] {
+        PixelImage puffer;
+        return HauptbildMalen(*s, f->zustand().ZoomFaktor, puffer);
+    };
+    for (double zoom : {1.0, 0.5}) {
+        f->zoomSetzen(zoom);
+        for (const char* knopf : {"VMalen1SB", "KHartSB", "SpeedButton1", "VMaskeSB"}) {
+            musterFuellen(s->dok);
+            MaskeLoeschen(s->dok);
+            f->neuZeichnen();
+            werkzeug(knopf);
+            ziehen({40, 50}, {90, 80});
+            ASSERT_TRUE(f->bild()->bild() == ganzGemalt()) << knopf << " zoom " << zoom;
+        }
+        const QImage vorher = f->bild()->bild();
+        werkzeug("VMalen1SB");
+        s->dok.Hoehenfeld(400, 400) = s->dok.Hoehenfeld(400, 400) < 0.5 ? 0.9 : 0.1;
+        ziehen({40, 50}, {90, 80});
+        const QPoint p(int(400 * zoom), int(400 * zoom));
+        EXPECT_EQ(f->bild()->bild().pixel(p), vorher.pixel(p));
+        EXPECT_NE(ganzGemalt().pixel(p), vorher.pixel(p));
     }
 }
 

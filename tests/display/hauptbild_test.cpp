@@ -150,6 +150,70 @@ TEST(ZeichneHauptbild, LargeSeededFieldsMatchTheStraightforwardDrawing) {
     }
 }
 
+// The pixels showing a box of cells, drawn alone, equal the whole drawing's
+// pixels there, at every zoom, for boxes inside, at the edges, partly off the
+// field and of one cell; they sit exactly where those cells show, and a cell
+// no pixel shows gives none.
+TEST(ZeichneHauptbild, ABoxDrawnAloneEqualsTheWholeDrawingThere) {
+    auto dok = std::make_unique<Dokument>();
+    dok->MaxX = 36;
+    dok->MaxY = 28;
+    test::Folge folge{77};
+    for (int x = 0; x <= dok->MaxX; ++x) {
+        for (int y = 0; y <= dok->MaxY; ++y) {
+            dok->Hoehenfeld(x, y) = folge.naechste();
+            dok->Maske(x, y) = folge.naechste() < 0.3 ? 1 : 0;
+        }
+    }
+    ColourState f;
+    const Rechteck boxen[] = {{5, 7, 12, 9},  {0, 0, 3, 28},  {30, 20, 36, 28},
+                              {17, 3, 17, 3}, {-4, -6, 2, 1}, {35, 0, 50, 40}};
+    for (int modus : {0, 1, 2}) {
+        f.Farbmodus = modus;
+        for (double zoom : {0.25, 1.0 / 3.0, 0.5, 1.0, 2.0, 3.0, 4.0}) {
+            PixelImage ganz;
+            ZeichneHauptbild(f, *dok, zoom, ganz);
+            for (const Rechteck& b : boxen) {
+                PixelImage stueck;
+                const auto wo = ZeichneHauptbildBereich(f, *dok, zoom, b, stueck);
+                ASSERT_TRUE(wo.has_value());
+                Rechteck erwartet{1 << 20, 1 << 20, -1, -1};
+                for (int x = 0; x < ganz.width; ++x) {
+                    for (int y = 0; y < ganz.height; ++y) {
+                        const int px = HauptbildProbe(x, zoom, dok->MaxX);
+                        const int py = HauptbildProbe(y, zoom, dok->MaxY);
+                        if (px < b.x0 || px > b.x1 || py < b.y0 || py > b.y1) continue;
+                        erwartet = {std::min(erwartet.x0, x), std::min(erwartet.y0, y),
+                                    std::max(erwartet.x1, x), std::max(erwartet.y1, y)};
+                    }
+                }
+                if (erwartet.leer()) {  // a cell between the samples of a small zoom
+                    EXPECT_TRUE(wo->leer());
+                    continue;
+                }
+                ASSERT_EQ(wo->x0, erwartet.x0) << "zoom " << zoom << " box " << b.x0;
+                ASSERT_EQ(wo->y0, erwartet.y0) << "zoom " << zoom << " box " << b.x0;
+                ASSERT_EQ(wo->x1, erwartet.x1) << "zoom " << zoom << " box " << b.x0;
+                ASSERT_EQ(wo->y1, erwartet.y1) << "zoom " << zoom << " box " << b.x0;
+                ASSERT_EQ(stueck.width, wo->x1 - wo->x0 + 1);
+                ASSERT_EQ(stueck.height, wo->y1 - wo->y0 + 1);
+                for (int x = 0; x < stueck.width; ++x)
+                    for (int y = 0; y < stueck.height; ++y)
+                        ASSERT_EQ(stueck.at(x, y), ganz.at(wo->x0 + x, wo->y0 + y))
+                            << "mode " << modus << " zoom " << zoom << " box " << b.x0 << ","
+                            << b.y0 << " pixel " << x << "," << y;
+            }
+        }
+    }
+    // An empty box or one wholly off the field shows nowhere; colours that
+    // draw random numbers are not drawn in pieces.
+    PixelImage stueck;
+    EXPECT_TRUE(ZeichneHauptbildBereich(f, *dok, 1.0, {}, stueck)->leer());
+    EXPECT_TRUE(ZeichneHauptbildBereich(f, *dok, 1.0, {40, 0, 45, 5}, stueck)->leer());
+    f.Farbmodus = FarbmodusRender;
+    EXPECT_FALSE(ZeichneHauptbildBereich(f, *dok, 1.0, {2, 2, 3, 3}, stueck).has_value());
+}
+
 TEST(ZeichneVorschau, ScalesInvertsAndClamps) {
     auto v = std::make_unique<Vorschaufeld>();
     v->werte[0][0] = 0.5;
