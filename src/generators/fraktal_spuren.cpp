@@ -17,6 +17,16 @@
 // them, so every set gives the same heights.
 
 #define GM_INLINE inline __attribute__((always_inline))
+// Compiles the code between ZIEL_BEGINN and ZIEL_ENDE for instruction set z.
+#if defined(__clang__)
+#define GM_ZIEL_BEGINN(z) \
+    _Pragma(GM_TEXT(clang attribute push(__attribute__((target(z))), apply_to = function)))
+#define GM_ZIEL_ENDE _Pragma("clang attribute pop")
+#else
+#define GM_ZIEL_BEGINN(z) _Pragma("GCC push_options") _Pragma(GM_TEXT(GCC target(z)))
+#define GM_ZIEL_ENDE _Pragma("GCC pop_options")
+#endif
+#define GM_TEXT(x) #x
 #define GM_INLINE_LAMBDA __attribute__((always_inline))
 
 namespace gm {
@@ -35,8 +45,7 @@ GM_INLINE bool irgendeine(const M& m) {
 #include "generators/fraktal_kern.inc"
 }  // namespace sse2
 
-#pragma GCC push_options
-#pragma GCC target("avx2")
+GM_ZIEL_BEGINN("avx2")
 namespace avx2 {
 constexpr int Spuren = 4;
 constexpr int Plaetze = 2;
@@ -49,10 +58,9 @@ GM_INLINE bool irgendeine(const M& m) {
 }
 #include "generators/fraktal_kern.inc"
 }  // namespace avx2
-#pragma GCC pop_options
+GM_ZIEL_ENDE
 
-#pragma GCC push_options
-#pragma GCC target("avx512f,avx512dq")
+GM_ZIEL_BEGINN("avx512f,avx512dq")
 namespace avx512 {
 constexpr int Spuren = 8;
 constexpr int Plaetze = 3;
@@ -90,7 +98,7 @@ GM_INLINE Maske ohne(Maske a, Maske b) {
 #include "generators/fraktal_kern.inc"
 #undef GM_FRAKTAL_MASKEN
 }  // namespace avx512
-#pragma GCC pop_options
+GM_ZIEL_ENDE
 
 }  // namespace
 
