@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/faeden.h"
+#include "core/puffer.h"
 #include "core/zahlen.h"
 #include "filters/zellen.h"
 
@@ -88,65 +89,19 @@ void spalteFiltern(const F& f, const double* l, const double* c, const double* r
     rand(maxY);
 }
 
-struct Bereich {
-    double lo, hi;
-};
-
-// Writes the result of columns [anfang, ende) into Zweitbild and returns their
-// range, folded in the order the stretch's own search uses.
-template <class F>
-Bereich spaltenFiltern(Dokument& dok, const F& f, int anfang, int ende) {
-    const int mx = dok.MaxX, my = dok.MaxY;
-    Bereich b{0.0, 0.0};
-    for (int x = anfang; x < ende; ++x) {
-        double* z = dok.Zweitbild.spalte(x);
-        spalteFiltern(f, dok.Hoehenfeld.spalte(std::max(x - 1, 0)), dok.Hoehenfeld.spalte(x),
-                      dok.Hoehenfeld.spalte(std::min(x + 1, mx)), z, my);
-        if (x == anfang) b = {z[0], z[0]};
-        double lo = b.lo, hi = b.hi;
-        for (int y = 0; y <= my; ++y) {
-            lo = kleiner(lo, z[y]);
-            hi = groesser(hi, z[y]);
-        }
-        b = {lo, hi};
-    }
-    return b;
-}
-
-// ZweitbildUebernehmen for columns [anfang, ende) with a known range.
-void spaltenUebernehmen(Dokument& dok, double minimum, double faktor, int anfang, int ende) {
-    for (int x = anfang; x < ende; ++x) {
-        double* z = dok.Zweitbild.spalte(x);
-        double* h = dok.Hoehenfeld.spalte(x);
-        const std::uint8_t* m = dok.Maske.spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y) {
-            const double v = clamp01((z[y] - minimum) * faktor);
-            z[y] = v;
-            h[y] = m[y] == 0 ? v : h[y];
-        }
-    }
-}
-
 // Every active cell of Zweitbild is written, so it needs no clearing first.
-// The two halves of the columns run side by side; the range is the same
-// whichever half finds an extreme first, and the stretch that follows uses
-// the operations of ZweitbildUebernehmen.
+// The two halves of the columns run side by side; the stretch and take-over
+// that follow are the shared ones.
 template <class F>
 void nachbarschaftAnwenden(Dokument& dok, const F& f) {
-    const int n = dok.MaxX + 1;
-    Bereich teil[2];
+    const int mx = dok.MaxX, my = dok.MaxY;
     ZweiFaeden([&](int t) {
-        const Spalten s = haelfte(t, n);
-        teil[t] = spaltenFiltern(dok, f, s.anfang, s.ende);
+        const Spalten s = haelfte(t, mx + 1);
+        for (int x = s.anfang; x < s.ende; ++x)
+            spalteFiltern(f, dok.Hoehenfeld.spalte(std::max(x - 1, 0)), dok.Hoehenfeld.spalte(x),
+                          dok.Hoehenfeld.spalte(std::min(x + 1, mx)), dok.Zweitbild.spalte(x), my);
     });
-    const double lo = kleiner(teil[0].lo, teil[1].lo);
-    const double hi = groesser(teil[0].hi, teil[1].hi);
-    const double minimum = hi == lo ? 0.0 : lo;
-    const double faktor = hi == lo ? 1.0 : 1.0 / (hi - lo);
-    ZweiFaeden([&](int t) {
-        const Spalten s = haelfte(t, n);
-        spaltenUebernehmen(dok, minimum, faktor, s.anfang, s.ende);
-    });
+    ZweitbildUebernehmen(dok);
 }
 
 }  // namespace
