@@ -8,6 +8,7 @@
 #include "core/kombination.h"
 #include "core/wellenprofil.h"
 #include "core/zahlen.h"
+#include "generators/achsen_verknuepfung.h"
 
 namespace gm {
 
@@ -64,19 +65,6 @@ const std::array<Parameter, 24> funktionenParameter = [] {
     return t;
 }();
 
-double verknuepft(int art, double fx, double fy) {
-    switch (art) {
-        case 1:
-            return fx + fy;
-        case 2:
-            return fx - fy;
-        case 3:
-            return fy - fx;
-        default:
-            return fx * fy;
-    }
-}
-
 struct Spanne {
     double minimum = std::numeric_limits<double>::infinity();
     double maximum = -std::numeric_limits<double>::infinity();
@@ -94,7 +82,7 @@ Spanne fuellen(const R& r, const AchsenKurven& kx, const AchsenKurven& ky, int v
         const double fx[2] = {kx.v1[x], kx.v2[x]};
         const double* fy = ky.band[x] ? ky.v2.data() : ky.v1.data();
         for (int y = 0; y < ny; ++y) {
-            const double v = verknuepft(r.Verknuepfung, fx[kx.band[y]], fy[y]);
+            const double v = AchsenVerknuepfen(r.Verknuepfung, fx[kx.band[y]], fy[y]);
             z[y] = v;
             s.minimum = std::min(s.minimum, v);
             s.maximum = std::max(s.maximum, v);

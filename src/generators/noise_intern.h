@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "generators/achsen_verknuepfung.h"
 #include "generators/noise.h"
 
 namespace gm::noise_intern {
@@ -37,21 +38,6 @@ inline double achse(int typ, double verschiebung, double a, double n, double ite
             return n * iterationen - std::trunc(n * iterationen);
         default:
             return 1.0;
-    }
-}
-
-inline double verknuepfen(int verknuepfung, double fx, double fy) {
-    switch (verknuepfung) {
-        case 0:
-            return fx * fy;
-        case 1:
-            return fx + fy;
-        case 2:
-            return fx - fy;
-        case 3:
-            return fy - fx;
-        default:
-            return 0.0;
     }
 }
 

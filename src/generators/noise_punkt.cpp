@@ -159,7 +159,7 @@ double NoisePunkt(const NoiseParamRec& p, const NoiseTabellen& t, const NoiseGew
     const double n = summe(p, t, w, xs, ys);
     const double fx = noise_intern::achse(p.TypX, p.VerschiebungX, xs, n, p.IterationenX);
     const double fy = noise_intern::achse(p.TypY, p.VerschiebungY, ys, n, p.IterationenY);
-    return noise_intern::verknuepfen(p.Verknuepfung, fx, fy);
+    return AchsenVerknuepfen(p.Verknuepfung, fx, fy);
 }
 
 std::array<double, ProfilBreite> NoiseProfil(const NoiseParamRec& p, const NoiseTabellen& t) {

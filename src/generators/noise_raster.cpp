@@ -223,7 +223,7 @@ void spalte(const Plan& plan, double x, Arbeit& ar, double* ziel) {
         const double n = ar.summe[y];
         const double fx = achse(p.TypX, p.VerschiebungX, xStrich, n, p.IterationenX);
         const double fy = achse(p.TypY, p.VerschiebungY, plan.yStrich[y], n, p.IterationenY);
-        ziel[y] = verknuepfen(p.Verknuepfung, fx, fy);
+        ziel[y] = AchsenVerknuepfen(p.Verknuepfung, fx, fy);
     }
 }
 
