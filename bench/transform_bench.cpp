@@ -57,13 +57,18 @@ void messen(benchmark::State& state, const std::function<void(Dokument&)>& lauf)
     state.counters["copies"] = proLauf / kopie;
 }
 
+// Argument 1: with the modifier on, curve 6 ("f=cos(x*2pi)") over three periods.
 void BM_Combination(benchmark::State& state) {
-    messen(state, [](Dokument& d) {
+    const bool modifikator = state.range(0) != 0;
+    messen(state, [modifikator](Dokument& d) {
+        d.ModEinstellungen.Aktiv = modifikator;
+        d.ModEinstellungen.Modus = 6;
+        d.ModEinstellungen.Iterationen = 3;
         ZweitbildKopieren(d);
         ZweitbildVerknuepfen(d);
     });
 }
-BENCHMARK(BM_Combination)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Combination)->Arg(0)->Arg(1)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void BM_Abbilden(benchmark::State& state) {
     const Abbild a = Abbild(state.range(0));

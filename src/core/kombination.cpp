@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "core/maske.h"
 #include "core/puffer.h"
@@ -12,12 +13,34 @@
 
 namespace gm {
 
+namespace {
+
+WellenForm modifikatorForm(const ModRec& mod) {
+    return {mod.Modus,        mod.Welle,        mod.Negativ, mod.Anstieg,    mod.Digits,
+            mod.Linearitaet2, mod.Linearitaet1, mod.Gamma,   mod.Iterationen};
+}
+
+double modifikatorPosition(const ModRec& mod, double z) {
+    return (mod.Negativ ? 1.0 - z : z) * mod.Iterationen;
+}
+
+}  // namespace
+
 double ModifikatorWert(const ModRec& mod, double z) {
-    const double x = (mod.Negativ ? 1.0 - z : z) * mod.Iterationen;
-    const double r =
-        WellenProfil(mod.Modus, mod.Welle, mod.Negativ, mod.Anstieg, mod.Digits, mod.Linearitaet2,
-                     mod.Linearitaet1, mod.Gamma, mod.Iterationen, mod.Verschiebung, x);
+    const double r = WellenProfilImRing(modifikatorForm(mod), {mod.Verschiebung, mod.Verschiebung},
+                                        modifikatorPosition(mod, z));
     return mod.Invertieren ? 1.0 - r : r;
+}
+
+void ModifikatorReihe(const ModRec& mod, const double* z, double* werte, int n, Befehlssatz satz) {
+    for (int i = 0; i < n; ++i)
+        werte[i] = modifikatorPosition(mod, z[i]);
+    WellenProfilReihe(modifikatorForm(mod), {mod.Verschiebung, mod.Verschiebung}, werte, werte, n,
+                      satz);
+    if (mod.Invertieren) {
+        for (int i = 0; i < n; ++i)
+            werte[i] = 1.0 - werte[i];
+    }
 }
 
 double Verknuepfen(int modus, double h, double v) {
@@ -83,11 +106,29 @@ inline double abbilden(const Dokument& dok, const Abbildung& a, double z) {
 template <int Modus>
 void verknuepfenSpalte(const Dokument& dok, const Abbildung& a, double* z, const std::uint8_t* m,
                        double* h, int n) {
-    for (int y = 0; y < n; ++y) {
-        if (z[y] == KeinWert || m[y] != 0) continue;
-        const double v = abbilden(dok, a, z[y]);
-        z[y] = v;
-        h[y] = clamp01(Verknuepfen(Modus, h[y], v));
+    if (!dok.ModEinstellungen.Aktiv) {
+        for (int y = 0; y < n; ++y) {
+            if (z[y] == KeinWert || m[y] != 0) continue;
+            const double v = abbilden(dok, a, z[y]);
+            z[y] = v;
+            h[y] = clamp01(Verknuepfen(Modus, h[y], v));
+        }
+        return;
+    }
+    // The modifier over whole blocks of the column on vector lanes, the cells
+    // without a value or under the mask included; only valued free cells are taken.
+    constexpr int Block = 256;
+    double v[Block];
+    for (int y0 = 0; y0 < n; y0 += Block) {
+        const int anzahl = std::min(Block, n - y0);
+        for (int i = 0; i < anzahl; ++i)
+            v[i] = clamp01((z[y0 + i] - a.spanne.minimum) * a.spanne.skala);
+        ModifikatorReihe(dok.ModEinstellungen, v, v, anzahl);
+        for (int i = 0, y = y0; i < anzahl; ++i, ++y) {
+            if (z[y] == KeinWert || m[y] != 0) continue;
+            z[y] = a.unten + (a.oben - a.unten) * v[i];
+            h[y] = clamp01(Verknuepfen(Modus, h[y], z[y]));
+        }
     }
 }
 
@@ -221,11 +262,13 @@ void StrichSammeln(Dokument& dok) {
 }
 
 void ModifizierenAnwenden(Dokument& dok) {
+    std::vector<double> v(std::size_t(dok.MaxY + 1));
     for (int x = 0; x <= dok.MaxX; ++x) {
         double* h = dok.Hoehenfeld.spalte(x);
         const std::uint8_t* m = dok.Maske.spalte(x);
+        ModifikatorReihe(dok.ModEinstellungen, h, v.data(), dok.MaxY + 1);
         for (int y = 0; y <= dok.MaxY; ++y) {
-            if (m[y] == 0) h[y] = ModifikatorWert(dok.ModEinstellungen, h[y]);
+            if (m[y] == 0) h[y] = v[std::size_t(y)];
         }
     }
 }

@@ -2,6 +2,7 @@
 // The modifier curve and the one combination step through which every
 // generated layer reaches the height field.
 
+#include "core/befehlssatz.h"
 #include "core/dokument.h"
 #include "core/rechteck.h"
 
@@ -9,6 +10,10 @@ namespace gm {
 
 // The modifier curve: a value in 0..1 from z and the settings (Aktiv is ignored).
 double ModifikatorWert(const ModRec& mod, double z);
+// ModifikatorWert of z[0..n) into werte (which may be z), on the lanes of
+// `satz` (one of Befehlssaetze()) with the same bits.
+void ModifikatorReihe(const ModRec& mod, const double* z, double* werte, int n,
+                      Befehlssatz satz = BesterBefehlssatz());
 
 // Merges a mapped value v into height h by combination mode 1..13; any other
 // mode keeps h. The result is not clamped.

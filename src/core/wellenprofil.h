@@ -5,11 +5,14 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/befehlssatz.h"
+#include "core/mathe.h"
 #include "core/zahlen.h"
 
 namespace gm {
 
-// The basic curves of WellenProfil at s in 0..1.
+// The basic curves of WellenProfil at s in 0..1. Cosine and sine from
+// core/mathe.h, so that the vector form of the profile gives the same bits.
 inline double GrundKurve(int kurve, double s) {
     constexpr double pi = std::numbers::pi;
     switch (kurve) {
@@ -24,11 +27,11 @@ inline double GrundKurve(int kurve, double s) {
         case 5:
             return (s > 0.0) ? std::sqrt(s) : 0.0;
         case 6:
-            return (1.0 - std::cos(pi * s)) / 2.0;
+            return (1.0 - Cos(pi * s)) / 2.0;
         case 7:
-            return std::sin(pi * s / 2.0);
+            return Sin(pi * s / 2.0);
         case 8:
-            return 1.0 - std::cos(pi * s / 2.0);
+            return 1.0 - Cos(pi * s / 2.0);
         default:
             return 0.0;
     }
@@ -67,6 +70,25 @@ struct WellenForm {
     if (f.stufen >= 1.0) r = roundHalfEven(r * f.stufen) / f.stufen;
     return clamp01(r);
 }
+
+// The two phases of a position: `gerade` where Trunc(t) is even, `ungerade`
+// where it is odd (the rotation's rings); equal for a single phase.
+struct WellenPhasen {
+    double gerade, ungerade;
+};
+
+// WellenProfilBei with the phase of t's ring; a NaN position gives 0.
+inline double WellenProfilImRing(const WellenForm& f, WellenPhasen p, double t) {
+    if (std::isnan(t)) return 0.0;
+    const double phase = (long long)(std::trunc(t)) % 2 == 0 ? p.gerade : p.ungerade;
+    return WellenProfilBei(f, phase, t);
+}
+
+// WellenProfilImRing over t[0..n), into werte (which may be t), on the lanes
+// of `satz` (one of Befehlssaetze()); every set gives the bits of the scalar
+// form.
+void WellenProfilReihe(const WellenForm& f, WellenPhasen p, const double* t, double* werte, int n,
+                       Befehlssatz satz = BesterBefehlssatz());
 
 // Shapes position t (in periods) into 0..1: the phase is added, the sum is
 // wrapped into one period (whole numbers other than 0 map to 1), folded into

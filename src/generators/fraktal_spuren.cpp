@@ -7,6 +7,8 @@
 #include <limits>
 #include <utility>
 
+#include "core/befehlssatz.h"
+
 // The blocks are eight neighbouring points of one column (four or two with
 // the narrower instruction sets) in the lanes of one vector. Several blocks
 // are in flight at once, so that the processor works on one while the others
@@ -16,17 +18,6 @@
 // compiled once per instruction set; fused multiply-add stays off in all of
 // them, so every set gives the same heights.
 
-#define GM_INLINE inline __attribute__((always_inline))
-// Compiles the code between ZIEL_BEGINN and ZIEL_ENDE for instruction set z.
-#if defined(__clang__)
-#define GM_ZIEL_BEGINN(z) \
-    _Pragma(GM_TEXT(clang attribute push(__attribute__((target(z))), apply_to = function)))
-#define GM_ZIEL_ENDE _Pragma("clang attribute pop")
-#else
-#define GM_ZIEL_BEGINN(z) _Pragma("GCC push_options") _Pragma(GM_TEXT(GCC target(z)))
-#define GM_ZIEL_ENDE _Pragma("GCC pop_options")
-#endif
-#define GM_TEXT(x) #x
 #define GM_INLINE_LAMBDA __attribute__((always_inline))
 
 namespace gm {
@@ -102,15 +93,6 @@ GM_ZIEL_ENDE
 
 }  // namespace
 
-std::vector<Befehlssatz> FraktalBefehlssaetze() {
-    std::vector<Befehlssatz> saetze{Befehlssatz::Sse2};
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx2")) saetze.push_back(Befehlssatz::Avx2);
-    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq"))
-        saetze.push_back(Befehlssatz::Avx512);
-    return saetze;
-}
-
 void FraktalSpaltenRechnen(const FraktalParamRec& p, const FraktalRaster& r, int teil, int teile,
                            Befehlssatz satz) {
     switch (satz) {
@@ -124,8 +106,7 @@ void FraktalSpaltenRechnen(const FraktalParamRec& p, const FraktalRaster& r, int
 }
 
 void FraktalSpaltenRechnen(const FraktalParamRec& p, const FraktalRaster& r, int teil, int teile) {
-    static const Befehlssatz bester = FraktalBefehlssaetze().back();
-    FraktalSpaltenRechnen(p, r, teil, teile, bester);
+    FraktalSpaltenRechnen(p, r, teil, teile, BesterBefehlssatz());
 }
 
 }  // namespace gm

@@ -4,8 +4,8 @@
 // every height is the same bit for bit.
 
 #include <cstddef>
-#include <vector>
 
+#include "core/befehlssatz.h"
 #include "generators/fraktal.h"
 
 namespace gm {
@@ -23,10 +23,8 @@ struct FraktalRaster {
 // with the widest instruction set the processor offers.
 void FraktalSpaltenRechnen(const FraktalParamRec& p, const FraktalRaster& r, int teil, int teile);
 
-// The same with a chosen set; the tests hold every set to the same heights.
-enum class Befehlssatz { Sse2, Avx2, Avx512 };
-// The sets this processor runs, narrowest first.
-std::vector<Befehlssatz> FraktalBefehlssaetze();
+// The same with a chosen set (one of Befehlssaetze()); the tests hold every
+// set to the same heights.
 void FraktalSpaltenRechnen(const FraktalParamRec& p, const FraktalRaster& r, int teil, int teile,
                            Befehlssatz satz);
 

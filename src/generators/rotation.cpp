@@ -18,18 +18,15 @@ namespace rotation_intern {
 
 Geometrie geometrie(const RotationParamRec& r) {
     const double a = -r.Winkel * std::numbers::pi / 180.0;
-    Geometrie g{r.MitteX,
-                r.MitteY,
-                r.FokusX,
-                r.FokusY,
-                r.RadiusX * r.RadiusX,
-                r.RadiusY * r.RadiusY,
-                std::cos(a),
-                std::sin(a),
-                false,
-                0.0,
-                0.0,
-                0.0};
+    Geometrie g{};
+    g.cx = r.MitteX;
+    g.cy = r.MitteY;
+    g.fx = r.FokusX;
+    g.fy = r.FokusY;
+    g.rx2 = r.RadiusX * r.RadiusX;
+    g.ry2 = r.RadiusY * r.RadiusY;
+    g.cosinus = std::cos(a);
+    g.sinus = std::sin(a);
     if (r.Winkel != 0.0) drehenUm(g.fx, g.fy, g.cosinus, g.sinus, g.cx, g.cy);
     double ux = g.fx - g.cx, uy = g.fy - g.cy;
     if (ux * ux / g.rx2 + uy * uy / g.ry2 >= 1.0) {
@@ -38,9 +35,12 @@ Geometrie geometrie(const RotationParamRec& r) {
         ux = uy = 0.0;
     }
     g.imZentrum = g.fx == g.cx && g.fy == g.cy;
-    g.ux = ux;
-    g.uy = uy;
-    g.c = ux * ux / g.rx2 + uy * uy / g.ry2 - 1.0;
+    // c is scaled from the same sum the test above compares, so it stays below 0.
+    const double c = (ux * ux / g.rx2 + uy * uy / g.ry2 - 1.0) * (g.rx2 * g.ry2);
+    g.uxRy2 = ux * g.ry2;
+    g.uyRx2 = uy * g.rx2;
+    g.vierC = 4.0 * c;
+    g.kehrMinusZweiC = 1.0 / (-2.0 * c);
     return g;
 }
 
@@ -130,8 +130,7 @@ const ScriptArgument rotationArgumente[] = {
 
 double wert(const R& r, const Geometrie& g, const WellenForm& f, double px, double py) {
     if (r.Winkel != 0.0) drehenUm(px, py, g.cosinus, g.sinus, g.cx, g.cy);
-    const double t = position(r, g, px, py);
-    return std::isnan(t) ? 0.0 : profil(r, f, t);
+    return WellenProfilImRing(f, phasen(r), position(r, g, px, py));
 }
 
 }  // namespace
@@ -178,10 +177,10 @@ void Drehen(double& x, double& y, double winkel, double cx, double cy) {
 }
 
 void RotationBerechnen(Dokument& dok, const RotationParamRec& r) {
-    RotationBerechnenMit(dok, r, false);
+    RotationBerechnenMit(dok, r, BesterBefehlssatz());
 }
 
-void RotationBerechnenMit(Dokument& dok, const RotationParamRec& r, bool skalar) {
+void RotationBerechnenMit(Dokument& dok, const RotationParamRec& r, Befehlssatz satz) {
     // Every active cell is written (0 outside the ellipse), so the grid is not zeroed first.
     const Geometrie g = geometrie(r);
     const WellenForm f = form(r);
@@ -192,10 +191,12 @@ void RotationBerechnenMit(Dokument& dok, const RotationParamRec& r, bool skalar)
         cosinus[std::size_t(y)] = g.cosinus * (y - g.cy);
     }
     const Zeilen zeilen{ny, sinus.data(), cosinus.data()};
-    const SpaltenFn spalte = SpaltenKern(skalar);
+    const PositionenFn positionen = PositionenKern(satz);
     ZweiFaeden([&](int teil) {
         for (int x = teil; x <= maxX; x += 2) {
-            spalte(r, g, f, zeilen, x, dok.Zweitbild.spalte(x));
+            double* spalte = dok.Zweitbild.spalte(x);
+            positionen(r, g, zeilen, x, spalte);
+            WellenProfilReihe(f, phasen(r), spalte, spalte, ny, satz);
         }
     });
     if (r.Invertieren) ZweitbildUmkehren(dok);

@@ -7,6 +7,7 @@
 
 #include <span>
 
+#include "core/befehlssatz.h"
 #include "core/dokument.h"
 #include "core/parameter.h"
 #include "core/puffer.h"
@@ -60,9 +61,9 @@ void Drehen(double& x, double& y, double winkel, double cx, double cy);
 // Zweitbild := the figure over the active area, from the record as it
 // stands (no coupling, no defaults).
 void RotationBerechnen(Dokument& dok, const RotationParamRec& rec);
-// The same with the scalar kernel when `skalar`, which gives the same values
-// as the vector one.
-void RotationBerechnenMit(Dokument& dok, const RotationParamRec& rec, bool skalar);
+// The same on the lanes of `satz` (one of Befehlssaetze()); every set gives
+// the same values.
+void RotationBerechnenMit(Dokument& dok, const RotationParamRec& rec, Befehlssatz satz);
 // RotationBerechnen and the "build_rotate" line while recording: what
 // "Übernehmen" does before the combination.
 void RotationErzeugen(Dokument& dok, const RotationParamRec& rec);

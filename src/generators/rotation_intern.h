@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "core/befehlssatz.h"
 #include "core/wellenprofil.h"
 #include "generators/rotation.h"
 
@@ -22,24 +23,31 @@ struct Geometrie {
     double cx, cy, fx, fy, rx2, ry2;
     double cosinus, sinus;  // of the turn
     bool imZentrum;         // the focus lies on the centre
-    double ux, uy;          // F - C
-    double c;               // the constant term of the ray's quadratic, below 0
+    // The ray's quadratic a s^2 + b s + c = 0 (below) multiplied by
+    // Rx^2 Ry^2, which leaves one division per sample: with D = P - F and
+    // U = F - C, a = Dx^2 Ry^2 + Dy^2 Rx^2, b = 2 (Ux Ry^2 Dx + Uy Rx^2 Dy),
+    // c = (Ux^2 / Rx^2 + Uy^2 / Ry^2 - 1) Rx^2 Ry^2, below 0.
+    double uxRy2, uyRx2;
+    double vierC;           // 4 c
+    double kehrMinusZweiC;  // 1 / (-2 c)
 };
 
 Geometrie geometrie(const RotationParamRec& r);
 
 // Radial position of P inside the ellipse (e <= 1): 1 - |FP| / |FB|, with B
 // where the ray from F through P leaves the ellipse. B = F + s (P - F) with
-// s the positive root of a quadratic, so |FP| / |FB| = 1 / s; each branch
-// takes the form without cancellation. A sample on the focus has no ray: 1.
+// s the positive root of the quadratic, so |FP| / |FB| = 1 / s =
+// (b + sqrt(b^2 - 4ac)) / (-2c) = 2a / (sqrt(b^2 - 4ac) - b); each branch
+// takes the form without cancellation, and rays along an axis need no
+// special case. A sample on the focus has no ray: 1.
 inline double radial(const Geometrie& g, double px, double py, double e) {
     if (g.imZentrum) return 1.0 - std::sqrt(e);
     const double dx = px - g.fx, dy = py - g.fy;
     if (dx == 0.0 && dy == 0.0) return 1.0;
-    const double a = dx * dx / g.rx2 + dy * dy / g.ry2;
-    const double b = 2.0 * (g.ux * dx / g.rx2 + g.uy * dy / g.ry2);
-    const double wurzel = std::sqrt(b * b - 4.0 * a * g.c);
-    const double kehrwert = b >= 0.0 ? (b + wurzel) / (-2.0 * g.c) : (2.0 * a) / (wurzel - b);
+    const double a = dx * dx * g.ry2 + dy * dy * g.rx2;
+    const double b = 2.0 * (g.uxRy2 * dx + g.uyRx2 * dy);
+    const double wurzel = std::sqrt(b * b - a * g.vierC);
+    const double kehrwert = b >= 0.0 ? (b + wurzel) * g.kehrMinusZweiC : (2.0 * a) / (wurzel - b);
     const double w = 1.0 - kehrwert;
     return w > 1.0 ? 1.0 : w;
 }
@@ -59,11 +67,9 @@ inline WellenForm form(const RotationParamRec& r) {
             r.Linearitaet2, r.Linearitaet1, r.GammaF,  r.Perioden};
 }
 
-// The value at position t: the ring parity picks the phase.
-[[gnu::always_inline]] inline double profil(const RotationParamRec& r, const WellenForm& f,
-                                            double t) {
-    const double phase = (long long)(std::trunc(t)) % 2 == 0 ? r.Verschiebung1 : r.Verschiebung2;
-    return WellenProfilBei(f, phase, t);
+// The ring parity picks the phase.
+inline WellenPhasen phasen(const RotationParamRec& r) {
+    return {r.Verschiebung1, r.Verschiebung2};
 }
 
 // The turn's row terms s (y - cy) and c (y - cy) of rows 0..anzahl - 1.
@@ -73,12 +79,11 @@ struct Zeilen {
     const double* cosinus;
 };
 
-// The values of rows 0..z.anzahl - 1 of column x: the positions t first
-// (NaN outside the ellipse), then the profile over them; the scalar and the
-// vector kernels give the same numbers.
-using SpaltenFn = void (*)(const RotationParamRec& r, const Geometrie& g, const WellenForm& f,
-                           const Zeilen& z, int x, double* werte);
-// The fastest kernel the processor runs, or the scalar one when asked.
-SpaltenFn SpaltenKern(bool skalar);
+// The positions t of rows 0..z.anzahl - 1 of column x (NaN outside the
+// ellipse); every instruction set gives the same numbers.
+using PositionenFn = void (*)(const RotationParamRec& r, const Geometrie& g, const Zeilen& z, int x,
+                              double* t);
+// The kernel of `satz`, one of Befehlssaetze(); Sse2 is the per-sample form.
+PositionenFn PositionenKern(Befehlssatz satz);
 
 }  // namespace gm::rotation_intern

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/mathe.h"
 #include "core/puffer.h"
 #include "core/zufall.h"
 #include "support/feld_hilfen.h"
@@ -66,9 +67,9 @@ TEST(ModifikatorWert, RampSquaresTheIdentityAndShapesByMode) {
                                0.3,
                                0.09,
                                std::sqrt(0.3),
-                               (1 - std::cos(std::numbers::pi * 0.3)) / 2,
-                               std::sin(std::numbers::pi * 0.3 / 2),
-                               1 - std::cos(std::numbers::pi * 0.3 / 2)};
+                               (1 - Cos(std::numbers::pi * 0.3)) / 2,
+                               Sin(std::numbers::pi * 0.3 / 2),
+                               1 - Cos(std::numbers::pi * 0.3 / 2)};
     for (int modus = 1; modus <= 8; ++modus) {
         mod.Modus = modus;
         EXPECT_NEAR(ModifikatorWert(mod, z), erwartet[modus - 1], 1e-15) << modus;

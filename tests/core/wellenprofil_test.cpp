@@ -9,6 +9,7 @@
 #include <random>
 
 #include "core/kombination.h"
+#include "core/mathe.h"
 #include "core/zahlen.h"
 
 namespace gm {
@@ -51,13 +52,13 @@ double modifikatorVorher(const ModRec& mod, double z) {
             r = (t > 0.0) ? std::sqrt(t) : 0.0;
             break;
         case 6:
-            r = (1.0 - std::cos(pi * t)) / 2.0;
+            r = (1.0 - Cos(pi * t)) / 2.0;
             break;
         case 7:
-            r = std::sin(pi * t / 2.0);
+            r = Sin(pi * t / 2.0);
             break;
         case 8:
-            r = 1.0 - std::cos(pi * t / 2.0);
+            r = 1.0 - Cos(pi * t / 2.0);
             break;
         default:
             r = 0.0;
@@ -74,15 +75,13 @@ double modifikatorVorher(const ModRec& mod, double z) {
     return r;
 }
 
-TEST(WellenProfil, TheModifierCurveThroughItIsBitIdenticalOverRandomSettings) {
-    std::mt19937_64 zufall(20261209);
-    auto gleich = [&](double a, double b) {
-        return std::uniform_real_distribution<>(a, b)(zufall);
-    };
-    auto wuerfel = [&](int n) { return int(zufall() % std::uint64_t(n)); };
-    // Settings often sit on whole numbers and slider ends, where the wrap,
-    // the fold and the quantisation change branch.
-    auto zahl = [&](double a, double b, double schritt) {
+// Random modifier settings, often on whole numbers and slider ends, where
+// the wrap, the fold and the quantisation change branch, and heights to try.
+struct Zufall {
+    std::mt19937_64 zahlen{20261209};
+    double gleich(double a, double b) { return std::uniform_real_distribution<>(a, b)(zahlen); }
+    int wuerfel(int n) { return int(zahlen() % std::uint64_t(n)); }
+    double zahl(double a, double b, double schritt) {
         switch (wuerfel(3)) {
             case 0:
                 return gleich(a, b);
@@ -91,26 +90,38 @@ TEST(WellenProfil, TheModifierCurveThroughItIsBitIdenticalOverRandomSettings) {
             default:
                 return wuerfel(2) ? a : b;
         }
-    };
-    long verglichen = 0;
-    for (int satz = 0; satz < 20000; ++satz) {
+    }
+    double logarithmisch(double a, double b) { return std::exp(gleich(std::log(a), std::log(b))); }
+    ModRec einstellung() {
         ModRec m;
         m.Modus = wuerfel(10);  // 0 and 9 lie outside the curves
         m.Welle = wuerfel(2);
         m.Negativ = wuerfel(2);
         m.Invertieren = wuerfel(2);
-        m.Iterationen =
-            wuerfel(2) ? std::exp(gleich(std::log(0.1), std::log(100.0))) : double(1 + wuerfel(12));
+        m.Iterationen = wuerfel(2) ? logarithmisch(0.1, 100.0) : double(1 + wuerfel(12));
         m.Digits = wuerfel(3) ? zahl(0.0, 32.0, 1.0) : gleich(0.0, 1.0);
-        m.Gamma = wuerfel(3) ? 1.0 : std::exp(gleich(std::log(0.01), std::log(100.0)));
+        m.Gamma = wuerfel(3) ? 1.0 : logarithmisch(0.01, 100.0);
         m.Verschiebung = zahl(0.0, 2.0, 0.25);
-        m.Linearitaet1 = wuerfel(2) ? 1.0 : std::exp(gleich(std::log(0.01), std::log(100.0)));
+        m.Linearitaet1 = wuerfel(2) ? 1.0 : logarithmisch(0.01, 100.0);
         m.Linearitaet2 = zahl(0.0, 1.0, 0.05);
         m.Anstieg = zahl(-1.0, 1.0, 0.5);
+        return m;
+    }
+    // The i-th height to try: whole periods, exact halves and plain random heights.
+    double hoehe(const ModRec& m, int i) {
+        double z = i < 5 ? double(i) / 4.0 : gleich(0.0, 1.0);
+        if (i % 7 == 6) z = std::round(z * m.Iterationen) / m.Iterationen;
+        return z;
+    }
+};
+
+TEST(WellenProfil, TheModifierCurveThroughItIsBitIdenticalOverRandomSettings) {
+    Zufall zufall;
+    long verglichen = 0;
+    for (int satz = 0; satz < 20000; ++satz) {
+        const ModRec m = zufall.einstellung();
         for (int i = 0; i < 25; ++i) {
-            // Whole periods, exact halves and plain random heights.
-            double z = i < 5 ? double(i) / 4.0 : gleich(0.0, 1.0);
-            if (i % 7 == 6) z = std::round(z * m.Iterationen) / m.Iterationen;
+            const double z = zufall.hoehe(m, i);
             const double erwartet = modifikatorVorher(m, z), ist = ModifikatorWert(m, z);
             ASSERT_EQ(std::bit_cast<std::uint64_t>(ist), std::bit_cast<std::uint64_t>(erwartet))
                 << "set " << satz << " z " << z << ": " << ist << " vs " << erwartet;
@@ -118,6 +129,41 @@ TEST(WellenProfil, TheModifierCurveThroughItIsBitIdenticalOverRandomSettings) {
         }
     }
     EXPECT_EQ(verglichen, 500000);
+}
+
+TEST(WellenProfil, EveryInstructionSetGivesTheScalarBitsInRingsAndInTheModifier) {
+    // Rows of 61 positions reach the scalar tail of every lane width; some
+    // positions are NaN (outside a figure) and some whole ring numbers.
+    Zufall zufall;
+    constexpr int n = 61;
+    for (int fall = 0; fall < 4000; ++fall) {
+        const ModRec m = zufall.einstellung();
+        const WellenForm f{m.Modus,        m.Welle,        m.Negativ, m.Anstieg,    m.Digits,
+                           m.Linearitaet2, m.Linearitaet1, m.Gamma,   m.Iterationen};
+        const WellenPhasen p{m.Verschiebung, fall % 2 ? m.Verschiebung : zufall.zahl(0, 2, 0.25)};
+        double t[n], z[n], erwartet[n];
+        for (int i = 0; i < n; ++i) {
+            z[i] = zufall.hoehe(m, i % 25);
+            t[i] = i % 11 == 10 ? std::nan("") : z[i] * m.Iterationen;
+            erwartet[i] = WellenProfilImRing(f, p, t[i]);
+        }
+        double modErwartet[n];
+        for (int i = 0; i < n; ++i)
+            modErwartet[i] = ModifikatorWert(m, z[i]);
+        for (Befehlssatz satz : Befehlssaetze()) {
+            double w[n], mod[n];
+            WellenProfilReihe(f, p, t, w, n, satz);
+            ModifikatorReihe(m, z, mod, n, satz);
+            for (int i = 0; i < n; ++i) {
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(w[i]),
+                          std::bit_cast<std::uint64_t>(erwartet[i]))
+                    << "case " << fall << " set " << int(satz) << " t " << t[i];
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(mod[i]),
+                          std::bit_cast<std::uint64_t>(modErwartet[i]))
+                    << "case " << fall << " set " << int(satz) << " z " << z[i];
+            }
+        }
+    }
 }
 
 TEST(WellenProfil, CurvesWrapFoldAndQuantiseAsTheTableSays) {

@@ -98,7 +98,7 @@ TEST(Fraktal, EveryInstructionSetMatchesTheDescriptionWhereTheLanesTakeShortCuts
                 for (int y = 0; y < zeilen; ++y)
                     soll[std::size_t(x) * zeilen + y] =
                         referenz(p, x * dx + p.XMin, y * dy + p.YMin);
-            for (Befehlssatz satz : FraktalBefehlssaetze()) {
+            for (Befehlssatz satz : Befehlssaetze()) {
                 std::vector<double> ist(soll.size(), -7.0);
                 const FraktalRaster r{p.XMin, dx, p.YMin, dy, spalten, zeilen, ist.data(), zeilen};
                 FraktalSpaltenRechnen(p, r, 0, 2, satz);
