@@ -68,53 +68,103 @@ const std::array<Parameter, 24> funktionenParameter = [] {
 struct Spanne {
     double minimum = std::numeric_limits<double>::infinity();
     double maximum = -std::numeric_limits<double>::infinity();
+    void nehmen(double v) {
+        minimum = std::min(minimum, v);
+        maximum = std::max(maximum, v);
+    }
+    bool leer() const { return minimum > maximum; }
 };
 
-// Fills columns from..nx - 1 in steps of `schritt` of `spalte(x)` with ny
-// values each and returns their smallest and largest value.
-template <class Spalte>
-Spanne fuellen(const R& r, const AchsenKurven& kx, const AchsenKurven& ky, int von, int schritt,
-               int nx, int ny, Spalte&& spalte) {
+// The operator 0..3, or 4 for any other value, which AchsenVerknuepfen makes 0.
+int verknuepfungsArt(const R& r) {
+    return r.Verknuepfung >= 0 && r.Verknuepfung <= 3 ? r.Verknuepfung : 4;
+}
+
+// Whether an operator rises with its x value and with its y value: the
+// rounded product and sum of values in 0..1 rise with both, a difference
+// rises with the first and falls with the second.
+constexpr bool steigtMitX[5] = {true, true, true, false, true};
+constexpr bool steigtMitY[5] = {true, true, false, true, true};
+
+// The smallest and largest value of the field, before any cell is computed.
+// Cell (x, y) joins the x curve's value at x, chosen by the band at y, with
+// the y curve's value at y, chosen by the band at x. The columns of one band
+// and the rows of one band thus make a group in which every x value meets
+// every y value, and since each operator is monotone in each argument (also
+// after rounding; WellenProfil stays within 0..1), the group's extremes are
+// the operator on the extremes of its x and its y values.
+Spanne feldSpanne(const R& r, const AchsenKurven& kx, const AchsenKurven& ky, int nx, int ny) {
+    // [band of the column][band of the row]
+    Spanne xWerte[2][2], yWerte[2][2];
+    for (int x = 0; x < nx; ++x) {
+        xWerte[ky.band[x]][0].nehmen(kx.v1[x]);
+        xWerte[ky.band[x]][1].nehmen(kx.v2[x]);
+    }
+    for (int y = 0; y < ny; ++y) {
+        yWerte[0][kx.band[y]].nehmen(ky.v1[y]);
+        yWerte[1][kx.band[y]].nehmen(ky.v2[y]);
+    }
+    const int art = verknuepfungsArt(r);
     Spanne s;
-    for (int x = von; x < nx; x += schritt) {
-        double* z = spalte(x);
-        // The x curve switches its phase in bands along y, the y curve in bands along x.
-        const double fx[2] = {kx.v1[x], kx.v2[x]};
-        const double* fy = ky.band[x] ? ky.v2.data() : ky.v1.data();
-        for (int y = 0; y < ny; ++y) {
-            const double v = AchsenVerknuepfen(r.Verknuepfung, fx[kx.band[y]], fy[y]);
-            z[y] = v;
-            s.minimum = std::min(s.minimum, v);
-            s.maximum = std::max(s.maximum, v);
+    for (int bx = 0; bx < 2; ++bx) {
+        for (int by = 0; by < 2; ++by) {
+            const Spanne& a = xWerte[bx][by];
+            const Spanne& b = yWerte[bx][by];
+            if (a.leer() || b.leer()) continue;
+            s.nehmen(AchsenVerknuepfen(art, steigtMitX[art] ? a.minimum : a.maximum,
+                                       steigtMitY[art] ? b.minimum : b.maximum));
+            s.nehmen(AchsenVerknuepfen(art, steigtMitX[art] ? a.maximum : a.minimum,
+                                       steigtMitY[art] ? b.maximum : b.minimum));
         }
     }
     return s;
 }
 
 // Stretches to 0..1 and inverts as ZweitbildNormalisieren(1) and
-// ZweitbildUmkehren do, in one pass.
-void strecken(double* z, int ny, Spanne s, bool invertieren) {
-    const double minimum = s.maximum == s.minimum ? 0.0 : s.minimum;
-    const double faktor = s.maximum == s.minimum ? 1.0 : 1.0 / (s.maximum - s.minimum);
-    for (int y = 0; y < ny; ++y) {
-        const double v = clamp01((z[y] - minimum) * faktor);
-        z[y] = invertieren ? clamp01(1.0 - v) : v;
+// ZweitbildUmkehren do.
+struct Strecke {
+    double minimum, faktor;
+    bool invertieren;
+    double operator()(double w) const {
+        const double v = clamp01((w - minimum) * faktor);
+        return invertieren ? clamp01(1.0 - v) : v;
     }
+};
+
+// Column x of the field, stretched. zeilenBand[y] is kx.band[y] as a
+// number, which lets the compiler take the rows in vector lanes.
+template <int Art>
+__attribute__((target_clones("avx512f", "avx2", "default"))) void spalteFuellen(
+    const AchsenKurven& kx, const AchsenKurven& ky, const double* zeilenBand,
+    const Strecke& strecke, int x, int ny, double* z) {
+    // The x curve switches its phase in bands along y, the y curve in bands along x.
+    const double fx1 = kx.v1[x], fx2 = kx.v2[x];
+    const double* fy = ky.band[x] ? ky.v2.data() : ky.v1.data();
+    for (int y = 0; y < ny; ++y)
+        z[y] = strecke(AchsenVerknuepfen(Art, zeilenBand[y] != 0.0 ? fx2 : fx1, fy[y]));
 }
 
-// The whole field on two threads, by alternate columns.
+using SpaltenFn = void (*)(const AchsenKurven&, const AchsenKurven&, const double*, const Strecke&,
+                           int, int, double*);
+constexpr SpaltenFn spaltenKerne[5] = {spalteFuellen<0>, spalteFuellen<1>, spalteFuellen<2>,
+                                       spalteFuellen<3>, spalteFuellen<4>};
+
+// The whole field on two threads, by alternate columns, in one pass: the
+// range is known from the curves.
 template <class Spalte>
 void feld(const R& r, int nx, int ny, Spalte&& spalte) {
     const int laenge = std::max(nx, ny);
     const AchsenKurven kx = FunktionenAchsenKurven(r.Achse[0], nx - 1, laenge);
     const AchsenKurven ky = FunktionenAchsenKurven(r.Achse[1], ny - 1, laenge);
-    Spanne teile[2];
-    ZweiFaeden([&](int t) { teile[t] = fuellen(r, kx, ky, t, 2, nx, ny, spalte); });
-    const Spanne s{std::min(teile[0].minimum, teile[1].minimum),
-                   std::max(teile[0].maximum, teile[1].maximum)};
+    const Spanne s = feldSpanne(r, kx, ky, nx, ny);
+    const bool flach = s.maximum == s.minimum;
+    const Strecke strecke{flach ? 0.0 : s.minimum, flach ? 1.0 : 1.0 / (s.maximum - s.minimum),
+                          r.Invertieren};
+    const SpaltenFn kern = spaltenKerne[verknuepfungsArt(r)];
+    const std::vector<double> zeilenBand(kx.band.begin(), kx.band.begin() + ny);
     ZweiFaeden([&](int t) {
         for (int x = t; x < nx; x += 2)
-            strecken(spalte(x), ny, s, r.Invertieren);
+            kern(kx, ky, zeilenBand.data(), strecke, x, ny, spalte(x));
     });
 }
 
