@@ -18,14 +18,19 @@ double Sleef_cinz_cosd1_u10purec(double);
 double Sleef_cinz_sind1_u10purec(double);
 double Sleef_cinz_expd1_u10purec(double);
 double Sleef_cinz_powd1_u10purec(double, double);
-__m256d Sleef_cinz_cosd4_u10avx(__m256d);
-__m256d Sleef_cinz_sind4_u10avx(__m256d);
-__m256d Sleef_cinz_expd4_u10avx(__m256d);
-__m256d Sleef_cinz_powd4_u10avx(__m256d, __m256d);
-__m512d Sleef_cinz_cosd8_u10avx512fnofma(__m512d);
-__m512d Sleef_cinz_sind8_u10avx512fnofma(__m512d);
-__m512d Sleef_cinz_expd8_u10avx512fnofma(__m512d);
-__m512d Sleef_cinz_powd8_u10avx512fnofma(__m512d, __m512d);
+// With their instruction set, which clang needs to pass vector arguments.
+#define GM_AVX __attribute__((target("avx")))
+#define GM_AVX512 __attribute__((target("avx512f")))
+GM_AVX __m256d Sleef_cinz_cosd4_u10avx(__m256d);
+GM_AVX __m256d Sleef_cinz_sind4_u10avx(__m256d);
+GM_AVX __m256d Sleef_cinz_expd4_u10avx(__m256d);
+GM_AVX __m256d Sleef_cinz_powd4_u10avx(__m256d, __m256d);
+GM_AVX512 __m512d Sleef_cinz_cosd8_u10avx512fnofma(__m512d);
+GM_AVX512 __m512d Sleef_cinz_sind8_u10avx512fnofma(__m512d);
+GM_AVX512 __m512d Sleef_cinz_expd8_u10avx512fnofma(__m512d);
+GM_AVX512 __m512d Sleef_cinz_powd8_u10avx512fnofma(__m512d, __m512d);
+#undef GM_AVX
+#undef GM_AVX512
 }
 
 namespace gm {

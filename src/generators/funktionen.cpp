@@ -131,23 +131,38 @@ struct Strecke {
     }
 };
 
-// Column x of the field, stretched. zeilenBand[y] is kx.band[y] as a
-// number, which lets the compiler take the rows in vector lanes.
+// The rows 0..ny - 1 of a column with x values fx1 and fx2 and y values fy,
+// stretched. zeilenBand[y] is kx.band[y] as a number, which lets the
+// compiler take the rows in vector lanes.
 template <int Art>
-__attribute__((target_clones("avx512f", "avx2", "default"))) void spalteFuellen(
-    const AchsenKurven& kx, const AchsenKurven& ky, const double* zeilenBand,
-    const Strecke& strecke, int x, int ny, double* z) {
-    // The x curve switches its phase in bands along y, the y curve in bands along x.
-    const double fx1 = kx.v1[x], fx2 = kx.v2[x];
-    const double* fy = ky.band[x] ? ky.v2.data() : ky.v1.data();
+[[gnu::always_inline]] inline void zeilenFuellen(double fx1, double fx2, const double* fy,
+                                                 const double* zeilenBand, const Strecke& strecke,
+                                                 int ny, double* z) {
     for (int y = 0; y < ny; ++y)
         z[y] = strecke(AchsenVerknuepfen(Art, zeilenBand[y] != 0.0 ? fx2 : fx1, fy[y]));
 }
 
-using SpaltenFn = void (*)(const AchsenKurven&, const AchsenKurven&, const double*, const Strecke&,
-                           int, int, double*);
-constexpr SpaltenFn spaltenKerne[5] = {spalteFuellen<0>, spalteFuellen<1>, spalteFuellen<2>,
-                                       spalteFuellen<3>, spalteFuellen<4>};
+// Column x of the field with operator `art` (verknuepfungsArt), compiled
+// for the widest vectors the processor has.
+__attribute__((target_clones("avx512f", "avx2", "default"))) void spalteFuellen(
+    int art, const AchsenKurven& kx, const AchsenKurven& ky, const double* zeilenBand,
+    const Strecke& strecke, int x, int ny, double* z) {
+    // The x curve switches its phase in bands along y, the y curve in bands along x.
+    const double fx1 = kx.v1[x], fx2 = kx.v2[x];
+    const double* fy = ky.band[x] ? ky.v2.data() : ky.v1.data();
+    switch (art) {
+        case 0:
+            return zeilenFuellen<0>(fx1, fx2, fy, zeilenBand, strecke, ny, z);
+        case 1:
+            return zeilenFuellen<1>(fx1, fx2, fy, zeilenBand, strecke, ny, z);
+        case 2:
+            return zeilenFuellen<2>(fx1, fx2, fy, zeilenBand, strecke, ny, z);
+        case 3:
+            return zeilenFuellen<3>(fx1, fx2, fy, zeilenBand, strecke, ny, z);
+        default:
+            return zeilenFuellen<4>(fx1, fx2, fy, zeilenBand, strecke, ny, z);
+    }
+}
 
 // The whole field on two threads, by alternate columns, in one pass: the
 // range is known from the curves.
@@ -160,11 +175,11 @@ void feld(const R& r, int nx, int ny, Spalte&& spalte) {
     const bool flach = s.maximum == s.minimum;
     const Strecke strecke{flach ? 0.0 : s.minimum, flach ? 1.0 : 1.0 / (s.maximum - s.minimum),
                           r.Invertieren};
-    const SpaltenFn kern = spaltenKerne[verknuepfungsArt(r)];
+    const int art = verknuepfungsArt(r);
     const std::vector<double> zeilenBand(kx.band.begin(), kx.band.begin() + ny);
     ZweiFaeden([&](int t) {
         for (int x = t; x < nx; x += 2)
-            kern(kx, ky, zeilenBand.data(), strecke, x, ny, spalte(x));
+            spalteFuellen(art, kx, ky, zeilenBand.data(), strecke, x, ny, spalte(x));
     });
 }
 
