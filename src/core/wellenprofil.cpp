@@ -6,19 +6,9 @@ namespace gm {
 
 namespace {
 
-GM_ZIEL_BEGINN("avx2")
-namespace avx2 {
-using namespace spuren::avx2;
-#include "core/wellenprofil_spuren.inc"
-}  // namespace avx2
-GM_ZIEL_ENDE
-
-GM_ZIEL_BEGINN("avx512f,avx512dq")
-namespace avx512 {
-using namespace spuren::avx512;
-#include "core/wellenprofil_spuren.inc"
-}  // namespace avx512
-GM_ZIEL_ENDE
+#define GM_SPUREN_CODE "core/wellenprofil_spuren.inc"
+#include "core/spuren_saetze.inc"
+#undef GM_SPUREN_CODE
 
 }  // namespace
 

@@ -30,19 +30,9 @@ void positionenSkalar(const RotationParamRec& r, const Geometrie& g, const Zeile
         t[y] = positionBei(r, g, z, spalteC, spalteS, x, y);
 }
 
-GM_ZIEL_BEGINN("avx2")
-namespace avx2 {
-using namespace spuren::avx2;
-#include "generators/rotation_spuren.inc"
-}  // namespace avx2
-GM_ZIEL_ENDE
-
-GM_ZIEL_BEGINN("avx512f,avx512dq")
-namespace avx512 {
-using namespace spuren::avx512;
-#include "generators/rotation_spuren.inc"
-}  // namespace avx512
-GM_ZIEL_ENDE
+#define GM_SPUREN_CODE "generators/rotation_spuren.inc"
+#include "core/spuren_saetze.inc"
+#undef GM_SPUREN_CODE
 
 }  // namespace
 
