@@ -73,7 +73,7 @@ double KraterGewicht(const KraterParamRec& p, double d) {
 }
 
 void KraterBerechnen(Dokument& dok, const KraterParamRec& p, KraterSatz satz) {
-    KraterKarte karte(dok);
+    KraterKarte karte(dok, satz);
     const KraterForm form = KraterFormVon(p);
     const double maxX = dok.MaxX;
     std::vector<double> puffer;

@@ -21,18 +21,6 @@
 
 namespace gm {
 
-KraterKarte::KraterKarte(const Dokument& dok)
-    : proSpalte_(std::size_t(dok.MaxY + 8) / 8), bytes_(proSpalte_ * std::size_t(dok.MaxX + 1)) {
-    for (int x = 0; x <= dok.MaxX; ++x) {
-        const double* z = dok.Zweitbild.spalte(x);
-        std::uint8_t* b = spalte(x);
-        for (int y = 0; y <= dok.MaxY; ++y)
-            b[y >> 3] |= std::uint8_t(z[y] == KeinWert) << (y & 7);
-    }
-    for (std::uint8_t b : bytes_)
-        frei_ += std::popcount(b);
-}
-
 KraterForm KraterFormVon(const KraterParamRec& p) {
     // The bowl angle of 35.25 degrees.
     constexpr double winkel = 0.6152285613280012;
@@ -54,6 +42,16 @@ double KraterGewicht(const KraterForm& f, double d) {
 }
 
 namespace {
+
+int karteSpalteSkalar(const Dokument& dok, int x, std::uint8_t* b) {
+    const double* z = dok.Zweitbild.spalte(x);
+    int frei = 0;
+    for (int y = 0; y <= dok.MaxY; ++y) {
+        b[y >> 3] |= std::uint8_t(z[y] == KeinWert) << (y & 7);
+        frei += z[y] == KeinWert;
+    }
+    return frei;
+}
 
 // KraterSetzen: blends v into the cell with weight w for its old value.
 void setzen(Dokument& dok, KraterKarte& karte, int x, int y, double w, double v) {
@@ -93,7 +91,7 @@ void scheibeSkalar(Dokument& dok, KraterKarte& karte, const KraterForm& f, const
     setzen(dok, karte, cx, cy, KraterGewicht(f, 0.0), KraterProfil(f, 0.0) * k.tiefe);
 }
 
-GM_ZIEL_BEGINN("avx2")
+GM_ZIEL_BEGINN("avx2,popcnt")
 namespace avx2 {
 constexpr int L = 4;
 using V = double __attribute__((vector_size(L * sizeof(double))));
@@ -121,7 +119,7 @@ GM_INLINE V umkehren(V v) {
 }  // namespace avx2
 GM_ZIEL_ENDE
 
-GM_ZIEL_BEGINN("avx512f")
+GM_ZIEL_BEGINN("avx512f,popcnt")
 // The masked forms where the plain ones fill lanes from an undefined register,
 // which the compiler's flow analysis reports as uninitialised.
 namespace avx512 {
@@ -153,6 +151,24 @@ GM_INLINE V umkehren(V v) {
 GM_ZIEL_ENDE
 
 }  // namespace
+
+KraterKarte::KraterKarte(const Dokument& dok, KraterSatz satz)
+    : proSpalte_(std::size_t(dok.MaxY + 8) / 8), bytes_(proSpalte_ * std::size_t(dok.MaxX + 1)) {
+    for (int x = 0; x <= dok.MaxX; ++x) {
+        std::uint8_t* b = spalte(x);
+        switch (satz) {
+            case KraterSatz::Avx512:
+                frei_ += avx512::karteSpalte(dok, x, b);
+                break;
+            case KraterSatz::Avx2:
+                frei_ += avx2::karteSpalte(dok, x, b);
+                break;
+            case KraterSatz::Skalar:
+                frei_ += karteSpalteSkalar(dok, x, b);
+                break;
+        }
+    }
+}
 
 std::vector<KraterSatz> KraterSaetze() {
     std::vector<KraterSatz> saetze{KraterSatz::Skalar};

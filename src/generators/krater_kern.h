@@ -13,13 +13,17 @@
 
 namespace gm {
 
+enum class KraterSatz { Skalar, Avx2, Avx512 };
+// The sets this processor runs, narrowest first.
+std::vector<KraterSatz> KraterSaetze();
+
 // A bit per active cell of Zweitbild, set while the cell holds KeinWert, and
 // their count, so the centre search reads a small map and knows when no
 // untouched cell is left. Each column starts on a byte of its own: eight rows
 // from a multiple of eight share one byte, which lanes update at once.
 class KraterKarte {
   public:
-    explicit KraterKarte(const Dokument& dok);
+    KraterKarte(const Dokument& dok, KraterSatz satz);
 
     std::int64_t frei() const { return frei_; }
     bool unberuehrt(int x, int y) const { return (spalte(x)[y >> 3] >> (y & 7)) & 1u; }
@@ -55,10 +59,6 @@ struct Krater {
     int cx, cy, r;
     double tiefe;
 };
-
-enum class KraterSatz { Skalar, Avx2, Avx512 };
-// The sets this processor runs, narrowest first.
-std::vector<KraterSatz> KraterSaetze();
 
 // Blends crater k into Zweitbild and keeps the map up to date: every cell of
 // its disk (squared distance below r²) inside the field, each once. `puffer`
