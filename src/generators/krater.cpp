@@ -73,7 +73,7 @@ double KraterGewicht(const KraterParamRec& p, double d) {
 }
 
 void KraterBerechnen(Dokument& dok, const KraterParamRec& p, KraterSatz satz) {
-    KraterKarte karte(dok, satz);
+    KraterKarte karte(dok);
     const KraterForm form = KraterFormVon(p);
     const double maxX = dok.MaxX;
     std::vector<double> puffer;
@@ -86,6 +86,7 @@ void KraterBerechnen(Dokument& dok, const KraterParamRec& p, KraterSatz satz) {
                   Pow(maxX / 256.0, 0.1) / 0.15 * 80.0;
         KraterScheibe(dok, karte, form, k, satz, puffer);
     }
+    KraterResteLeeren(dok, karte, satz);
 }
 
 void KraterBerechnen(Dokument& dok, const KraterParamRec& p) {
@@ -95,7 +96,6 @@ void KraterBerechnen(Dokument& dok, const KraterParamRec& p) {
 
 void KraterAnwenden(Dokument& dok, const KraterParamRec& p) {
     UndoSichern(dok);
-    ZweitbildLeeren(dok);
     KraterBerechnen(dok, p);
     ZweitbildNormalisieren(dok, 1.0);
     for (int x = 0; x <= dok.MaxX; ++x) {

@@ -21,6 +21,17 @@
 
 namespace gm {
 
+KraterKarte::KraterKarte(const Dokument& dok)
+    : proSpalte_(std::size_t(dok.MaxY + 8) / 8),
+      bytes_(proSpalte_ * std::size_t(dok.MaxX + 1), std::uint8_t(0xff)),
+      frei_(std::int64_t(dok.MaxX + 1) * (dok.MaxY + 1)) {
+    // Rows past MaxY in a column's last byte are no cells.
+    const int rest = (dok.MaxY + 1) % 8;
+    if (rest == 0) return;
+    for (int x = 0; x <= dok.MaxX; ++x)
+        spalte(x)[proSpalte_ - 1] = std::uint8_t((1u << rest) - 1);
+}
+
 KraterForm KraterFormVon(const KraterParamRec& p) {
     // The bowl angle of 35.25 degrees.
     constexpr double winkel = 0.6152285613280012;
@@ -43,21 +54,11 @@ double KraterGewicht(const KraterForm& f, double d) {
 
 namespace {
 
-int karteSpalteSkalar(const Dokument& dok, int x, std::uint8_t* b) {
-    const double* z = dok.Zweitbild.spalte(x);
-    int frei = 0;
-    for (int y = 0; y <= dok.MaxY; ++y) {
-        b[y >> 3] |= std::uint8_t(z[y] == KeinWert) << (y & 7);
-        frei += z[y] == KeinWert;
-    }
-    return frei;
-}
-
 // KraterSetzen: blends v into the cell with weight w for its old value.
 void setzen(Dokument& dok, KraterKarte& karte, int x, int y, double w, double v) {
     if (x < 0 || x > dok.MaxX || y < 0 || y > dok.MaxY) return;
     double& z = dok.Zweitbild(x, y);
-    const bool vorher = z == KeinWert;
+    const bool vorher = karte.unberuehrt(x, y);
     if (vorher) z = 0.0;
     z = z * w + v;
     const bool nachher = z == KeinWert;
@@ -100,11 +101,14 @@ constexpr M Reihe = {0, 1, 2, 3};
 GM_INLINE unsigned bits(M m) {
     return unsigned(_mm256_movemask_pd(__m256d(m)));
 }
-GM_INLINE V laden(M m, const double* p) {
-    return V(_mm256_maskload_pd(p, __m256i(m)));
+GM_INLINE __m256i lanes(unsigned k) {
+    return __m256i(-((M{} + k) >> Reihe & 1));
 }
-GM_INLINE void speichern(double* p, M m, V v) {
-    _mm256_maskstore_pd(p, __m256i(m), __m256d(v));
+GM_INLINE V laden(unsigned k, const double* p) {
+    return V(_mm256_maskload_pd(p, lanes(k)));
+}
+GM_INLINE void speichern(double* p, unsigned k, V v) {
+    _mm256_maskstore_pd(p, lanes(k), __m256d(v));
 }
 GM_INLINE V wurzel(V v) {
     return V(_mm256_sqrt_pd(__m256d(v)));
@@ -130,11 +134,11 @@ constexpr M Reihe = {0, 1, 2, 3, 4, 5, 6, 7};
 GM_INLINE unsigned bits(M m) {
     return _mm512_test_epi64_mask(__m512i(m), __m512i(m));
 }
-GM_INLINE V laden(M m, const double* p) {
-    return V(_mm512_maskz_loadu_pd(__mmask8(bits(m)), p));
+GM_INLINE V laden(unsigned k, const double* p) {
+    return V(_mm512_maskz_loadu_pd(__mmask8(k), p));
 }
-GM_INLINE void speichern(double* p, M m, V v) {
-    _mm512_mask_storeu_pd(p, __mmask8(bits(m)), __m512d(v));
+GM_INLINE void speichern(double* p, unsigned k, V v) {
+    _mm512_mask_storeu_pd(p, __mmask8(k), __m512d(v));
 }
 GM_INLINE V wurzel(V v) {
     return V(_mm512_maskz_sqrt_pd(0xff, __m512d(v)));
@@ -152,30 +156,25 @@ GM_ZIEL_ENDE
 
 }  // namespace
 
-KraterKarte::KraterKarte(const Dokument& dok, KraterSatz satz)
-    : proSpalte_(std::size_t(dok.MaxY + 8) / 8), bytes_(proSpalte_ * std::size_t(dok.MaxX + 1)) {
-    for (int x = 0; x <= dok.MaxX; ++x) {
-        std::uint8_t* b = spalte(x);
-        switch (satz) {
-            case KraterSatz::Avx512:
-                frei_ += avx512::karteSpalte(dok, x, b);
-                break;
-            case KraterSatz::Avx2:
-                frei_ += avx2::karteSpalte(dok, x, b);
-                break;
-            case KraterSatz::Skalar:
-                frei_ += karteSpalteSkalar(dok, x, b);
-                break;
-        }
-    }
-}
-
 std::vector<KraterSatz> KraterSaetze() {
     std::vector<KraterSatz> saetze{KraterSatz::Skalar};
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx2")) saetze.push_back(KraterSatz::Avx2);
     if (__builtin_cpu_supports("avx512f")) saetze.push_back(KraterSatz::Avx512);
     return saetze;
+}
+
+void KraterResteLeeren(Dokument& dok, const KraterKarte& karte, KraterSatz satz) {
+    switch (satz) {
+        case KraterSatz::Avx512:
+            return avx512::resteLeeren(dok, karte);
+        case KraterSatz::Avx2:
+            return avx2::resteLeeren(dok, karte);
+        case KraterSatz::Skalar:
+            for (int x = 0; x <= dok.MaxX; ++x)
+                for (int y = 0; y <= dok.MaxY; ++y)
+                    if (karte.unberuehrt(x, y)) dok.Zweitbild(x, y) = KeinWert;
+    }
 }
 
 void KraterScheibe(Dokument& dok, KraterKarte& karte, const KraterForm& f, const Krater& k,

@@ -17,13 +17,17 @@ enum class KraterSatz { Skalar, Avx2, Avx512 };
 // The sets this processor runs, narrowest first.
 std::vector<KraterSatz> KraterSaetze();
 
-// A bit per active cell of Zweitbild, set while the cell holds KeinWert, and
-// their count, so the centre search reads a small map and knows when no
-// untouched cell is left. Each column starts on a byte of its own: eight rows
-// from a multiple of eight share one byte, which lanes update at once.
+// A bit per active cell of Zweitbild, set while no crater has given the cell
+// a value (or a blend landed exactly on KeinWert), and their count, so the
+// centre search reads a small map and knows when no untouched cell is left.
+// The grid's content under a set bit is never read: the pass starts with
+// every bit set instead of emptying the grid and reading it back, and writes
+// KeinWert into the cells left untouched at its end. Each column starts on a
+// byte of its own: eight rows from a multiple of eight share one byte, which
+// lanes update at once.
 class KraterKarte {
   public:
-    KraterKarte(const Dokument& dok, KraterSatz satz);
+    explicit KraterKarte(const Dokument& dok);
 
     std::int64_t frei() const { return frei_; }
     bool unberuehrt(int x, int y) const { return (spalte(x)[y >> 3] >> (y & 7)) & 1u; }
@@ -38,8 +42,8 @@ class KraterKarte {
 
   private:
     std::size_t proSpalte_;
-    std::int64_t frei_ = 0;
     std::vector<std::uint8_t> bytes_;
+    std::int64_t frei_;
 };
 
 // The constants of the crater shape for one pass.
@@ -65,6 +69,9 @@ struct Krater {
 // is working storage kept from crater to crater.
 void KraterScheibe(Dokument& dok, KraterKarte& karte, const KraterForm& f, const Krater& k,
                    KraterSatz satz, std::vector<double>& puffer);
+
+// Writes KeinWert into the cells the map still holds untouched.
+void KraterResteLeeren(Dokument& dok, const KraterKarte& karte, KraterSatz satz);
 
 // KraterBerechnen with a chosen set; the tests hold every set to one field.
 void KraterBerechnen(Dokument& dok, const KraterParamRec& p, KraterSatz satz);

@@ -72,7 +72,9 @@ struct Referenz {
     }
 };
 
-// Every instruction set of this processor against the reference.
+// Every instruction set of this processor against the reference. The pass
+// empties Zweitbild itself: what the grid held before, the marker or a value,
+// inside the field or beyond it, does not count.
 void vergleichen(int maxX, int maxY, KraterParamRec p, std::uint32_t seed) {
     Referenz r{maxX, maxY, seed, p};
     r.berechnen();
@@ -82,12 +84,19 @@ void vergleichen(int maxX, int maxY, KraterParamRec p, std::uint32_t seed) {
         dok->MaxX = maxX;
         dok->MaxY = maxY;
         setzeSeed(*dok, seed);
-        ZweitbildLeeren(*dok);
+        // Lanes reach up to seven rows past the field.
+        const int randX = maxX + 8, randY = maxY + 8;
+        for (int x = -1; x <= randX; ++x)
+            for (int y = -1; y <= randY; ++y)
+                dok->Zweitbild(x, y) = (x + y) % 3 ? 0.25 * (x % 5) : KeinWert;
         KraterBerechnen(*dok, p, satz);
         EXPECT_EQ(dok->RandSeed, r.seed) << "the same number of draws";
-        for (int x = 0; x <= maxX; ++x)
-            for (int y = 0; y <= maxY; ++y)
-                ASSERT_EQ(dok->Zweitbild(x, y), r.at(x, y)) << x << "," << y;
+        for (int x = -1; x <= randX; ++x)
+            for (int y = -1; y <= randY; ++y) {
+                const bool aktiv = x >= 0 && x <= maxX && y >= 0 && y <= maxY;
+                const double alt = (x + y) % 3 ? 0.25 * (x % 5) : KeinWert;
+                ASSERT_EQ(dok->Zweitbild(x, y), aktiv ? r.at(x, y) : alt) << x << "," << y;
+            }
     }
 }
 
