@@ -7,6 +7,8 @@
 #include <limits>
 #include <utility>
 
+#include "core/zielsatz.h"
+
 // The blocks are eight neighbouring points of one column (four or two with
 // the narrower instruction sets) in the lanes of one vector. Several blocks
 // are in flight at once, so that the processor works on one while the others
@@ -17,16 +19,6 @@
 // them, so every set gives the same heights.
 
 #define GM_INLINE inline __attribute__((always_inline))
-// Compiles the code between ZIEL_BEGINN and ZIEL_ENDE for instruction set z.
-#if defined(__clang__)
-#define GM_ZIEL_BEGINN(z) \
-    _Pragma(GM_TEXT(clang attribute push(__attribute__((target(z))), apply_to = function)))
-#define GM_ZIEL_ENDE _Pragma("clang attribute pop")
-#else
-#define GM_ZIEL_BEGINN(z) _Pragma("GCC push_options") _Pragma(GM_TEXT(GCC target(z)))
-#define GM_ZIEL_ENDE _Pragma("GCC pop_options")
-#endif
-#define GM_TEXT(x) #x
 #define GM_INLINE_LAMBDA __attribute__((always_inline))
 
 namespace gm {

@@ -6,18 +6,9 @@
 #include <cstring>
 
 #include "core/mathe.h"
+#include "core/zielsatz.h"
 
 #define GM_INLINE inline __attribute__((always_inline))
-// Compiles the code between ZIEL_BEGINN and ZIEL_ENDE for instruction set z.
-#if defined(__clang__)
-#define GM_ZIEL_BEGINN(z) \
-    _Pragma(GM_TEXT(clang attribute push(__attribute__((target(z))), apply_to = function)))
-#define GM_ZIEL_ENDE _Pragma("clang attribute pop")
-#else
-#define GM_ZIEL_BEGINN(z) _Pragma("GCC push_options") _Pragma(GM_TEXT(GCC target(z)))
-#define GM_ZIEL_ENDE _Pragma("GCC pop_options")
-#endif
-#define GM_TEXT(x) #x
 
 namespace gm {
 
