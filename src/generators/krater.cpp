@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "core/kombination.h"
+#include "core/mathe.h"
 #include "core/puffer.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
+#include "generators/krater_kern.h"
 
 namespace gm {
 
@@ -21,60 +23,6 @@ const Parameter kraterParameter[] = {
     Param<&R::Skalierung>("Skalierung", 1.0, 0.01, 100.0, Skala::Logarithmisch, 0.01, "Skalierung"),
     Param<&R::Grenze>("Grenze", 0.63, 0.01, 0.99, Skala::Linear, 0.01, "Grenze"),
     Param<&R::Dicke>("Dicke", 50.0, 0.0, 100.0, Skala::Linear, 0.01, "Dicke"),
-};
-
-// The bowl angle of 35.25 degrees.
-constexpr double kWinkel = 0.6152285613280012;
-
-// One pass over Zweitbild that keeps a bit per active cell telling whether it
-// still holds KeinWert, and their count, so the centre search reads a small
-// map and knows when no untouched cell is left.
-class Kraterfeld {
-  public:
-    explicit Kraterfeld(Dokument& dok)
-        : dok_(dok), hoehe_(dok.MaxY + 1), bits_(std::size_t((dok.MaxX + 1) * hoehe_ + 63) / 64) {
-        std::size_t i = 0;
-        for (int x = 0; x <= dok.MaxX; ++x) {
-            const double* z = dok.Zweitbild.spalte(x);
-            for (int y = 0; y <= dok.MaxY; ++y, ++i)
-                bits_[i / 64] |= std::uint64_t(z[y] == KeinWert) << (i % 64);
-        }
-        for (std::uint64_t w : bits_)
-            frei_ += std::popcount(w);
-    }
-
-    std::int64_t frei() const { return frei_; }
-    bool unberuehrt(int x, int y) const {
-        const std::size_t i = std::size_t(x) * hoehe_ + std::size_t(y);
-        return (bits_[i / 64] >> (i % 64)) & 1u;
-    }
-
-    // KraterSetzen: blends v into the cell with weight w for its old value.
-    void setzen(int cx, int cy, int dx, int dy, double w, double v) {
-        const int x = cx + dx, y = cy + dy;
-        if (x < 0 || x > dok_.MaxX || y < 0 || y > dok_.MaxY) return;
-        double& z = dok_.Zweitbild(x, y);
-        if (z == KeinWert) z = 0.0;
-        z = z * w + v;
-        // A blend can land exactly on the marker; the search then sees the
-        // cell as untouched again, and so do the map and the count.
-        markieren(x, y, z == KeinWert);
-    }
-
-  private:
-    void markieren(int x, int y, bool frei) {
-        const std::size_t i = std::size_t(x) * hoehe_ + std::size_t(y);
-        const std::uint64_t bit = std::uint64_t(1) << (i % 64);
-        const bool war = bits_[i / 64] & bit;
-        if (war == frei) return;
-        bits_[i / 64] ^= bit;
-        frei_ += frei ? 1 : -1;
-    }
-
-    Dokument& dok_;
-    std::int64_t hoehe_;
-    std::int64_t frei_ = 0;
-    std::vector<std::uint64_t> bits_;
 };
 
 // Round(Random * n) for a draw that left the generator at `seed`: the product
@@ -93,7 +41,7 @@ int gerundeterZug(std::uint32_t seed, int n) {
 // The centre search: pairs of draws until one lands on an untouched cell.
 // Both draws of a pair are computed from the seed before them, so the
 // dependent chain per pair is one step.
-void mittelpunktSuchen(Dokument& dok, const Kraterfeld& feld, int& cx, int& cy) {
+void mittelpunktSuchen(Dokument& dok, const KraterKarte& karte, int& cx, int& cy) {
     constexpr std::uint32_t a = 134775813u, a2 = a * a, c2 = a + 1u;
     std::uint32_t seed = dok.RandSeed;
     for (;;) {
@@ -101,7 +49,7 @@ void mittelpunktSuchen(Dokument& dok, const Kraterfeld& feld, int& cx, int& cy) 
         seed = seed * a2 + c2;
         cx = gerundeterZug(s1, dok.MaxX);
         cy = gerundeterZug(seed, dok.MaxY);
-        if (feld.unberuehrt(cx, cy)) break;
+        if (karte.unberuehrt(cx, cy)) break;
     }
     dok.RandSeed = seed;
 }
@@ -117,56 +65,37 @@ KraterParamRec KraterStandard() {
 }
 
 double KraterProfil(const KraterParamRec& p, double d) {
-    const double s = std::sin(kWinkel), c = std::cos(kWinkel);
-    const double r = std::sqrt(std::fabs(d));
-    const double t = r - s;
-    if (r > s) return -c * std::exp(-p.Dicke * (t * t));
-    return -std::sqrt(1.0 - d);
+    return KraterProfil(KraterFormVon(p), d);
 }
 
 double KraterGewicht(const KraterParamRec& p, double d) {
-    const double a = std::sqrt(d) - p.Grenze;
-    const double q = a * a;
-    if (d <= p.Grenze * p.Grenze) return 0.01 * std::exp(-30.0 * q);
-    return 1.0 - 0.99 * std::exp(-25.0 * q);
+    return KraterGewicht(KraterFormVon(p), d);
+}
+
+void KraterBerechnen(Dokument& dok, const KraterParamRec& p, KraterSatz satz) {
+    KraterKarte karte(dok);
+    const KraterForm form = KraterFormVon(p);
+    const double maxX = dok.MaxX;
+    std::vector<double> puffer;
+    for (int n = 0; n < p.Anzahl && karte.frei() > 0; ++n) {
+        Krater k;
+        mittelpunktSuchen(dok, karte, k.cx, k.cy);
+        const double u = Random(dok) + 0.1;
+        k.r = roundToInt(0.15 * (0.0001 / Pow(u, 4.0)) * maxX) + 3;
+        k.tiefe = Pow(k.r / (0.15 * maxX + 3.0), 0.9) * p.Skalierung / 256.0 *
+                  Pow(maxX / 256.0, 0.1) / 0.15 * 80.0;
+        KraterScheibe(dok, karte, form, k, satz, puffer);
+    }
+    KraterResteLeeren(dok, karte, satz);
 }
 
 void KraterBerechnen(Dokument& dok, const KraterParamRec& p) {
-    Kraterfeld feld(dok);
-    const double maxX = dok.MaxX;
-    for (int n = 0; n < p.Anzahl && feld.frei() > 0; ++n) {
-        int cx, cy;
-        mittelpunktSuchen(dok, feld, cx, cy);
-        const double u = Random(dok) + 0.1;
-        const int r = roundToInt(0.15 * (0.0001 / std::pow(u, 4.0)) * maxX) + 3;
-        const double tiefe = std::pow(r / (0.15 * maxX + 3.0), 0.9) * p.Skalierung / 256.0 *
-                             std::pow(maxX / 256.0, 0.1) / 0.15 * 80.0;
-        const double rr = double(r) * double(r);
-        for (int i = r; i >= 1; --i) {
-            for (int j = i; j >= 0; --j) {
-                const double d = (double(i) * i + double(j) * j) / rr;
-                if (d >= 1.0) continue;
-                const double v = KraterProfil(p, d) * tiefe;
-                const double w = KraterGewicht(p, d);
-                feld.setzen(cx, cy, i, j, w, v);
-                feld.setzen(cx, cy, -j, i, w, v);
-                feld.setzen(cx, cy, -i, -j, w, v);
-                feld.setzen(cx, cy, j, -i, w, v);
-                if (j > 0 && j < i) {
-                    feld.setzen(cx, cy, j, i, w, v);
-                    feld.setzen(cx, cy, -i, j, w, v);
-                    feld.setzen(cx, cy, -j, -i, w, v);
-                    feld.setzen(cx, cy, i, -j, w, v);
-                }
-            }
-        }
-        feld.setzen(cx, cy, 0, 0, KraterGewicht(p, 0.0), KraterProfil(p, 0.0) * tiefe);
-    }
+    static const KraterSatz bester = KraterSaetze().back();
+    KraterBerechnen(dok, p, bester);
 }
 
 void KraterAnwenden(Dokument& dok, const KraterParamRec& p) {
     UndoSichern(dok);
-    ZweitbildLeeren(dok);
     KraterBerechnen(dok, p);
     ZweitbildNormalisieren(dok, 1.0);
     for (int x = 0; x <= dok.MaxX; ++x) {

@@ -30,8 +30,9 @@ double KraterProfil(const KraterParamRec& p, double d);
 // Weight of the old surface at d: at most 0.01 inside Grenze, toward 1 outside.
 double KraterGewicht(const KraterParamRec& p, double d);
 
-// Draws p.Anzahl craters into Zweitbild, whose untouched cells hold KeinWert.
-// The pass ends early once no untouched cell is left for a centre.
+// Empties Zweitbild (ZweitbildLeeren) and draws p.Anzahl craters into it;
+// untouched cells hold KeinWert. The pass ends early once no untouched cell
+// is left for a centre.
 void KraterBerechnen(Dokument& dok, const KraterParamRec& p);
 
 // "Übernehmen": undo copy, crater field, terrain scaled by it and written into
