@@ -13,7 +13,7 @@ namespace gm {
 enum class Befehlssatz { Sse2, Avx2, Avx512 };
 
 // The sets this processor runs, narrowest first; Avx512 stands for AVX-512 F
-// and DQ.
+// and DQ. The vector sets also count bits with POPCNT.
 std::vector<Befehlssatz> Befehlssaetze();
 // The widest of them.
 Befehlssatz BesterBefehlssatz();

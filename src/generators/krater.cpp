@@ -72,7 +72,7 @@ double KraterGewicht(const KraterParamRec& p, double d) {
     return KraterGewicht(KraterFormVon(p), d);
 }
 
-void KraterBerechnen(Dokument& dok, const KraterParamRec& p, KraterSatz satz) {
+void KraterBerechnen(Dokument& dok, const KraterParamRec& p, Befehlssatz satz) {
     KraterKarte karte(dok);
     const KraterForm form = KraterFormVon(p);
     const double maxX = dok.MaxX;
@@ -90,8 +90,7 @@ void KraterBerechnen(Dokument& dok, const KraterParamRec& p, KraterSatz satz) {
 }
 
 void KraterBerechnen(Dokument& dok, const KraterParamRec& p) {
-    static const KraterSatz bester = KraterSaetze().back();
-    KraterBerechnen(dok, p, bester);
+    KraterBerechnen(dok, p, BesterBefehlssatz());
 }
 
 void KraterAnwenden(Dokument& dok, const KraterParamRec& p) {

@@ -1,14 +1,11 @@
 #include "generators/krater_kern.h"
 
-#include <immintrin.h>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
 #include "core/mathe.h"
-#include "core/zielsatz.h"
-
-#define GM_INLINE inline __attribute__((always_inline))
+#include "core/spuren.h"
 
 namespace gm {
 
@@ -83,85 +80,19 @@ void scheibeSkalar(Dokument& dok, KraterKarte& karte, const KraterForm& f, const
     setzen(dok, karte, cx, cy, KraterGewicht(f, 0.0), KraterProfil(f, 0.0) * k.tiefe);
 }
 
-GM_ZIEL_BEGINN("avx2,popcnt")
-namespace avx2 {
-constexpr int L = 4;
-using V = double __attribute__((vector_size(L * sizeof(double))));
-using M = std::int64_t __attribute__((vector_size(L * sizeof(std::int64_t))));
-constexpr M Reihe = {0, 1, 2, 3};
-GM_INLINE unsigned bits(M m) {
-    return unsigned(_mm256_movemask_pd(__m256d(m)));
-}
-GM_INLINE __m256i lanes(unsigned k) {
-    return __m256i(-((M{} + k) >> Reihe & 1));
-}
-GM_INLINE V laden(unsigned k, const double* p) {
-    return V(_mm256_maskload_pd(p, lanes(k)));
-}
-GM_INLINE void speichern(double* p, unsigned k, V v) {
-    _mm256_maskstore_pd(p, lanes(k), __m256d(v));
-}
-GM_INLINE V wurzel(V v) {
-    return V(_mm256_sqrt_pd(__m256d(v)));
-}
-GM_INLINE V exp(V v) {
-    return V(Sleef_cinz_expd4_u10avx(__m256d(v)));
-}
-GM_INLINE V umkehren(V v) {
-    return V(_mm256_permute4x64_pd(__m256d(v), 0x1b));
-}
-#include "generators/krater_kern.inc"
-}  // namespace avx2
-GM_ZIEL_ENDE
-
-GM_ZIEL_BEGINN("avx512f,popcnt")
-// The masked forms where the plain ones fill lanes from an undefined register,
-// which the compiler's flow analysis reports as uninitialised.
-namespace avx512 {
-constexpr int L = 8;
-using V = double __attribute__((vector_size(L * sizeof(double))));
-using M = std::int64_t __attribute__((vector_size(L * sizeof(std::int64_t))));
-constexpr M Reihe = {0, 1, 2, 3, 4, 5, 6, 7};
-GM_INLINE unsigned bits(M m) {
-    return _mm512_test_epi64_mask(__m512i(m), __m512i(m));
-}
-GM_INLINE V laden(unsigned k, const double* p) {
-    return V(_mm512_maskz_loadu_pd(__mmask8(k), p));
-}
-GM_INLINE void speichern(double* p, unsigned k, V v) {
-    _mm512_mask_storeu_pd(p, __mmask8(k), __m512d(v));
-}
-GM_INLINE V wurzel(V v) {
-    return V(_mm512_maskz_sqrt_pd(0xff, __m512d(v)));
-}
-GM_INLINE V exp(V v) {
-    return V(Sleef_cinz_expd8_u10avx512fnofma(__m512d(v)));
-}
-GM_INLINE V umkehren(V v) {
-    const __m512i rueckwaerts = _mm512_set_epi64(0, 1, 2, 3, 4, 5, 6, 7);
-    return V(_mm512_maskz_permutexvar_pd(0xff, rueckwaerts, __m512d(v)));
-}
-#include "generators/krater_kern.inc"
-}  // namespace avx512
-GM_ZIEL_ENDE
+#define GM_SPUREN_CODE "generators/krater_kern.inc"
+#include "core/spuren_saetze.inc"
+#undef GM_SPUREN_CODE
 
 }  // namespace
 
-std::vector<KraterSatz> KraterSaetze() {
-    std::vector<KraterSatz> saetze{KraterSatz::Skalar};
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx2")) saetze.push_back(KraterSatz::Avx2);
-    if (__builtin_cpu_supports("avx512f")) saetze.push_back(KraterSatz::Avx512);
-    return saetze;
-}
-
-void KraterResteLeeren(Dokument& dok, const KraterKarte& karte, KraterSatz satz) {
+void KraterResteLeeren(Dokument& dok, const KraterKarte& karte, Befehlssatz satz) {
     switch (satz) {
-        case KraterSatz::Avx512:
+        case Befehlssatz::Avx512:
             return avx512::resteLeeren(dok, karte);
-        case KraterSatz::Avx2:
+        case Befehlssatz::Avx2:
             return avx2::resteLeeren(dok, karte);
-        case KraterSatz::Skalar:
+        case Befehlssatz::Sse2:
             for (int x = 0; x <= dok.MaxX; ++x)
                 for (int y = 0; y <= dok.MaxY; ++y)
                     if (karte.unberuehrt(x, y)) dok.Zweitbild(x, y) = KeinWert;
@@ -169,13 +100,13 @@ void KraterResteLeeren(Dokument& dok, const KraterKarte& karte, KraterSatz satz)
 }
 
 void KraterScheibe(Dokument& dok, KraterKarte& karte, const KraterForm& f, const Krater& k,
-                   KraterSatz satz, std::vector<double>& puffer) {
+                   Befehlssatz satz, std::vector<double>& puffer) {
     switch (satz) {
-        case KraterSatz::Avx512:
+        case Befehlssatz::Avx512:
             return avx512::scheibe(dok, karte, f, k, puffer);
-        case KraterSatz::Avx2:
+        case Befehlssatz::Avx2:
             return avx2::scheibe(dok, karte, f, k, puffer);
-        case KraterSatz::Skalar:
+        case Befehlssatz::Sse2:
             return scheibeSkalar(dok, karte, f, k);
     }
 }

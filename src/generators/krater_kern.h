@@ -8,14 +8,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/befehlssatz.h"
 #include "core/dokument.h"
 #include "generators/krater.h"
 
 namespace gm {
-
-enum class KraterSatz { Skalar, Avx2, Avx512 };
-// The sets this processor runs, narrowest first.
-std::vector<KraterSatz> KraterSaetze();
 
 // A bit per active cell of Zweitbild, set while no crater has given the cell
 // a value (or a blend landed exactly on KeinWert), and their count, so the
@@ -68,12 +65,12 @@ struct Krater {
 // its disk (squared distance below r²) inside the field, each once. `puffer`
 // is working storage kept from crater to crater.
 void KraterScheibe(Dokument& dok, KraterKarte& karte, const KraterForm& f, const Krater& k,
-                   KraterSatz satz, std::vector<double>& puffer);
+                   Befehlssatz satz, std::vector<double>& puffer);
 
 // Writes KeinWert into the cells the map still holds untouched.
-void KraterResteLeeren(Dokument& dok, const KraterKarte& karte, KraterSatz satz);
+void KraterResteLeeren(Dokument& dok, const KraterKarte& karte, Befehlssatz satz);
 
 // KraterBerechnen with a chosen set; the tests hold every set to one field.
-void KraterBerechnen(Dokument& dok, const KraterParamRec& p, KraterSatz satz);
+void KraterBerechnen(Dokument& dok, const KraterParamRec& p, Befehlssatz satz);
 
 }  // namespace gm

@@ -78,7 +78,7 @@ struct Referenz {
 void vergleichen(int maxX, int maxY, KraterParamRec p, std::uint32_t seed) {
     Referenz r{maxX, maxY, seed, p};
     r.berechnen();
-    for (KraterSatz satz : KraterSaetze()) {
+    for (Befehlssatz satz : Befehlssaetze()) {
         SCOPED_TRACE(int(satz));
         auto dok = std::make_unique<Dokument>();
         dok->MaxX = maxX;
