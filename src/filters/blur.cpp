@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <vector>
 
 #include "core/faeden.h"
 #include "core/zahlen.h"
+#include "filters/blur_spalten.h"
 #include "filters/zellen.h"
 
 namespace gm {
@@ -28,54 +28,6 @@ const ScriptArgument BlurArgumente[4] = {
 };
 
 namespace {
-
-// The forward and backward sweeps of K neighbouring columns at once: the K
-// recursions are independent, so interleaving them keeps the processor busy
-// while each waits for its previous value. Every column gets exactly the
-// operations of its own sweep.
-template <int K>
-[[gnu::always_inline]] inline void spaltenGlaetten(Dokument& dok, int x0, double a, double b,
-                                                   std::vector<double>& v) {
-    const int n = dok.MaxY;
-    const std::size_t ny = std::size_t(n) + 1;
-    double* h[K];
-    const std::uint8_t* m[K];
-    for (int k = 0; k < K; ++k) {
-        h[k] = dok.Hoehenfeld.spalte(x0 + k);
-        m[k] = dok.Maske.spalte(x0 + k);
-    }
-    // v holds K running columns, one after the other.
-    for (int k = 0; k < K; ++k)
-        v[k * ny] = h[k][0];
-    for (int y = 1; y <= n; ++y)
-        for (int k = 0; k < K; ++k)
-            v[k * ny + y] = a * v[k * ny + y - 1] + b * h[k][y];
-    for (int k = 0; k < K; ++k)
-        for (int y = 0; y <= n; ++y)
-            if (m[k][y] == 0) h[k][y] = v[k * ny + y];
-    for (int y = n - 1; y >= 0; --y)
-        for (int k = 0; k < K; ++k)
-            v[k * ny + y] = a * v[k * ny + y + 1] + b * h[k][y];
-    for (int k = 0; k < K; ++k)
-        for (int y = 0; y <= n; ++y)
-            if (m[k][y] == 0) h[k][y] = v[k * ny + y];
-}
-
-// The columns [anfang, ende) along y, eight or four at a time; built for
-// AVX2 as well, which has no fused multiply-add and so gives the same bits.
-#if defined(__x86_64__)
-__attribute__((target_clones("avx2", "default")))
-#endif
-void spaltenBereichGlaetten(Dokument& dok, int anfang, int ende, double a, double b) {
-    std::vector<double> v(8 * (std::size_t(dok.MaxY) + 1));
-    int x = anfang;
-    for (; x + 8 <= ende; x += 8)
-        spaltenGlaetten<8>(dok, x, a, b, v);
-    for (; x + 4 <= ende; x += 4)
-        spaltenGlaetten<4>(dok, x, a, b, v);
-    for (; x < ende; ++x)
-        spaltenGlaetten<1>(dok, x, a, b, v);
-}
 
 constexpr int kBand = 32;
 
@@ -129,7 +81,7 @@ void BlurStandard(Dokument& dok, double a) {
     // Columns are independent along y, rows along x: each phase splits in two.
     ZweiFaeden([&](int t) {
         const Spalten s = haelfte(t, dok.MaxX + 1);
-        spaltenBereichGlaetten(dok, s.anfang, s.ende, a, b);
+        SpaltenGlaetten(dok, s.anfang, s.ende, a, b);
     });
     ZweiFaeden([&](int t) {
         const Spalten s = haelfte(t, dok.MaxY + 1);
