@@ -55,14 +55,21 @@ void erfassen(const Dokument& dok, const KraterBand& b, Teil& t, bool vektor) {
     t.zweite.reset(new std::uint8_t[t.offen + 16]());
 }
 
-// The maps of 0..kTabelle-1 draws; longer gaps between open cells are rare.
-constexpr std::uint64_t kTabelle = 1024;
+// The map of any number of draws a field can take (two per cell at most):
+// from a table for the short gaps between open cells, else as the map of
+// the low ten bits after the map of the rest. No call and no loop, so the
+// decisions' chain keeps its values in registers.
+constexpr std::uint64_t kKlein = 1024;
+constexpr std::uint64_t kGross = (2 * FeldZellen + 2) / kKlein + 1;
 
 struct Spruenge {
-    std::vector<Sprung> tabelle;
-    Spruenge() : tabelle(kTabelle) {
-        for (std::size_t n = 1; n < kTabelle; ++n)
-            tabelle[n] = {tabelle[n - 1].a * 134775813u, tabelle[n - 1].c * 134775813u + 1u};
+    std::vector<Sprung> klein, gross;  // n and kKlein n draws
+    Spruenge() : klein(kKlein), gross(kGross) {
+        for (std::size_t n = 1; n < kKlein; ++n)
+            klein[n] = {klein[n - 1].a * 134775813u, klein[n - 1].c * 134775813u + 1u};
+        const Sprung k = {klein[kKlein - 1].a * 134775813u, klein[kKlein - 1].c * 134775813u + 1u};
+        for (std::size_t n = 1; n < kGross; ++n)
+            gross[n] = {k.a * gross[n - 1].a, k.a * gross[n - 1].c + k.c};
     }
 };
 
@@ -92,16 +99,21 @@ struct Entscheidung {
         const std::uint32_t* fest = t.fest.get();
         const KraterIntervall* intervall = t.intervall.get();
         std::uint8_t* zweiteAus = t.zweite.get();
-        const Sprung* tabelle = sprung.tabelle.data();
+        const Sprung* klein = sprung.klein.data();
+        const Sprung* gross = sprung.gross.data();
         const auto spring = [&](std::uint64_t n) {
-            return n < kTabelle ? tabelle[n] : SprungUeber(n);
+            if (n < kKlein) [[likely]]
+                return klein[n];
+            const Sprung k = klein[n % kKlein], g = gross[n / kKlein];
+            return Sprung{k.a * g.a, k.a * g.c + k.c};
         };
         std::uint32_t s = seed, za = zweiteAlt;
         std::uint64_t fa = festAlt;
         for (int x = t.spalten.anfang; x < t.spalten.ende; ++x) {
             const std::size_t c = std::size_t(x - t.spalten.anfang);
             std::uint32_t zweite = 0;
-            for (std::size_t i = t.spalteOffen[c]; i < t.spalteOffen[c + 1]; ++i) {
+            const std::size_t i1 = t.spalteOffen[c + 1];
+            for (std::size_t i = t.spalteOffen[c]; i < i1; ++i) {
                 // The second draw of the previous cell, the fixed draws
                 // between, and this cell's first draw; chosen without a
                 // branch, as either is as likely.
