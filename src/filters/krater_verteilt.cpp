@@ -119,8 +119,11 @@ struct Entscheidung {
                 // branch, as either is as likely.
                 const std::uint64_t f = festBasis + fest[i];
                 const std::uint64_t n = f - fa + 1;
-                const std::uint32_t ohne = spring(n)(s), mit = spring(n + 1)(s);
-                s = ohne ^ ((ohne ^ mit) & za);
+                // The difference to the seed after the second draw as a map
+                // of its own, so that it need not wait for the first.
+                const Sprung o = spring(n), m = spring(n + 1);
+                const Sprung d = {m.a - o.a, m.c - o.c};
+                s = o(s) + (d(s) & za);
                 const KraterIntervall iv = intervall[i];
                 za = 0u - std::uint32_t(std::uint32_t(s - iv.anfang) < iv.breite);
                 zweiteAus[i] = std::uint8_t(za & 1u);
