@@ -115,12 +115,11 @@ struct Entscheidung {
             const std::size_t i1 = t.spalteOffen[c + 1];
             for (std::size_t i = t.spalteOffen[c]; i < i1; ++i) {
                 // The second draw of the previous cell, the fixed draws
-                // between, and this cell's first draw; chosen without a
-                // branch, as either is as likely.
+                // between, and this cell's first draw. What the second draw
+                // changes is a map of its own, added without a branch (either
+                // case is as likely) and without waiting for the other map.
                 const std::uint64_t f = festBasis + fest[i];
                 const std::uint64_t n = f - fa + 1;
-                // The difference to the seed after the second draw as a map
-                // of its own, so that it need not wait for the first.
                 const Sprung o = spring(n), m = spring(n + 1);
                 const Sprung d = {m.a - o.a, m.c - o.c};
                 s = o(s) + (d(s) & za);
