@@ -9,7 +9,45 @@
 #include "core/faeden.h"
 #include "core/zahlen.h"
 
+// Kernels built for the wider vector units as well, with the same operations
+// and so the same bits.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
+#define GM_KERN __attribute__((target_clones("avx512f", "avx2", "default")))
+#else
+#define GM_KERN
+#endif
+
 namespace gm {
+
+// Eight lanes keep running extremes side by side, each skipping a NaN.
+GM_KERN Spaltenbereich SpaltenbereichVon(const double* s, int n) {
+    using V4 = double __attribute__((vector_size(32)));
+    constexpr double unendlich = std::numeric_limits<double>::infinity();
+    V4 lo[2], hi[2];
+    for (int k = 0; k < 2; ++k) {
+        lo[k] = V4{} + unendlich;
+        hi[k] = V4{} - unendlich;
+    }
+    int y = 0;
+    for (; y + 8 <= n; y += 8) {
+        for (int k = 0; k < 2; ++k) {
+            V4 v;
+            std::memcpy(&v, s + y + 4 * k, sizeof v);
+            lo[k] = v < lo[k] ? v : lo[k];
+            hi[k] = v > hi[k] ? v : hi[k];
+        }
+    }
+    Spaltenbereich b = {unendlich, -unendlich};
+    for (int l = 0; l < 8; ++l) {
+        b.minimum = std::min(b.minimum, lo[l / 4][l % 4]);
+        b.maximum = std::max(b.maximum, hi[l / 4][l % 4]);
+    }
+    for (; y < n; ++y) {
+        b.minimum = std::min(b.minimum, s[y]);
+        b.maximum = std::max(b.maximum, s[y]);
+    }
+    return b;
+}
 
 namespace {
 
@@ -20,70 +58,35 @@ void jedeSpalte(const Dokument& dok, F&& f) {
         f(x);
 }
 
+// The two halves of the columns side by side: one core alone does not reach
+// the bandwidth of the memory.
 void aktivKopieren(const Dokument& dok, const TFeld& von, TFeld& nach) {
     const std::size_t n = std::size_t(dok.MaxY + 1);
-    jedeSpalte(dok, [&](int x) { std::memcpy(nach.spalte(x), von.spalte(x), n * sizeof(double)); });
+    SpaltenZweiFaeden(
+        dok.MaxX, [&](int x) { std::memcpy(nach.spalte(x), von.spalte(x), n * sizeof(double)); });
 }
 
 void aktivFuellen(const Dokument& dok, TFeld& feld, double wert) {
     jedeSpalte(dok, [&](int x) { std::fill_n(feld.spalte(x), dok.MaxY + 1, wert); });
 }
 
-struct Bereich {
-    double minimum, maximum;
-};
-
-// Smallest and largest value of n doubles as value classes: four lanes keep
-// running extremes side by side, each skipping a NaN; -0 and +0 count as equal
-// here, so which of the two a zero result carries is settled by the caller.
-Bereich spaltenBereich(const double* s, int n) {
-    using V2 = double __attribute__((vector_size(16)));
-    constexpr double unendlich = std::numeric_limits<double>::infinity();
-    V2 lo[2] = {{unendlich, unendlich}, {unendlich, unendlich}};
-    V2 hi[2] = {-lo[0], -lo[0]};
-    int y = 0;
-    for (; y + 4 <= n; y += 4) {
-        for (int k = 0; k < 2; ++k) {
-            V2 v;
-            std::memcpy(&v, s + y + 2 * k, sizeof v);
-            lo[k] = v < lo[k] ? v : lo[k];
-            hi[k] = v > hi[k] ? v : hi[k];
-        }
-    }
-    Bereich b = {unendlich, -unendlich};
-    for (int l = 0; l < 4; ++l) {
-        b.minimum = std::min(b.minimum, lo[l / 2][l % 2]);
-        b.maximum = std::max(b.maximum, hi[l / 2][l % 2]);
-    }
-    for (; y < n; ++y) {
-        b.minimum = std::min(b.minimum, s[y]);
-        b.maximum = std::max(b.maximum, s[y]);
-    }
-    return b;
-}
-
 // Smallest and largest active value, exactly as one pass in column order
 // would find them from feld(0, 0) on: std::min keeps the earlier of two equal
-// values and skips a NaN. The columns are measured on two threads, then
-// combined in column order; a zero extreme takes the sign of the first zero of
-// the first column where that extreme occurs.
-Bereich bereichVon(const Dokument& dok, const TFeld& feld) {
+// values and skips a NaN. The columns' ranges are combined in column order; a
+// zero extreme takes the sign of the first zero of the first column where
+// that extreme occurs.
+Spaltenbereich bereichAusSpalten(const Dokument& dok, const TFeld& feld,
+                                 const Spaltenbereich* spalten) {
     const int n = dok.MaxY + 1;
-    std::vector<Bereich> spalten(std::size_t(dok.MaxX) + 1);
-    ZweiFaeden([&](int t) {
-        const Spalten sp = haelfte(t, dok.MaxX + 1);
-        for (int x = sp.anfang; x < sp.ende; ++x)
-            spalten[std::size_t(x)] = spaltenBereich(feld.spalte(x), n);
-    });
-    Bereich b = {feld(0, 0), feld(0, 0)};
+    Spaltenbereich b = {feld(0, 0), feld(0, 0)};
     int xMin = 0, xMax = 0;
     for (int x = 0; x <= dok.MaxX; ++x) {
-        if (spalten[std::size_t(x)].minimum < b.minimum) {
-            b.minimum = spalten[std::size_t(x)].minimum;
+        if (spalten[x].minimum < b.minimum) {
+            b.minimum = spalten[x].minimum;
             xMin = x;
         }
-        if (spalten[std::size_t(x)].maximum > b.maximum) {
-            b.maximum = spalten[std::size_t(x)].maximum;
+        if (spalten[x].maximum > b.maximum) {
+            b.maximum = spalten[x].maximum;
             xMax = x;
         }
     }
@@ -95,14 +98,25 @@ Bereich bereichVon(const Dokument& dok, const TFeld& feld) {
     return b;
 }
 
+// The same with the columns measured first, on two threads.
+Spaltenbereich bereichVon(const Dokument& dok, const TFeld& feld) {
+    const int n = dok.MaxY + 1;
+    std::vector<Spaltenbereich> spalten(std::size_t(dok.MaxX) + 1);
+    SpaltenZweiFaeden(
+        dok.MaxX, [&](int x) { spalten[std::size_t(x)] = SpaltenbereichVon(feld.spalte(x), n); });
+    return bereichAusSpalten(dok, feld, spalten.data());
+}
+
 // The stretch that brings Zweitbild's range to 0..ziel: z := (z - minimum) * faktor.
 struct Dehnung {
     double minimum, faktor;
 };
-Dehnung dehnungVon(const Dokument& dok, double ziel) {
-    const Bereich b = bereichVon(dok, dok.Zweitbild);
+Dehnung dehnungAus(Spaltenbereich b, double ziel) {
     if (b.maximum == b.minimum) return {0.0, ziel};
     return {b.minimum, ziel / (b.maximum - b.minimum)};
+}
+Dehnung dehnungVon(const Dokument& dok, double ziel) {
+    return dehnungAus(bereichVon(dok, dok.Zweitbild), ziel);
 }
 
 }  // namespace
@@ -158,7 +172,7 @@ void ZweitbildUmkehren(Dokument& dok) {
 }
 
 double Normalisieren(Dokument& dok) {
-    Bereich b = bereichVon(dok, dok.Hoehenfeld);
+    Spaltenbereich b = bereichVon(dok, dok.Hoehenfeld);
     double spanne = b.maximum - b.minimum;
     if (spanne == 0.0) {
         aktivFuellen(dok, dok.Hoehenfeld, 0.0);
@@ -186,12 +200,8 @@ void ZweitbildNormalisieren(Dokument& dok, double ziel) {
 
 namespace {
 
-// One column of the stretch and take-over; built for AVX2 as well, which has
-// no fused multiply-add and so gives the same bits with twice the lanes.
-#if defined(__x86_64__)
-__attribute__((target_clones("avx2", "default")))
-#endif
-void spalteUebernehmen(double* z, const std::uint8_t* m, double* h, int n, Dehnung d) {
+// One column of the stretch and take-over.
+GM_KERN void spalteUebernehmen(double* z, const std::uint8_t* m, double* h, int n, Dehnung d) {
     for (int y = 0; y < n; ++y) {
         const double v = clamp01((z[y] - d.minimum) * d.faktor);
         z[y] = v;
@@ -199,15 +209,22 @@ void spalteUebernehmen(double* z, const std::uint8_t* m, double* h, int n, Dehnu
     }
 }
 
-}  // namespace
-
-void ZweitbildUebernehmen(Dokument& dok) {
-    // Stretch and take-over in one pass over the columns.
-    const Dehnung d = dehnungVon(dok, 1.0);
+// Stretch and take-over in one pass over the columns.
+void dehnenUndUebernehmen(Dokument& dok, Dehnung d) {
     SpaltenZweiFaeden(dok.MaxX, [&](int x) {
         spalteUebernehmen(dok.Zweitbild.spalte(x), dok.Maske.spalte(x), dok.Hoehenfeld.spalte(x),
                           dok.MaxY + 1, d);
     });
+}
+
+}  // namespace
+
+void ZweitbildUebernehmen(Dokument& dok) {
+    dehnenUndUebernehmen(dok, dehnungVon(dok, 1.0));
+}
+
+void ZweitbildUebernehmen(Dokument& dok, const Spaltenbereich* spalten) {
+    dehnenUndUebernehmen(dok, dehnungAus(bereichAusSpalten(dok, dok.Zweitbild, spalten), 1.0));
 }
 
 void ZweitbildEinsetzen(Dokument& dok) {
@@ -244,7 +261,7 @@ Spanne ZweitbildSpanne(const Dokument& dok, const Rechteck& r) {
 void BereichSkalieren(Dokument& dok, double a, double b) {
     a = clamp01(a);
     b = clamp01(b);
-    Bereich r = bereichVon(dok, dok.Hoehenfeld);
+    Spaltenbereich r = bereichVon(dok, dok.Hoehenfeld);
     if (r.minimum == r.maximum) return;
     const double spanne = r.maximum - r.minimum;
     jedeSpalte(dok, [&](int x) {

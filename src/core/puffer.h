@@ -32,6 +32,18 @@ double Normalisieren(Dokument& dok);
 void ZweitbildNormalisieren(Dokument& dok, double ziel);
 // ZweitbildNormalisieren(1), then copies every free cell into Hoehenfeld.
 void ZweitbildUebernehmen(Dokument& dok);
+
+// Smallest and largest of n values, each skipping a NaN (infinity and minus
+// infinity when all are NaN); -0 and +0 count as equal, so either may stand
+// for a zero extreme.
+struct Spaltenbereich {
+    double minimum, maximum;
+};
+Spaltenbereich SpaltenbereichVon(const double* s, int n);
+// ZweitbildUebernehmen for a producer that measured the columns on the way:
+// spalten[x] is SpaltenbereichVon of the active part of Zweitbild's column x.
+// Spares the pass that measures them.
+void ZweitbildUebernehmen(Dokument& dok, const Spaltenbereich* spalten);
 // Copies every valued cell of Zweitbild into Hoehenfeld, clamped; ignores the mask.
 void ZweitbildEinsetzen(Dokument& dok);
 

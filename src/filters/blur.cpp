@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <vector>
 
 #include "core/faeden.h"
 #include "core/zahlen.h"
+#include "filters/blur_spalten.h"
 #include "filters/zellen.h"
 
 namespace gm {
@@ -29,75 +29,49 @@ const ScriptArgument BlurArgumente[4] = {
 
 namespace {
 
-// The forward and backward sweeps of K neighbouring columns at once: the K
-// recursions are independent, so interleaving them keeps the processor busy
-// while each waits for its previous value. Every column gets exactly the
-// operations of its own sweep.
-template <int K>
-[[gnu::always_inline]] inline void spaltenGlaetten(Dokument& dok, int x0, double a, double b,
-                                                   std::vector<double>& v) {
-    const int n = dok.MaxY;
-    const std::size_t ny = std::size_t(n) + 1;
-    double* h[K];
-    const std::uint8_t* m[K];
-    for (int k = 0; k < K; ++k) {
-        h[k] = dok.Hoehenfeld.spalte(x0 + k);
-        m[k] = dok.Maske.spalte(x0 + k);
+constexpr int kBand = 32;
+
+// One step of the sweeps along x over the rows [y0, y0 + n), n = B, or the
+// rest when B is 0: the running values w take in column x, and the free
+// cells of column x take them.
+template <int B>
+[[gnu::always_inline]] inline void zeilenSchritt(Dokument& dok, int x, int y0, int rest, double a,
+                                                 double b, double* w) {
+    double* h = dok.Hoehenfeld.spalte(x) + y0;
+    const std::uint8_t* m = dok.Maske.spalte(x) + y0;
+    const int n = B > 0 ? B : rest;
+    for (int y = 0; y < n; ++y) {
+        w[y] = a * w[y] + b * h[y];
+        h[y] = m[y] == 0 ? w[y] : h[y];
     }
-    // v holds K running columns, one after the other.
-    for (int k = 0; k < K; ++k)
-        v[k * ny] = h[k][0];
-    for (int y = 1; y <= n; ++y)
-        for (int k = 0; k < K; ++k)
-            v[k * ny + y] = a * v[k * ny + y - 1] + b * h[k][y];
-    for (int k = 0; k < K; ++k)
-        for (int y = 0; y <= n; ++y)
-            if (m[k][y] == 0) h[k][y] = v[k * ny + y];
-    for (int y = n - 1; y >= 0; --y)
-        for (int k = 0; k < K; ++k)
-            v[k * ny + y] = a * v[k * ny + y + 1] + b * h[k][y];
-    for (int k = 0; k < K; ++k)
-        for (int y = 0; y <= n; ++y)
-            if (m[k][y] == 0) h[k][y] = v[k * ny + y];
 }
 
-// The columns [anfang, ende) along y, eight or four at a time; built for
-// AVX2 as well, which has no fused multiply-add and so gives the same bits.
-#if defined(__x86_64__)
-__attribute__((target_clones("avx2", "default")))
-#endif
-void spaltenBereichGlaetten(Dokument& dok, int anfang, int ende, double a, double b) {
-    std::vector<double> v(8 * (std::size_t(dok.MaxY) + 1));
-    int x = anfang;
-    for (; x + 8 <= ende; x += 8)
-        spaltenGlaetten<8>(dok, x, a, b, v);
-    for (; x + 4 <= ende; x += 4)
-        spaltenGlaetten<4>(dok, x, a, b, v);
-    for (; x < ende; ++x)
-        spaltenGlaetten<1>(dok, x, a, b, v);
+// Both sweeps along x for the same rows: each row gets exactly the
+// operations of its own sweep. A band stays in the cache from the forward
+// sweep to the backward one, and its running values stay in registers.
+template <int B>
+[[gnu::always_inline]] inline void zeilenBand(Dokument& dok, int y0, int rest, double a, double b) {
+    double w[kBand];
+    const int n = B > 0 ? B : rest;
+    const double* h0 = dok.Hoehenfeld.spalte(0) + y0;
+    for (int y = 0; y < n; ++y)
+        w[y] = h0[y];
+    for (int x = 1; x <= dok.MaxX; ++x)
+        zeilenSchritt<B>(dok, x, y0, rest, a, b, w);
+    for (int x = dok.MaxX - 1; x >= 0; --x)
+        zeilenSchritt<B>(dok, x, y0, rest, a, b, w);
 }
 
-// The sweeps along x for the rows [y0, y1) at once, one column of running
-// values per direction, so the grid is read column by column. Each row gets
-// exactly the operations of its own sweep; built for AVX2 as well.
+// The sweeps along x for the rows [y0, y1) in bands of kBand rows; built for
+// AVX2 and AVX-512 as well, with the same operations and so the same bits.
 #if defined(__x86_64__)
-__attribute__((target_clones("avx2", "default")))
+__attribute__((target_clones("avx512f", "avx2", "default")))
 #endif
 void zeilenGlaetten(Dokument& dok, int y0, int y1, double a, double b) {
-    std::vector<double> v(dok.Hoehenfeld.spalte(0) + y0, dok.Hoehenfeld.spalte(0) + y1);
-    const auto schritt = [&](int x) {
-        double* h = dok.Hoehenfeld.spalte(x) + y0;
-        const std::uint8_t* m = dok.Maske.spalte(x) + y0;
-        double* w = v.data();
-        for (int y = 0; y < y1 - y0; ++y) {
-            w[y] = a * w[y] + b * h[y];
-            h[y] = m[y] == 0 ? w[y] : h[y];
-        }
-    };
-    for (int x = 1; x <= dok.MaxX; ++x)
-        schritt(x);
-    for (int x = dok.MaxX - 1; x >= 0; --x)
-        schritt(x);
+    int y = y0;
+    for (; y + kBand <= y1; y += kBand)
+        zeilenBand<kBand>(dok, y, 0, a, b);
+    if (y < y1) zeilenBand<0>(dok, y, y1 - y, a, b);
 }
 
 }  // namespace
@@ -107,7 +81,7 @@ void BlurStandard(Dokument& dok, double a) {
     // Columns are independent along y, rows along x: each phase splits in two.
     ZweiFaeden([&](int t) {
         const Spalten s = haelfte(t, dok.MaxX + 1);
-        spaltenBereichGlaetten(dok, s.anfang, s.ende, a, b);
+        SpaltenGlaetten(dok, s.anfang, s.ende, a, b);
     });
     ZweiFaeden([&](int t) {
         const Spalten s = haelfte(t, dok.MaxY + 1);

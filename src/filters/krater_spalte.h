@@ -20,6 +20,7 @@ struct SpaltenStand {
 
 // Lists the open cells of rows [stand.y, n): their values in offenX and the
 // fixed draws of the half before each in offenFest, from index stand.offen on.
+// Both need room for 8 entries past the last.
 void OffeneSammeln(const KraterBand& b, const double* h, const std::uint8_t* m, int n,
                    SpaltenStand& stand, double* offenX, std::uint32_t* offenFest, bool vektor);
 

@@ -68,6 +68,27 @@ TEST(Blur, StandardModeSweepsEachLineBothWaysAndKeepsMaskedCells) {
     EXPECT_TRUE(gleich(*d, d->Hoehenfeld, Zeilen(ny, std::vector<double>(nx, feld[0][0]))));
 }
 
+// The row sweeps run bands of rows that stay in the cache between the forward
+// and the backward sweep: 75 rows give each half one full band and a rest.
+TEST(Blur, StandardModeMatchesInRowBandsAndTheirRest) {
+    constexpr int nx = 13, ny = 75;
+    Zeilen feld(ny, std::vector<double>(nx));
+    std::vector<std::vector<int>> m(ny, std::vector<int>(nx, 0));
+    unsigned s = 11;
+    for (int y = 0; y < ny; ++y)
+        for (int x = 0; x < nx; ++x) {
+            s = s * 1103515245u + 12345u;
+            feld[y][x] = (s >> 8) % 1000 / 999.0;
+            m[y][x] = (x + 2 * y) % 5 == 0;
+        }
+    auto d = std::make_unique<Dokument>();
+    setze(*d, feld);
+    maske(*d, m);
+    glaettenWieBeschrieben(feld, m, 0.7);
+    BlurStandard(*d, 0.7);
+    EXPECT_TRUE(gleich(*d, d->Hoehenfeld, feld));
+}
+
 // Soft smoothing as written, with the four corner samples: y outer, x inner,
 // in place; a sample position past an edge falls back to the cell's own line.
 void weichWieBeschrieben(Zeilen& h, const std::vector<std::vector<int>>& m, int d, int n) {

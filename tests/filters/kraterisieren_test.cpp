@@ -187,6 +187,31 @@ TEST(Kraterisieren, SettlesTheDrawsFirstWithTheSameResultForAnySetting) {
     std::cout << "eight cells at a time: " << (KraterVektorVerfuegbar() ? "yes" : "no") << "\n";
 }
 
+// Open cells far apart: more than a thousand fixed draws between them, in
+// both halves of the columns and across the border of the halves, with a few
+// close ones in between.
+TEST(Kraterisieren, JumpsOverLongRunsOfFixedDrawsBetweenOpenCells) {
+    KraterisierenRec r;
+    r.Schnittlevel = 0.5;
+    r.Randbreite = 0.2;
+    r.Zufall = 0.5;
+    Zeilen feld(40, std::vector<double>(64, 0.1));
+    const std::vector<std::vector<int>> ohne(40, std::vector<int>(64));
+    for (auto [x, y] : {std::pair{0, 0}, {0, 3}, {30, 20}, {33, 1}, {63, 39}})
+        feld[std::size_t(y)][std::size_t(x)] = 0.4;
+    feld[5][10] = 0.5;  // inside every band: two fixed draws
+    auto d = std::make_unique<Dokument>();
+    for (std::uint32_t start : {1u, 99u, 0xDEADBEEFu}) {
+        setze(*d, feld);
+        maske(*d, ohne);
+        setzeSeed(*d, start);
+        KraterisierenVerteilt(*d, r, true);
+        std::uint32_t seed = start;
+        EXPECT_TRUE(gleich(*d, d->Hoehenfeld, kraterisiert(feld, ohne, r, seed))) << start;
+        EXPECT_EQ(d->RandSeed, seed) << start;
+    }
+}
+
 TEST(Kraterisieren, WithoutRimOrRandomnessFoldsAboveTheCut) {
     auto d = std::make_unique<Dokument>();
     setze(*d, {{0.1, 0.5, 0.6, 0.7, 0.9}});
