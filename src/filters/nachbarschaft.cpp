@@ -91,13 +91,10 @@ template <class F>
 }
 
 // The columns [anfang, ende) into Zweitbild, each measured for the stretch
-// while it is still in the cache. Built for the wider vector units as well,
-// with the same operations and so the same bits.
+// while it is still in the cache.
 template <class F>
-#if defined(__x86_64__)
-__attribute__((target_clones("avx512f", "avx2", "default")))
-#endif
-void spaltenFiltern(const F& f, Dokument& dok, int anfang, int ende, Spaltenbereich* bereiche) {
+[[gnu::always_inline]] inline void spaltenFiltern(const F& f, Dokument& dok, int anfang, int ende,
+                                                  Spaltenbereich* bereiche) {
     const int mx = dok.MaxX, my = dok.MaxY;
     for (int x = anfang; x < ende; ++x) {
         double* z = dok.Zweitbild.spalte(x);
@@ -107,15 +104,37 @@ void spaltenFiltern(const F& f, Dokument& dok, int anfang, int ende, Spaltenbere
     }
 }
 
+// Each filter's column loop, built for the wider vector units as well, with
+// the same operations and so the same bits. Clang clones only functions that
+// are no templates.
+#if defined(__x86_64__)
+#define GM_KLONE __attribute__((target_clones("avx512f", "avx2", "default")))
+#else
+#define GM_KLONE
+#endif
+using SpaltenFn = void (*)(Dokument&, int, int, Spaltenbereich*);
+GM_KLONE void scharfSpalten(Dokument& dok, int anfang, int ende, Spaltenbereich* b) {
+    spaltenFiltern(Scharf{}, dok, anfang, ende, b);
+}
+GM_KLONE void weichSpalten(Dokument& dok, int anfang, int ende, Spaltenbereich* b) {
+    spaltenFiltern(Weich{}, dok, anfang, ende, b);
+}
+GM_KLONE void erodierenSpalten(Dokument& dok, int anfang, int ende, Spaltenbereich* b) {
+    spaltenFiltern(Auswahl<&kleiner>{}, dok, anfang, ende, b);
+}
+GM_KLONE void dilatierenSpalten(Dokument& dok, int anfang, int ende, Spaltenbereich* b) {
+    spaltenFiltern(Auswahl<&groesser>{}, dok, anfang, ende, b);
+}
+#undef GM_KLONE
+
 // Every active cell of Zweitbild is written, so it needs no clearing first.
 // The two halves of the columns run side by side; the stretch and take-over
 // that follow are the shared ones.
-template <class F>
-void nachbarschaftAnwenden(Dokument& dok, const F& f) {
+void nachbarschaftAnwenden(Dokument& dok, SpaltenFn spalten) {
     std::vector<Spaltenbereich> bereiche(std::size_t(dok.MaxX) + 1);
     ZweiFaeden([&](int t) {
         const Spalten s = haelfte(t, dok.MaxX + 1);
-        spaltenFiltern(f, dok, s.anfang, s.ende, bereiche.data());
+        spalten(dok, s.anfang, s.ende, bereiche.data());
     });
     ZweitbildUebernehmen(dok, bereiche.data());
 }
@@ -123,19 +142,19 @@ void nachbarschaftAnwenden(Dokument& dok, const F& f) {
 }  // namespace
 
 void Schaerfen(Dokument& dok) {
-    nachbarschaftAnwenden(dok, Scharf{});
+    nachbarschaftAnwenden(dok, scharfSpalten);
 }
 
 void Weichzeichnen(Dokument& dok) {
-    nachbarschaftAnwenden(dok, Weich{});
+    nachbarschaftAnwenden(dok, weichSpalten);
 }
 
 void Erodieren(Dokument& dok) {
-    nachbarschaftAnwenden(dok, Auswahl<&kleiner>{});
+    nachbarschaftAnwenden(dok, erodierenSpalten);
 }
 
 void Dilatieren(Dokument& dok) {
-    nachbarschaftAnwenden(dok, Auswahl<&groesser>{});
+    nachbarschaftAnwenden(dok, dilatierenSpalten);
 }
 
 }  // namespace gm
