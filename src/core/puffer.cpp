@@ -29,31 +29,32 @@ void aktivFuellen(const Dokument& dok, TFeld& feld, double wert) {
     jedeSpalte(dok, [&](int x) { std::fill_n(feld.spalte(x), dok.MaxY + 1, wert); });
 }
 
-struct Bereich {
-    double minimum, maximum;
-};
+}  // namespace
 
-// Smallest and largest value of n doubles as value classes: four lanes keep
-// running extremes side by side, each skipping a NaN; -0 and +0 count as equal
-// here, so which of the two a zero result carries is settled by the caller.
-Bereich spaltenBereich(const double* s, int n) {
-    using V2 = double __attribute__((vector_size(16)));
-    constexpr double unendlich = std::numeric_limits<double>::infinity();
-    V2 lo[2] = {{unendlich, unendlich}, {unendlich, unendlich}};
-    V2 hi[2] = {-lo[0], -lo[0]};
+// Sixteen lanes keep running extremes side by side, each skipping a NaN;
+// built for AVX2 and AVX-512 as well, where they take two or four registers.
+#if defined(__x86_64__)
+__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#endif
+Bereich
+SpaltenBereich(const double* s, int n) {
+    using V8 = double __attribute__((vector_size(64)));
+    constexpr double u = std::numeric_limits<double>::infinity();
+    V8 lo[2] = {{u, u, u, u, u, u, u, u}, {u, u, u, u, u, u, u, u}};
+    V8 hi[2] = {-lo[0], -lo[0]};
     int y = 0;
-    for (; y + 4 <= n; y += 4) {
+    for (; y + 16 <= n; y += 16) {
         for (int k = 0; k < 2; ++k) {
-            V2 v;
-            std::memcpy(&v, s + y + 2 * k, sizeof v);
+            V8 v;
+            std::memcpy(&v, s + y + 8 * k, sizeof v);
             lo[k] = v < lo[k] ? v : lo[k];
             hi[k] = v > hi[k] ? v : hi[k];
         }
     }
-    Bereich b = {unendlich, -unendlich};
-    for (int l = 0; l < 4; ++l) {
-        b.minimum = std::min(b.minimum, lo[l / 2][l % 2]);
-        b.maximum = std::max(b.maximum, hi[l / 2][l % 2]);
+    Bereich b = {u, -u};
+    for (int l = 0; l < 16; ++l) {
+        b.minimum = std::min(b.minimum, lo[l / 8][l % 8]);
+        b.maximum = std::max(b.maximum, hi[l / 8][l % 8]);
     }
     for (; y < n; ++y) {
         b.minimum = std::min(b.minimum, s[y]);
@@ -62,19 +63,15 @@ Bereich spaltenBereich(const double* s, int n) {
     return b;
 }
 
+namespace {
+
 // Smallest and largest active value, exactly as one pass in column order
 // would find them from feld(0, 0) on: std::min keeps the earlier of two equal
-// values and skips a NaN. The columns are measured on two threads, then
-// combined in column order; a zero extreme takes the sign of the first zero of
-// the first column where that extreme occurs.
-Bereich bereichVon(const Dokument& dok, const TFeld& feld) {
+// values and skips a NaN. The columns' ranges are combined in column order; a
+// zero extreme takes the sign of the first zero of the first column where
+// that extreme occurs.
+Bereich bereichAus(const Dokument& dok, const TFeld& feld, const std::vector<Bereich>& spalten) {
     const int n = dok.MaxY + 1;
-    std::vector<Bereich> spalten(std::size_t(dok.MaxX) + 1);
-    ZweiFaeden([&](int t) {
-        const Spalten sp = haelfte(t, dok.MaxX + 1);
-        for (int x = sp.anfang; x < sp.ende; ++x)
-            spalten[std::size_t(x)] = spaltenBereich(feld.spalte(x), n);
-    });
     Bereich b = {feld(0, 0), feld(0, 0)};
     int xMin = 0, xMax = 0;
     for (int x = 0; x <= dok.MaxX; ++x) {
@@ -95,12 +92,22 @@ Bereich bereichVon(const Dokument& dok, const TFeld& feld) {
     return b;
 }
 
+// The columns are measured on two threads.
+Bereich bereichVon(const Dokument& dok, const TFeld& feld) {
+    std::vector<Bereich> spalten(std::size_t(dok.MaxX) + 1);
+    ZweiFaeden([&](int t) {
+        const Spalten sp = haelfte(t, dok.MaxX + 1);
+        for (int x = sp.anfang; x < sp.ende; ++x)
+            spalten[std::size_t(x)] = SpaltenBereich(feld.spalte(x), dok.MaxY + 1);
+    });
+    return bereichAus(dok, feld, spalten);
+}
+
 // The stretch that brings Zweitbild's range to 0..ziel: z := (z - minimum) * faktor.
 struct Dehnung {
     double minimum, faktor;
 };
-Dehnung dehnungVon(const Dokument& dok, double ziel) {
-    const Bereich b = bereichVon(dok, dok.Zweitbild);
+Dehnung dehnungAus(const Bereich& b, double ziel) {
     if (b.maximum == b.minimum) return {0.0, ziel};
     return {b.minimum, ziel / (b.maximum - b.minimum)};
 }
@@ -176,7 +183,7 @@ double Normalisieren(Dokument& dok) {
 }
 
 void ZweitbildNormalisieren(Dokument& dok, double ziel) {
-    const Dehnung d = dehnungVon(dok, ziel);
+    const Dehnung d = dehnungAus(bereichVon(dok, dok.Zweitbild), ziel);
     SpaltenZweiFaeden(dok.MaxX, [&](int x) {
         double* s = dok.Zweitbild.spalte(x);
         for (int y = 0; y <= dok.MaxY; ++y)
@@ -199,15 +206,22 @@ void spalteUebernehmen(double* z, const std::uint8_t* m, double* h, int n, Dehnu
     }
 }
 
-}  // namespace
-
-void ZweitbildUebernehmen(Dokument& dok) {
-    // Stretch and take-over in one pass over the columns.
-    const Dehnung d = dehnungVon(dok, 1.0);
+// Stretch and take-over in one pass over the columns.
+void uebernehmen(Dokument& dok, const Dehnung& d) {
     SpaltenZweiFaeden(dok.MaxX, [&](int x) {
         spalteUebernehmen(dok.Zweitbild.spalte(x), dok.Maske.spalte(x), dok.Hoehenfeld.spalte(x),
                           dok.MaxY + 1, d);
     });
+}
+
+}  // namespace
+
+void ZweitbildUebernehmen(Dokument& dok) {
+    uebernehmen(dok, dehnungAus(bereichVon(dok, dok.Zweitbild), 1.0));
+}
+
+void ZweitbildUebernehmen(Dokument& dok, const std::vector<Bereich>& spalten) {
+    uebernehmen(dok, dehnungAus(bereichAus(dok, dok.Zweitbild, spalten), 1.0));
 }
 
 void ZweitbildEinsetzen(Dokument& dok) {

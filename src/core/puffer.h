@@ -3,6 +3,8 @@
 // resample. All work on the active area 0..MaxX x 0..MaxY, x outer, unless
 // they say otherwise.
 
+#include <vector>
+
 #include "core/dokument.h"
 #include "core/rechteck.h"
 
@@ -32,6 +34,18 @@ double Normalisieren(Dokument& dok);
 void ZweitbildNormalisieren(Dokument& dok, double ziel);
 // ZweitbildNormalisieren(1), then copies every free cell into Hoehenfeld.
 void ZweitbildUebernehmen(Dokument& dok);
+
+// Smallest and largest of n values, each skipping a NaN; -0 and +0 count as
+// equal here (the take-over settles the sign of a zero extreme).
+struct Bereich {
+    double minimum, maximum;
+};
+Bereich SpaltenBereich(const double* spalte, int n);
+// ZweitbildUebernehmen with the ranges of Zweitbild's active columns already
+// measured, spalten[x] = SpaltenBereich(Zweitbild.spalte(x), MaxY + 1): a
+// filter that writes Zweitbild column by column measures each column while
+// it is still in the cache, which saves the stretch one pass over the grid.
+void ZweitbildUebernehmen(Dokument& dok, const std::vector<Bereich>& spalten);
 // Copies every valued cell of Zweitbild into Hoehenfeld, clamped; ignores the mask.
 void ZweitbildEinsetzen(Dokument& dok);
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "core/zufall.h"
@@ -75,6 +76,31 @@ TEST(NoiseFilter, ScattersWithinARectangularFieldReflectingAsOftenAsNeeded) {
     }
     for (int i = -40; i <= 40; ++i)
         EXPECT_EQ(Spiegeln(i, 4), spiegelnSchrittweise(i, 4)) << i;
+}
+
+TEST(NoiseFilter, LongColumnsScatterInGroupsOfRowsAsCellByCell) {
+    // Columns of 150 rows run in blocks and groups of rows, with rows left
+    // over at the end; 9 rows with a width of 60 need several reflections
+    // inside whole groups; 70 columns split into blocks with a remainder.
+    for (auto [nx, ny, w] : {std::tuple{13, 150, 9.0}, {70, 9, 60.0}, {45, 37, 2.5}}) {
+        Zeilen feld(static_cast<std::size_t>(ny),
+                    std::vector<double>(static_cast<std::size_t>(nx)));
+        std::vector<std::vector<int>> m(static_cast<std::size_t>(ny),
+                                        std::vector<int>(static_cast<std::size_t>(nx)));
+        for (int y = 0; y < ny; ++y)
+            for (int x = 0; x < nx; ++x) {
+                feld[std::size_t(y)][std::size_t(x)] = ((x * 31 + y * 17) % 101) / 100.0;
+                m[std::size_t(y)][std::size_t(x)] = (x * 3 + y) % 11 == 4;
+            }
+        auto d = std::make_unique<Dokument>();
+        setze(*d, feld);
+        maske(*d, m);
+        setzeSeed(*d, 4242u);
+        NoiseFilterAnwenden(*d, NoiseFilterRec{w});
+        std::uint32_t seed = 4242u;
+        EXPECT_TRUE(gleich(*d, d->Hoehenfeld, gestreut(feld, m, w, seed))) << nx << "x" << ny;
+        EXPECT_EQ(d->RandSeed, seed);
+    }
 }
 
 TEST(NoiseFilter, WidthOneMovesNothingAndAFlatFieldStaysFlat) {

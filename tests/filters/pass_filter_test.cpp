@@ -88,6 +88,37 @@ TEST(PassFilter, WeightsByTheNearestCornerForEveryTypeThroughAMask) {
     }
 }
 
+TEST(PassFilter, LargeFieldsWeightAsTheRuleDoes) {
+    // Sums of squares beyond 2^16, so the weights of an order other than 1
+    // come from several sections of sums; rows of 186 and 201 weights, so
+    // the other types fill whole groups of lanes and a rest; an odd width
+    // whose middle steps share their columns.
+    for (auto [nx, ny] : {std::pair{381, 371}, {380, 400}}) {
+        Zeilen feld(static_cast<std::size_t>(ny),
+                    std::vector<double>(static_cast<std::size_t>(nx)));
+        std::vector<std::vector<int>> m(static_cast<std::size_t>(ny),
+                                        std::vector<int>(static_cast<std::size_t>(nx)));
+        for (int y = 0; y < ny; ++y)
+            for (int x = 0; x < nx; ++x) {
+                feld[std::size_t(y)][std::size_t(x)] = 0.1 + ((x * 13 + y * 29) % 97) / 120.0;
+                m[std::size_t(y)][std::size_t(x)] = (x + 2 * y) % 9 == 5;
+            }
+        for (auto [typ, p2] :
+             {std::pair{-2, 3.0}, {2, 0.7}, {2, 1.0}, {-2, 1.0}, {1, 2.5}, {-1, 0.3}}) {
+            PassRec r;
+            r.PassTyp = typ;
+            r.PassParameter1 = 0.35;
+            r.PassParameter2 = p2;
+            auto d = std::make_unique<Dokument>();
+            setze(*d, feld);
+            maske(*d, m);
+            PassFilterAnwenden(*d, r);
+            EXPECT_TRUE(gleich(*d, d->Hoehenfeld, gefiltert(feld, m, r)))
+                << nx << "x" << ny << " type " << typ << " order " << p2;
+        }
+    }
+}
+
 TEST(PassFilter, LowPassKeepsCornersAndZeroesTheMiddleAndType0DoesNothing) {
     auto d = std::make_unique<Dokument>();
     setze(*d, Zeilen(5, std::vector<double>(5, 0.6)));
