@@ -123,6 +123,8 @@ Zeilenkern zeilenkernWaehlen() {
 // Sums of squares per section: the weights of one section (512 KB) stay in
 // the cache while the rows take theirs.
 constexpr std::uint32_t kAbschnitt = 1u << 16;
+// Rows and columns of the blocks in which the table is mirrored.
+constexpr int kBlock = 32;
 
 // The grid's geometry and the weights w(i, j), i = 0..h, j = 0..k. Orders
 // other than 1 take pow, which is worth a table of all rows; the other
@@ -143,15 +145,31 @@ struct Gewichte {
     }
 
     // Calls f(i, j0, j1) for the rows i whose cells j0 <= j < j1 are exactly
-    // the cells of the row with a sum of squares in [n0, n0 + kAbschnitt).
+    // the computed cells of the row with a sum of squares in [n0, n0 +
+    // kAbschnitt). Of the square part i, j <= min(h, k) only j >= i is
+    // computed; (i, j) takes the weight of (j, i) afterwards.
     template <class F>
     void abschnittZeilen(std::uint32_t n0, F&& f) const {
         const std::int64_t a = n0, b = a + kAbschnitt;
         for (int i = 0; i <= h && std::int64_t(i) * i < b; ++i) {
             const std::int64_t q = std::int64_t(i) * i;
-            const int j0 = wurzelAufwaerts(a - q), j1 = std::min(wurzelAufwaerts(b - q), k + 1);
+            const int j0 = std::max(wurzelAufwaerts(a - q), i <= k ? i : 0);
+            const int j1 = std::min(wurzelAufwaerts(b - q), k + 1);
             if (j0 < j1) f(i, j0, j1);
         }
+    }
+
+    // The cells (i, j), j < i <= min(h, k), of the block rows [b0, b1), from
+    // (j, i), in square blocks that stay in the cache.
+    void spiegeln(int b0, int b1) const {
+        const int m = std::min(h, k) + 1;
+        for (int bi = b0; bi < b1; ++bi)
+            for (int j0 = 0; j0 <= bi * kBlock; j0 += kBlock)
+                for (int i = bi * kBlock; i < std::min((bi + 1) * kBlock, m); ++i) {
+                    double* zeile = tabelle.get() + std::size_t(i) * spalte;
+                    for (int j = j0; j < std::min(j0 + kBlock, i); ++j)
+                        zeile[j] = tabelle[std::size_t(j) * spalte + std::size_t(i)];
+                }
     }
 };
 
@@ -196,12 +214,18 @@ Gewichte gewichteBerechnen(const Dokument& dok, const PassRec& rec) {
     // sums differ.
     const std::uint32_t abschnitte = std::uint32_t(g.h * g.h + g.k * g.k) / kAbschnitt + 1;
     std::atomic<std::uint32_t> naechster{0};
-    ZweiFaeden([&](int) {
+    Faeden faeden(2);
+    faeden.ausfuehren([&](int) {
         std::vector<double> dicht(kAbschnitt);
         std::vector<std::uint64_t> belegt;
         for (std::uint32_t a; (a = naechster.fetch_add(1)) < abschnitte;)
             abschnittFuellen(g, a * kAbschnitt, dicht, belegt);
     });
+    // Block row b costs about b + 1 blocks: the first thread takes the rows
+    // up to 1 / sqrt(2) of the count.
+    const int bloecke = std::min(g.h, g.k) / kBlock + 1;
+    const int teilung = int(bloecke * 0.7071);
+    faeden.ausfuehren([&](int t) { g.spiegeln(t == 0 ? 0 : teilung, t == 0 ? teilung : bloecke); });
     return g;
 }
 
