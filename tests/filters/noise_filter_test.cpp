@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "core/zufall.h"
@@ -53,28 +54,37 @@ Zeilen gestreut(const Zeilen& feld, const std::vector<std::vector<int>>& m, doub
     return aus;
 }
 
+// Scatters an nx x ny field through a mask from `seed` and compares the
+// field and the seed afterwards with the rule.
+::testing::AssertionResult wieDieRegel(int nx, int ny, double w, std::uint32_t seed) {
+    const auto [feld, m] = feldUndMaske(
+        nx, ny, [](int x, int y) { return ((x * 13 + y * 7) % 17) / 16.0; },
+        [](int x, int y) { return (x + y) % 7 == 2; });
+    auto d = std::make_unique<Dokument>();
+    setze(*d, feld);
+    maske(*d, m);
+    setzeSeed(*d, seed);
+    NoiseFilterAnwenden(*d, NoiseFilterRec{w});
+    const Zeilen soll = gestreut(feld, m, w, seed);
+    if (d->RandSeed != seed) return ::testing::AssertionFailure() << "seed " << d->RandSeed;
+    return gleich(*d, d->Hoehenfeld, soll);
+}
+
 TEST(NoiseFilter, ScattersWithinARectangularFieldReflectingAsOftenAsNeeded) {
     // 21 x 5: a width of 20 moves up to 10 rows in a field of 5, which takes
     // several reflections, and must not use the field's width for y.
-    Zeilen feld(5, std::vector<double>(21));
-    std::vector<std::vector<int>> m(5, std::vector<int>(21));
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 21; ++x) {
-            feld[y][x] = ((x * 13 + y * 7) % 17) / 16.0;
-            m[y][x] = (x + y) % 7 == 2;
-        }
-    for (double w : {3.0, 20.0, 7.5}) {
-        auto d = std::make_unique<Dokument>();
-        setze(*d, feld);
-        maske(*d, m);
-        setzeSeed(*d, 987654321u);
-        NoiseFilterAnwenden(*d, NoiseFilterRec{w});
-        std::uint32_t seed = 987654321u;
-        EXPECT_TRUE(gleich(*d, d->Hoehenfeld, gestreut(feld, m, w, seed))) << w;
-        EXPECT_EQ(d->RandSeed, seed);
-    }
+    for (double w : {3.0, 20.0, 7.5})
+        EXPECT_TRUE(wieDieRegel(21, 5, w, 987654321u)) << w;
     for (int i = -40; i <= 40; ++i)
         EXPECT_EQ(Spiegeln(i, 4), spiegelnSchrittweise(i, 4)) << i;
+}
+
+TEST(NoiseFilter, LongColumnsScatterInGroupsOfRowsAsCellByCell) {
+    // Columns of 150 rows run in blocks and groups of rows, with rows left
+    // over at the end; 9 rows with a width of 60 need several reflections
+    // inside whole groups; 70 columns split into blocks with a remainder.
+    for (auto [nx, ny, w] : {std::tuple{13, 150, 9.0}, {70, 9, 60.0}, {45, 37, 2.5}})
+        EXPECT_TRUE(wieDieRegel(nx, ny, w, 4242u)) << nx << "x" << ny;
 }
 
 TEST(NoiseFilter, WidthOneMovesNothingAndAFlatFieldStaysFlat) {

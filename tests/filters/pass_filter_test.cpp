@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "filter_hilfen.h"
@@ -58,34 +60,43 @@ Zeilen gefiltert(const Zeilen& feld, const std::vector<std::vector<int>>& m, con
     return aus;
 }
 
+// Filters an nx x ny field through a mask with each type and order and
+// compares with the rule.
+void wieDieRegel(int nx, int ny, double p1, std::initializer_list<std::pair<int, double>> arten) {
+    const auto [feld, m] = feldUndMaske(
+        nx, ny, [](int x, int y) { return 0.2 + ((x * 7 + y * 5) % 9) / 10.0; },
+        [](int x, int y) { return (x * 2 + y) % 5 == 3; });
+    for (auto [typ, p2] : arten) {
+        PassRec r;
+        r.PassTyp = typ;
+        r.PassParameter1 = p1;
+        r.PassParameter2 = p2;
+        auto d = std::make_unique<Dokument>();
+        setze(*d, feld);
+        maske(*d, m);
+        PassFilterAnwenden(*d, r);
+        EXPECT_TRUE(gleich(*d, d->Hoehenfeld, gefiltert(feld, m, r)))
+            << nx << "x" << ny << " type " << typ << " order " << p2;
+    }
+}
+
 TEST(PassFilter, WeightsByTheNearestCornerForEveryTypeThroughAMask) {
     // Even and odd extents, so the middle lines are reached twice; a width of
     // 8 rounds its half up, so two sweep steps share the middle columns.
-    for (auto [nx, ny] : {std::pair{7, 5}, {6, 8}, {5, 5}, {8, 7}}) {
-        Zeilen feld(static_cast<std::size_t>(ny),
-                    std::vector<double>(static_cast<std::size_t>(nx)));
-        std::vector<std::vector<int>> m(static_cast<std::size_t>(ny),
-                                        std::vector<int>(static_cast<std::size_t>(nx)));
-        for (int y = 0; y < ny; ++y)
-            for (int x = 0; x < nx; ++x) {
-                feld[y][x] = 0.2 + ((x * 7 + y * 5) % 9) / 10.0;
-                m[y][x] = (x * 2 + y) % 5 == 3;
-            }
-        // Order 1 (the default) skips pow in the weights.
-        for (int typ : {1, -1, 2, -2})
-            for (double p2 : {2.5, 1.0}) {
-                PassRec r;
-                r.PassTyp = typ;
-                r.PassParameter1 = 0.4;
-                r.PassParameter2 = p2;
-                auto d = std::make_unique<Dokument>();
-                setze(*d, feld);
-                maske(*d, m);
-                PassFilterAnwenden(*d, r);
-                EXPECT_TRUE(gleich(*d, d->Hoehenfeld, gefiltert(feld, m, r)))
-                    << nx << "x" << ny << " type " << typ << " order " << p2;
-            }
-    }
+    // Order 1 (the default) skips pow in the weights.
+    for (auto [nx, ny] : {std::pair{7, 5}, {6, 8}, {5, 5}, {8, 7}})
+        wieDieRegel(
+            nx, ny, 0.4,
+            {{1, 2.5}, {1, 1.0}, {-1, 2.5}, {-1, 1.0}, {2, 2.5}, {2, 1.0}, {-2, 2.5}, {-2, 1.0}});
+}
+
+TEST(PassFilter, LargeFieldsWeightAsTheRuleDoes) {
+    // Sums of squares beyond 2^16, so the weights of an order other than 1
+    // come from several sections of sums; rows of 186 and 201 weights, so
+    // the other types fill whole groups of lanes and a rest; an odd width
+    // whose middle steps share their columns.
+    for (auto [nx, ny] : {std::pair{381, 371}, {380, 400}})
+        wieDieRegel(nx, ny, 0.35, {{-2, 3.0}, {2, 0.7}, {2, 1.0}, {-2, 1.0}, {1, 2.5}, {-1, 0.3}});
 }
 
 TEST(PassFilter, LowPassKeepsCornersAndZeroesTheMiddleAndType0DoesNothing) {
