@@ -14,8 +14,10 @@
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
 #define GM_STREU_VEKTOR 1
 // The compiler's own headers fill unused lanes from an undefined register in
-// the unmasked forms, which its flow analysis reports as uninitialised.
+// the unmasked forms, which GCC's flow analysis reports as uninitialised.
+#if !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <immintrin.h>
 #endif
 
