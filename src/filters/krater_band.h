@@ -65,11 +65,12 @@ KraterIntervall KraterIntervallVon(const KraterBand& b, double x);
 
 namespace gm {
 
-// Craterize with the draws settled first: the open cells' intervals are found
-// for both halves of the columns side by side, one pass in order decides
-// which of them draw twice, and the halves then compute their values side by
-// side. The same values and draws as one pass in order; needs z >= 0 and
-// finite parameters. `vektor`: eight cells at a time where the processor
+// Craterize with the draws settled first, in blocks of columns on two
+// threads: a block's open cells and their intervals are listed, the decisions
+// of which of them draw twice continue in order from the block before, and
+// the block's values are computed while its cells are still in the cache.
+// The same values and draws as one pass in order; needs z >= 0 and finite
+// parameters. `vektor`: eight cells at a time where the processor
 // allows (see KraterVektorVerfuegbar), else one by one.
 void KraterisierenVerteilt(Dokument& dok, const KraterisierenRec& rec, bool vektor);
 
