@@ -3,9 +3,13 @@
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
 #define GM_KRATER_VEKTOR 1
 // The compiler's own headers fill unused lanes from an undefined register in
-// the unmasked forms, which its flow analysis reports as uninitialised.
+// the unmasked forms, which GCC's flow analysis reports as uninitialised.
+#if !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <immintrin.h>
+
+#include <cstring>
 #endif
 
 namespace gm {
@@ -46,7 +50,8 @@ void spalteSetzenSkalar(const KraterBand& band, double* h, const std::uint8_t* m
 
 #ifdef GM_KRATER_VEKTOR
 
-#define GM_AVX512 __attribute__((target("avx512f,avx512vl,avx512bw,avx512dq,avx512vbmi,popcnt")))
+#define GM_AVX512 \
+    __attribute__((target("avx512f,avx512vl,avx512bw,avx512dq,avx512vbmi,bmi2,popcnt")))
 
 // The eight cells' classes: masks of the free cells with one draw, with two,
 // and of the open ones, and the fixed cells' draws (0 elsewhere).
@@ -68,19 +73,6 @@ GM_AVX512 inline Klassen8 klassen8(const KraterBand& b, __m512d x, const std::ui
                              _mm256_maskz_mov_epi32(k.zwei, _mm256_set1_epi32(2)));
     return k;
 }
-
-// For each set of lanes (bits) and each lane, the number of lanes of the set
-// below it: where an open cell's entry lies among the open cells' entries.
-struct VorOffenen {
-    std::uint64_t index[256];
-    constexpr VorOffenen() : index() {
-        for (unsigned maske = 0; maske < 256; ++maske)
-            for (unsigned spur = 0; spur < 8; ++spur)
-                index[maske] |= std::uint64_t(__builtin_popcount(maske & ((1u << spur) - 1)))
-                                << (8 * spur);
-    }
-};
-constexpr VorOffenen kVorOffenen;
 
 // Sums of the lanes before each lane, and the sum of all.
 GM_AVX512 inline __m256i summenDavor(__m256i c, std::uint32_t& gesamt) {
@@ -135,7 +127,8 @@ GM_AVX512 inline __m512d werte8(const KraterBand& b, __m512d x, __m256i s1, __m2
     const __m512d p = _mm512_add_pd(
         _mm512_set1_pd(b.h), _mm512_mul_pd(_mm512_mul_pd(zentriert(s1), z), _mm512_set1_pd(0.1)));
     const __m512d lo = _mm512_sub_pd(p, halb), hi = _mm512_add_pd(p, halb);
-    const __m512d r2 = _mm512_add_pd(zentriert(s2), _mm512_set1_pd(0.5));
+    // (s2 - 2^31) 2^-32 + 0.5 is s2 2^-32 exactly.
+    const __m512d r2 = _mm512_mul_pd(_mm512_cvtepu32_pd(s2), _mm512_set1_pd(0x1p-32));
     const __m512d abstand = _mm512_abs_pd(_mm512_sub_pd(x, p));
     const __m512d im =
         _mm512_add_pd(lo, _mm512_mul_pd(_mm512_mul_pd(r2, _mm512_sub_pd(halb, abstand)), z));
@@ -146,12 +139,30 @@ GM_AVX512 inline __m512d werte8(const KraterBand& b, __m512d x, __m256i s1, __m2
     return clamp01(v);
 }
 
-// Not as pairs: the compiler would add the open cells and the draws used
-// as one vector, which makes the next group's load of its second draws wait
-// for this group's sums.
-GM_AVX512 __attribute__((optimize("no-tree-slp-vectorize"))) void spalteSetzen512(
-    const KraterBand& band, double* h, const std::uint8_t* m, int n, SpaltenStand& stand,
-    const std::uint32_t* folge, const std::uint8_t* zweite) {
+// For each pattern of draws of four cells, the draws of the cells before
+// each, one byte per cell. Bits 2i and 2i + 1 of the pattern are cell i's
+// first and second draw.
+struct DavorVier {
+    std::uint32_t davor[256];
+    constexpr DavorVier() : davor() {
+        for (unsigned muster = 0; muster < 256; ++muster)
+            for (unsigned zelle = 0, summe = 0; zelle < 4; ++zelle) {
+                davor[muster] |= summe << (8 * zelle);
+                summe += ((muster >> (2 * zelle)) & 1u) + ((muster >> (2 * zelle + 1)) & 1u);
+            }
+    }
+};
+constexpr DavorVier kDavorVier;
+
+// The draws each of eight cells uses: its first draw where `frei`, its second
+// where `zweimal`, as the pattern of bits DavorVier reads.
+GM_AVX512 inline unsigned ziehungsMuster(unsigned frei, unsigned zweimal) {
+    return _pdep_u32(frei, 0x5555u) | _pdep_u32(zweimal, 0xAAAAu);
+}
+
+GM_AVX512 void spalteSetzen512(const KraterBand& band, double* h, const std::uint8_t* m, int n,
+                               SpaltenStand& stand, const std::uint32_t* folge,
+                               const std::uint8_t* zweite) {
     const KraterBand b = band;
     const __m256i eins = _mm256_set1_epi32(1);
     std::uint32_t k = stand.ziehungen, o = stand.offen;
@@ -159,22 +170,27 @@ GM_AVX512 __attribute__((optimize("no-tree-slp-vectorize"))) void spalteSetzen51
     for (; y + 8 <= n; y += 8) {
         const __m512d x = _mm512_loadu_pd(h + y);
         const Klassen8 kl = klassen8(b, x, m + y);
-        // The second draws of the open cells among the eight, in their lanes.
-        const __m128i z8 = _mm_maskz_permutexvar_epi8(
-            __mmask16(kl.offen), _mm_cvtsi64_si128(std::int64_t(kVorOffenen.index[kl.offen])),
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(zweite + o)));
-        const __m256i extra = _mm256_cvtepu8_epi32(z8);
-        const __m256i c = _mm256_mask_add_epi32(kl.fest, kl.offen, extra, eins);
-        std::uint32_t summe;
-        const __m256i davor = summenDavor(c, summe);
+        // Which of the next eight open cells draw twice, in the lanes of the
+        // open cells among these eight.
+        std::uint64_t naechste;
+        std::memcpy(&naechste, zweite + o, sizeof naechste);
+        const unsigned offenZweimal =
+            _pdep_u32(unsigned(_pext_u64(naechste, 0x0101010101010101u)), kl.offen);
+        const unsigned frei = kl.eine | kl.zwei | kl.offen;
+        const unsigned muster = ziehungsMuster(frei, kl.zwei | offenZweimal);
+        const std::uint64_t davor =
+            kDavorVier.davor[muster & 0xFFu] |
+            std::uint64_t(kDavorVier.davor[muster >> 8] +
+                          0x01010101u * unsigned(__builtin_popcount(muster & 0xFFu)))
+                << 32;
+        const __m256i index = _mm256_cvtepu8_epi32(_mm_cvtsi64_si128(std::int64_t(davor)));
         // The eight cells use at most 16 consecutive draws.
         const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(folge + k));
         const __m256i bb = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(folge + k + 8));
-        const __m256i s1 = _mm256_permutex2var_epi32(a, davor, bb);
-        const __m256i s2 = _mm256_permutex2var_epi32(a, _mm256_add_epi32(davor, eins), bb);
-        const __mmask8 frei = kl.eine | kl.zwei | kl.offen;
-        _mm512_storeu_pd(h + y, _mm512_mask_mov_pd(x, frei, werte8(b, x, s1, s2)));
-        k += summe;
+        const __m256i s1 = _mm256_permutex2var_epi32(a, index, bb);
+        const __m256i s2 = _mm256_permutex2var_epi32(a, _mm256_add_epi32(index, eins), bb);
+        _mm512_storeu_pd(h + y, _mm512_mask_mov_pd(x, __mmask8(frei), werte8(b, x, s1, s2)));
+        k += std::uint32_t(__builtin_popcount(muster));
         o += std::uint32_t(__builtin_popcount(kl.offen));
     }
     stand = {y, o, k};
@@ -256,7 +272,7 @@ bool KraterVektorVerfuegbar() {
     static const bool da =
         __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") &&
         __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512dq") &&
-        __builtin_cpu_supports("avx512vbmi");
+        __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("bmi2");
     return da;
 #else
     return false;
