@@ -162,12 +162,14 @@ GM_AVX512 inline unsigned ziehungsMuster(unsigned frei, unsigned zweimal) {
 
 GM_AVX512 void spalteSetzen512(const KraterBand& band, double* h, const std::uint8_t* m, int n,
                                SpaltenStand& stand, const std::uint32_t* folge,
-                               const std::uint8_t* zweite) {
+                               const std::uint8_t* zweite, NaechsteSpalte naechste) {
     const KraterBand b = band;
     const __m256i eins = _mm256_set1_epi32(1);
     std::uint32_t k = stand.ziehungen, o = stand.offen;
     int y = stand.y;
     for (; y + 8 <= n; y += 8) {
+        _mm_prefetch(reinterpret_cast<const char*>(naechste.h + y), _MM_HINT_T0);
+        if (y % 64 == 0) _mm_prefetch(reinterpret_cast<const char*>(naechste.m + y), _MM_HINT_T0);
         const __m512d x = _mm512_loadu_pd(h + y);
         const Klassen8 kl = klassen8(b, x, m + y);
         // Which of the next eight open cells draw twice, in the lanes of the
@@ -301,10 +303,12 @@ void Intervalle(const KraterBand& b, const double* offenX, std::uint32_t n, Krat
 }
 
 void SpalteSetzen(const KraterBand& b, double* h, const std::uint8_t* m, int n, SpaltenStand& stand,
-                  const std::uint32_t* folge, const std::uint8_t* zweite, bool vektor) {
+                  const std::uint32_t* folge, const std::uint8_t* zweite, NaechsteSpalte naechste,
+                  bool vektor) {
 #ifdef GM_KRATER_VEKTOR
-    if (vektor) spalteSetzen512(b, h, m, n, stand, folge, zweite);
+    if (vektor) spalteSetzen512(b, h, m, n, stand, folge, zweite, naechste);
 #else
+    (void)naechste;
     (void)vektor;
 #endif
     spalteSetzenSkalar(b, h, m, n, stand, folge, zweite);

@@ -27,8 +27,15 @@ void OffeneSammeln(const KraterBand& b, const double* h, const std::uint8_t* m, 
 // Replaces the free cells of rows [stand.y, n) by their new values. folge[i]
 // is the seed after the column's draw i + 1, with 16 to spare after the
 // column's last; zweite[i] says whether the column's open cell i draws twice.
+// On the way, the eight-cell form fetches the column `naechste` (n values and
+// mask bytes) into the cache, for the pass that reads it next.
+struct NaechsteSpalte {
+    const double* h;
+    const std::uint8_t* m;
+};
 void SpalteSetzen(const KraterBand& b, double* h, const std::uint8_t* m, int n, SpaltenStand& stand,
-                  const std::uint32_t* folge, const std::uint8_t* zweite, bool vektor);
+                  const std::uint32_t* folge, const std::uint8_t* zweite, NaechsteSpalte naechste,
+                  bool vektor);
 
 // aus[i] := KraterIntervallVon(b, offenX[i]) for i < n.
 void Intervalle(const KraterBand& b, const double* offenX, std::uint32_t n, KraterIntervall* aus,

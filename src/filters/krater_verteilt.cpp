@@ -142,16 +142,20 @@ void entscheiden(const Spruenge& sprung, Kette& kette, Block& block) {
 }
 
 // Sets the free cells of the block's columns, each from the seed its draws
-// before it give.
-void setzen(Dokument& dok, const KraterBand& b, Block& block, std::uint32_t start, bool vektor) {
+// before it give, and meanwhile fetches the columns from `naechster` on (the
+// thread's next block) into the cache.
+void setzen(Dokument& dok, const KraterBand& b, Block& block, std::uint32_t start, int naechster,
+            bool vektor) {
     for (int x = block.anfang; x < block.ende; ++x) {
         const std::size_t c = std::size_t(x - block.anfang);
+        const int voraus = std::min(naechster + int(c), dok.MaxX);
         const std::uint64_t ziehungen = block.vorher[c + 1] - block.vorher[c];
         ZiehungenFolge(ZufallVoraus(start, block.vorher[c]), int(ziehungen) + 17,
                        block.folge.data());
         SpaltenStand stand;
         SpalteSetzen(b, dok.Hoehenfeld.spalte(x), dok.Maske.spalte(x), dok.MaxY + 1, stand,
-                     block.folge.data(), block.zweite.data() + block.spalteOffen[c], vektor);
+                     block.folge.data(), block.zweite.data() + block.spalteOffen[c],
+                     {dok.Hoehenfeld.spalte(voraus), dok.Maske.spalte(voraus)}, vektor);
     }
 }
 
@@ -167,13 +171,14 @@ void KraterisierenVerteilt(Dokument& dok, const KraterisierenRec& rec, bool vekt
     Kette kette{start};
     std::atomic<int> naechster{0}, entschieden{0};
     // Each thread takes the next block, lists its open cells, waits until the
-    // block before it is decided, decides its own and sets it. Blocks are
+    // block before it is decided, decides its own, takes its next block and
+    // sets the one decided while fetching the next one's cells. Blocks are
     // taken in order, so the block waited for is always in someone's hands;
     // when the second thread cannot start, the first takes every block.
     Faeden faeden(2);
     faeden.ausfuehren([&](int) {
         Block block(dok.MaxY + 1);
-        for (int i; (i = naechster.fetch_add(1, std::memory_order_relaxed)) < bloecke;) {
+        for (int i = naechster.fetch_add(1, std::memory_order_relaxed); i < bloecke;) {
             block.anfang = i * kBlockSpalten;
             block.ende = std::min(spalten, block.anfang + kBlockSpalten);
             erfassen(dok, b, block, vektor);
@@ -181,7 +186,9 @@ void KraterisierenVerteilt(Dokument& dok, const KraterisierenRec& rec, bool vekt
                 std::this_thread::yield();
             entscheiden(spruenge, kette, block);
             entschieden.store(i + 1, std::memory_order_release);
-            setzen(dok, b, block, start, vektor);
+            const int j = naechster.fetch_add(1, std::memory_order_relaxed);
+            setzen(dok, b, block, start, std::min(j, bloecke - 1) * kBlockSpalten, vektor);
+            i = j;
         }
     });
     dok.RandSeed = ZufallVoraus(start, kette.ziehungen);
