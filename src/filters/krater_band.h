@@ -71,7 +71,8 @@ namespace gm {
 // the block's values are computed while its cells are still in the cache.
 // The same values and draws as one pass in order; needs z >= 0 and finite
 // parameters. `vektor`: eight cells at a time where the processor
-// allows (see KraterVektorVerfuegbar), else one by one.
-void KraterisierenVerteilt(Dokument& dok, const KraterisierenRec& rec, bool vektor);
+// allows (see KraterVektorVerfuegbar), else one by one. `undoKopie`: takes
+// the undo copy as UndoSichern does, each column as it is read.
+void KraterisierenVerteilt(Dokument& dok, const KraterisierenRec& rec, bool vektor, bool undoKopie);
 
 }  // namespace gm

@@ -51,7 +51,7 @@ void spalteSetzenSkalar(const KraterBand& band, double* h, const std::uint8_t* m
 #ifdef GM_KRATER_VEKTOR
 
 #define GM_AVX512 \
-    __attribute__((target("avx512f,avx512vl,avx512bw,avx512dq,avx512vbmi,bmi2,popcnt")))
+    __attribute__((target("avx512f,avx512vl,avx512bw,avx512dq,avx512vbmi,bmi2,popcnt,prfchw")))
 
 // The eight cells' classes: masks of the free cells with one draw, with two,
 // and of the open ones, and the fixed cells' draws (0 elsewhere).
@@ -170,6 +170,7 @@ GM_AVX512 void spalteSetzen512(const KraterBand& band, double* h, const std::uin
     for (; y + 8 <= n; y += 8) {
         _mm_prefetch(reinterpret_cast<const char*>(naechste.h + y), _MM_HINT_T0);
         if (y % 64 == 0) _mm_prefetch(reinterpret_cast<const char*>(naechste.m + y), _MM_HINT_T0);
+        _mm_prefetch(reinterpret_cast<const char*>(naechste.schreiben + y), _MM_HINT_ET0);
         const __m512d x = _mm512_loadu_pd(h + y);
         const Klassen8 kl = klassen8(b, x, m + y);
         // Which of the next eight open cells draw twice, in the lanes of the

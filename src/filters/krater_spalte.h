@@ -27,11 +27,13 @@ void OffeneSammeln(const KraterBand& b, const double* h, const std::uint8_t* m, 
 // Replaces the free cells of rows [stand.y, n) by their new values. folge[i]
 // is the seed after the column's draw i + 1, with 16 to spare after the
 // column's last; zweite[i] says whether the column's open cell i draws twice.
-// On the way, the eight-cell form fetches the column `naechste` (n values and
-// mask bytes) into the cache, for the pass that reads it next.
+// On the way, the eight-cell form fetches the next column to be read (n
+// values and mask bytes) into the cache, and the next one to be written,
+// ready for writing.
 struct NaechsteSpalte {
     const double* h;
     const std::uint8_t* m;
+    double* schreiben;
 };
 void SpalteSetzen(const KraterBand& b, double* h, const std::uint8_t* m, int n, SpaltenStand& stand,
                   const std::uint32_t* folge, const std::uint8_t* zweite, NaechsteSpalte naechste,

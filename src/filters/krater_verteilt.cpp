@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -43,10 +44,13 @@ struct Block {
           folge(2 * std::size_t(n) + 32) {}
 };
 
-void erfassen(const Dokument& dok, const KraterBand& b, Block& block, bool vektor) {
+// Lists the block's open cells and, where `undo`, copies its columns there.
+void erfassen(const Dokument& dok, const KraterBand& b, Block& block, TFeld* undo, bool vektor) {
     const int n = dok.MaxY + 1;
     SpaltenStand stand;
     for (int x = block.anfang; x < block.ende; ++x) {
+        if (undo)
+            std::memcpy(undo->spalte(x), dok.Hoehenfeld.spalte(x), std::size_t(n) * sizeof(double));
         // The column's open cells are listed from offenX[0] on.
         const std::uint32_t alt = stand.offen;
         stand.y = 0;
@@ -143,9 +147,10 @@ void entscheiden(const Spruenge& sprung, Kette& kette, Block& block) {
 
 // Sets the free cells of the block's columns, each from the seed its draws
 // before it give, and meanwhile fetches the columns from `naechster` on (the
-// thread's next block) into the cache.
+// thread's next block) into the cache, with their columns of `undo` (if any)
+// ready for writing.
 void setzen(Dokument& dok, const KraterBand& b, Block& block, std::uint32_t start, int naechster,
-            bool vektor) {
+            TFeld* undo, bool vektor) {
     for (int x = block.anfang; x < block.ende; ++x) {
         const std::size_t c = std::size_t(x - block.anfang);
         const int voraus = std::min(naechster + int(c), dok.MaxX);
@@ -155,13 +160,16 @@ void setzen(Dokument& dok, const KraterBand& b, Block& block, std::uint32_t star
         SpaltenStand stand;
         SpalteSetzen(b, dok.Hoehenfeld.spalte(x), dok.Maske.spalte(x), dok.MaxY + 1, stand,
                      block.folge.data(), block.zweite.data() + block.spalteOffen[c],
-                     {dok.Hoehenfeld.spalte(voraus), dok.Maske.spalte(voraus)}, vektor);
+                     {dok.Hoehenfeld.spalte(voraus), dok.Maske.spalte(voraus),
+                      (undo ? *undo : dok.Hoehenfeld).spalte(voraus)},
+                     vektor);
     }
 }
 
 }  // namespace
 
-void KraterisierenVerteilt(Dokument& dok, const KraterisierenRec& rec, bool vektor) {
+void KraterisierenVerteilt(Dokument& dok, const KraterisierenRec& rec, bool vektor,
+                           bool undoKopie) {
     vektor = vektor && KraterVektorVerfuegbar();
     const KraterBand b(rec);
     const std::uint32_t start = dok.RandSeed;
@@ -169,6 +177,7 @@ void KraterisierenVerteilt(Dokument& dok, const KraterisierenRec& rec, bool vekt
     const int bloecke = (spalten + kBlockSpalten - 1) / kBlockSpalten;
     const Spruenge spruenge;
     Kette kette{start};
+    TFeld* undo = undoKopie ? &dok.UndoBild : nullptr;
     std::atomic<int> naechster{0}, entschieden{0};
     // Each thread takes the next block, lists its open cells, waits until the
     // block before it is decided, decides its own, takes its next block and
@@ -181,17 +190,21 @@ void KraterisierenVerteilt(Dokument& dok, const KraterisierenRec& rec, bool vekt
         for (int i = naechster.fetch_add(1, std::memory_order_relaxed); i < bloecke;) {
             block.anfang = i * kBlockSpalten;
             block.ende = std::min(spalten, block.anfang + kBlockSpalten);
-            erfassen(dok, b, block, vektor);
+            erfassen(dok, b, block, undo, vektor);
             while (entschieden.load(std::memory_order_acquire) != i)
                 std::this_thread::yield();
             entscheiden(spruenge, kette, block);
             entschieden.store(i + 1, std::memory_order_release);
             const int j = naechster.fetch_add(1, std::memory_order_relaxed);
-            setzen(dok, b, block, start, std::min(j, bloecke - 1) * kBlockSpalten, vektor);
+            setzen(dok, b, block, start, std::min(j, bloecke - 1) * kBlockSpalten, undo, vektor);
             i = j;
         }
     });
     dok.RandSeed = ZufallVoraus(start, kette.ziehungen);
+    if (undo) {
+        dok.UndoMaxX = dok.MaxX;
+        dok.UndoMaxY = dok.MaxY;
+    }
 }
 
 }  // namespace gm

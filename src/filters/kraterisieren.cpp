@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/puffer.h"
 #include "core/zahlen.h"
 #include "core/zufall.h"
 #include "filters/krater_band.h"
@@ -40,6 +41,21 @@ inline double krater(const KraterisierenRec& rec, double x, Zufall& zufall) {
     return clamp01(lo - (x - hi) * rec.Tiefe);
 }
 
+// Whether the draws can be settled first (see KraterisierenVerteilt); a
+// negative or non-finite parameter, which neither the dialog nor a script
+// line sets, takes the cells one by one in order.
+bool verteilbar(const KraterisierenRec& rec) {
+    const bool endlich = std::isfinite(rec.Schnittlevel) && std::isfinite(rec.Randbreite) &&
+                         std::isfinite(rec.Tiefe) && std::isfinite(rec.Zufall);
+    return endlich && rec.Zufall >= 0.0;
+}
+
+void kraterisierenInFolge(Dokument& dok, const KraterisierenRec& rec) {
+    Zufallsfolge zufall(dok.RandSeed);
+    freieZellenAbbilden(dok, [&](double x) { return krater(rec, x, zufall); });
+    dok.RandSeed = zufall.seed();
+}
+
 }  // namespace
 
 double KraterWert(Dokument& dok, const KraterisierenRec& rec, double x) {
@@ -48,15 +64,14 @@ double KraterWert(Dokument& dok, const KraterisierenRec& rec, double x) {
 }
 
 void KraterisierenAnwenden(Dokument& dok, const KraterisierenRec& rec) {
-    const bool endlich = std::isfinite(rec.Schnittlevel) && std::isfinite(rec.Randbreite) &&
-                         std::isfinite(rec.Tiefe) && std::isfinite(rec.Zufall);
-    if (endlich && rec.Zufall >= 0.0)
-        return KraterisierenVerteilt(dok, rec, KraterVektorVerfuegbar());
-    // A negative or non-finite parameter, which neither the dialog nor a
-    // script line sets: cell by cell in order.
-    Zufallsfolge zufall(dok.RandSeed);
-    freieZellenAbbilden(dok, [&](double x) { return krater(rec, x, zufall); });
-    dok.RandSeed = zufall.seed();
+    if (!verteilbar(rec)) return kraterisierenInFolge(dok, rec);
+    KraterisierenVerteilt(dok, rec, KraterVektorVerfuegbar(), false);
+}
+
+void KraterisierenMitUndo(Dokument& dok, const KraterisierenRec& rec) {
+    if (verteilbar(rec)) return KraterisierenVerteilt(dok, rec, KraterVektorVerfuegbar(), true);
+    UndoSichern(dok);
+    kraterisierenInFolge(dok, rec);
 }
 
 }  // namespace gm

@@ -29,5 +29,8 @@ double KraterWert(Dokument& dok, const KraterisierenRec& rec, double x);
 // Replaces every free cell, x outer and y inner, by C(value); masked cells
 // draw nothing, so the sequence of draws depends on the mask and the data.
 void KraterisierenAnwenden(Dokument& dok, const KraterisierenRec& rec);
+// UndoSichern and KraterisierenAnwenden, with the undo copy taken while the
+// cells are read anyway.
+void KraterisierenMitUndo(Dokument& dok, const KraterisierenRec& rec);
 
 }  // namespace gm

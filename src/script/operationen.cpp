@@ -123,7 +123,7 @@ const std::vector<Operation>& operationsListe() {
         {"erosion", Filter, {}, "erosion", {}, &bareFilterLauf<Erodieren>, &ohneArgumente<Erodieren>, "Erosion1Click", Keiner},
         {"dilation", Filter, {}, "dilation", {}, &bareFilterLauf<Dilatieren>, &ohneArgumente<Dilatieren>, "Dilation1Click", Keiner},
         {"terrace", Filter, TerrasseParameter, "terrace", TerrasseArgumente, &filterLauf<TerrasseRec, &TerrasseAnwenden>, &filterNachspielen<TerrasseRec, &TerrasseAnwenden>, "Terrassieren1Click", Eigener},
-        {"crater", Filter, KraterisierenParameter, "crater", KraterisierenArgumente, &filterLauf<KraterisierenRec, &KraterisierenAnwenden>, &filterNachspielen<KraterisierenRec, &KraterisierenAnwenden>, "Kraterisieren1Click", Eigener},
+        {"crater", Filter, KraterisierenParameter, "crater", KraterisierenArgumente, &filterLaufMitUndo<KraterisierenRec, &KraterisierenMitUndo>, &filterNachspielen<KraterisierenRec, &KraterisierenAnwenden>, "Kraterisieren1Click", Eigener},
         {"blur", Filter, BlurParameter, "blur", BlurArgumente, &filterLauf<BlurRec, &BlurAnwenden>, &filterNachspielen<BlurRec, &BlurAnwenden>, {}, Eigener},
         {"pass", Filter, PassParameter, "pass", PassArgumente, &passLauf, &filterNachspielen<PassRec, &PassFilterAnwenden>, {}, Eigener},
         {"noise", Filter, NoiseFilterParameter, "noise", NoiseFilterArgumente, &noiseFilterLauf, &filterNachspielen<NoiseFilterRec, &NoiseFilterAnwenden>, "NoiseFilter1Click", Eigener},

@@ -9,8 +9,9 @@
 //    &filterLauf<Rec, &Anwenden>, &filterNachspielen<Rec, &Anwenden>,
 //    "ObjectName1Click", DialogArt::Allgemein},
 // filterLauf takes the undo copy, applies the record and records the line
-// from the argument table; filterNachspielen reads the line through the same
-// table and applies it. Generators use generatorLauf/generatorNachspielen.
+// from the argument table (filterLaufMitUndo, for a filter that takes the
+// copy itself); filterNachspielen reads the line through the same table and
+// applies it. Generators use generatorLauf/generatorNachspielen.
 // The menu command is the window's menu item of that object name. An
 // operation with controls beyond its parameter description names
 // DialogArt::Eigener, and the window registers its dialog class under the
@@ -138,13 +139,25 @@ void EinstellungAnwenden(Sitzung& s, const EinstellungsZuweisung& z);
 
 // The common runs and replays, for rows of plain filters and generators.
 
-template <class Rec, void (*Anwenden)(Dokument&, const Rec&)>
-Status filterLauf(Sitzung& s, const Operation& op, const Werte& werte) {
+// filterLauf for a filter that takes the undo copy itself on its way over the
+// grid: `MitUndo` does what UndoSichern and the filter would.
+template <class Rec, void (*MitUndo)(Dokument&, const Rec&)>
+Status filterLaufMitUndo(Sitzung& s, const Operation& op, const Werte& werte) {
     const Rec rec = recordAus<Rec>(op.parameter, werte);
-    UndoSichern(s.dok);
-    Anwenden(s.dok, rec);
+    MitUndo(s.dok, rec);
     ScriptAnhaengen(s.dok, ScriptZeileAus(op.wort, op.argumente, rec));
     return {};
+}
+
+template <class Rec, void (*Anwenden)(Dokument&, const Rec&)>
+void nachUndoSichern(Dokument& dok, const Rec& rec) {
+    UndoSichern(dok);
+    Anwenden(dok, rec);
+}
+
+template <class Rec, void (*Anwenden)(Dokument&, const Rec&)>
+Status filterLauf(Sitzung& s, const Operation& op, const Werte& werte) {
+    return filterLaufMitUndo<Rec, &nachUndoSichern<Rec, Anwenden>>(s, op, werte);
 }
 
 template <class Rec, void (*Anwenden)(Dokument&, const Rec&)>

@@ -86,13 +86,18 @@ TEST(Kraterisieren, FollowsTheDrawsOfTheDocumentsGeneratorThroughAMask) {
                 gross[y][x] = 0.35 + 0.3 * f.r();
                 mg[y][x] = f.r() < 0.2;
             }
+        // As the window and the command line run it: the undo copy taken on
+        // the way holds the field as it was.
         setze(*d, gross);
         maske(*d, mg);
         setzeSeed(*d, s0);
-        KraterisierenAnwenden(*d, r);
+        d->UndoMaxX = d->UndoMaxY = 0;
+        KraterisierenMitUndo(*d, r);
         std::uint32_t sg = s0;
         EXPECT_TRUE(gleich(*d, d->Hoehenfeld, kraterisiert(gross, mg, r, sg))) << s0;
         EXPECT_EQ(d->RandSeed, sg) << s0;
+        EXPECT_TRUE(gleich(*d, d->UndoBild, gross)) << s0;
+        EXPECT_TRUE(d->UndoMaxX == 30 && d->UndoMaxY == 22) << s0;
     }
 }
 
@@ -158,7 +163,7 @@ TEST(Kraterisieren, SettlesTheDrawsFirstWithTheSameResultForAnySetting) {
             setze(*d, feld);
             maske(*d, m);
             setzeSeed(*d, 4711u);
-            KraterisierenVerteilt(*d, r, vektor);
+            KraterisierenVerteilt(*d, r, vektor, false);
             std::uint32_t seed = 4711u;
             EXPECT_TRUE(gleich(*d, d->Hoehenfeld, kraterisiert(feld, m, r, seed)))
                 << f.h << " " << f.w << " " << f.z << " " << vektor;
@@ -180,10 +185,11 @@ TEST(Kraterisieren, SettlesTheDrawsFirstWithTheSameResultForAnySetting) {
     setze(*d, feld);
     maske(*d, ohne);
     setzeSeed(*d, 31u);
-    KraterisierenAnwenden(*d, neg);
+    KraterisierenMitUndo(*d, neg);
     std::uint32_t seed = 31u;
     EXPECT_TRUE(gleich(*d, d->Hoehenfeld, kraterisiert(feld, ohne, neg, seed)));
     EXPECT_EQ(d->RandSeed, seed);
+    EXPECT_TRUE(gleich(*d, d->UndoBild, feld));
     std::cout << "eight cells at a time: " << (KraterVektorVerfuegbar() ? "yes" : "no") << "\n";
 }
 
@@ -205,7 +211,7 @@ TEST(Kraterisieren, JumpsOverLongRunsOfFixedDrawsBetweenOpenCells) {
         setze(*d, feld);
         maske(*d, ohne);
         setzeSeed(*d, start);
-        KraterisierenVerteilt(*d, r, true);
+        KraterisierenVerteilt(*d, r, true, false);
         std::uint32_t seed = start;
         EXPECT_TRUE(gleich(*d, d->Hoehenfeld, kraterisiert(feld, ohne, r, seed))) << start;
         EXPECT_EQ(d->RandSeed, seed) << start;
