@@ -50,6 +50,7 @@ void spalteSetzenSkalar(const KraterBand& band, double* h, const std::uint8_t* m
 
 #ifdef GM_KRATER_VEKTOR
 
+// Every processor with these vector instructions also has PREFETCHW.
 #define GM_AVX512 \
     __attribute__((target("avx512f,avx512vl,avx512bw,avx512dq,avx512vbmi,bmi2,popcnt,prfchw")))
 
@@ -175,10 +176,10 @@ GM_AVX512 void spalteSetzen512(const KraterBand& band, double* h, const std::uin
         const Klassen8 kl = klassen8(b, x, m + y);
         // Which of the next eight open cells draw twice, in the lanes of the
         // open cells among these eight.
-        std::uint64_t naechste;
-        std::memcpy(&naechste, zweite + o, sizeof naechste);
+        std::uint64_t zweiteBytes;
+        std::memcpy(&zweiteBytes, zweite + o, sizeof zweiteBytes);
         const unsigned offenZweimal =
-            _pdep_u32(unsigned(_pext_u64(naechste, 0x0101010101010101u)), kl.offen);
+            _pdep_u32(unsigned(_pext_u64(zweiteBytes, 0x0101010101010101u)), kl.offen);
         const unsigned frei = kl.eine | kl.zwei | kl.offen;
         const unsigned muster = ziehungsMuster(frei, kl.zwei | offenZweimal);
         const std::uint64_t davor =
