@@ -175,7 +175,7 @@ void KraterisierenVerteilt(Dokument& dok, const KraterisierenRec& rec, bool vekt
     const std::uint32_t start = dok.RandSeed;
     const int spalten = dok.MaxX + 1;
     const int bloecke = (spalten + kBlockSpalten - 1) / kBlockSpalten;
-    const Spruenge spruenge;
+    static const Spruenge spruenge;  // the same for every run
     Kette kette{start};
     TFeld* undo = undoKopie ? &dok.UndoBild : nullptr;
     std::atomic<int> naechster{0}, entschieden{0};
